@@ -1,0 +1,7 @@
+#include "animation/hotspots.h"
+
+namespace pv {
+
+void HitTest(Game& /*g*/, LPARAM /*point*/, int /*click*/) {}
+
+}  // namespace pv

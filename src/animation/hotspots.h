@@ -1,0 +1,10 @@
+// The picture buttons of the drill screen, served by the main window: hover hints and clicks.
+#pragma once
+
+#include "app/game.h"
+
+namespace pv {
+
+void HitTest(Game& g, LPARAM point, int click);
+
+}  // namespace pv

@@ -1,0 +1,7 @@
+#include "animation/tick.h"
+
+namespace pv {
+
+void OnTick(Game& /*g*/) {}
+
+}  // namespace pv

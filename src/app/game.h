@@ -1,0 +1,18 @@
+// A running game: its state record and the services it calls. Every routine takes the game it
+// works on, so that any number of games (one per test) can exist side by side.
+#pragma once
+
+#include "app/game_state.h"
+#include "platform/platform.h"
+
+namespace pv {
+
+struct Game : GameState {
+    explicit Game(Platform& services) : platform(services) {}
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    Platform& platform;
+};
+
+}  // namespace pv

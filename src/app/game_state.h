@@ -1,0 +1,205 @@
+// The one record that holds the whole game, from program start to exit. Fields keep the names the
+// routines use. The settings file stores the settings block (the fields from `magic` to the hint
+// texts) field by field; the store code lays it out, not this struct's memory.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "platform/win32.h"
+
+namespace pv {
+
+// One 39-bit shift register of the generator: bits 0..31 in low, bits 32..38 in high.
+struct RandomRegister {
+    std::uint32_t low = 0;
+    std::uint8_t high = 0;
+};
+
+// The hint texts the hotspots refer to. The tick changes their letter case in place, and the
+// settings block and the default score name see that case, so they are stored once, here.
+enum HintText : std::uint32_t {
+    kHintAbout,
+    kHintSoundOn,
+    kHintSoundOff,
+    kHintMusicOn,
+    kHintMusicOff,
+    kHintRefresh,
+    kHintColour,
+    kHintScores,
+    kHintExit,
+    kHintMemory,
+    kHintCount,
+};
+
+constexpr std::size_t kHintTextSize = 20;
+
+struct Hotspot {
+    std::uint32_t x = 0;
+    std::uint32_t y = 0;
+    std::uint32_t command = 0;
+    std::uint32_t text = 0;  // a HintText
+};
+
+constexpr std::size_t kGridSize = 17;
+constexpr std::size_t kHotspotCount = 9;
+constexpr std::size_t kToolCount = 7;
+constexpr std::size_t kCardCount = 30;
+constexpr std::size_t kPlaylistLength = 47;
+constexpr std::size_t kAboutTextSize = 256;
+
+using FactGrid = std::array<std::array<std::uint32_t, kGridSize + 1>, kGridSize + 1>;
+
+struct GameState {
+    // --- The settings block, in file order ---
+    std::array<char, 4> magic = {'P', 'V', '2', '1'};
+    std::uint8_t missedThisRound = 0;
+    std::uint32_t timerId = 0;
+    HFONT largeFont = 0;
+    HFONT mediumFont = 0;
+    HFONT smallFont = 0;
+    HBITMAP aboutBitmap = 0;
+    std::uint32_t hoverActive = 0;
+    std::uint8_t aboutOpen = 0;
+    std::uint8_t memoryOpen = 0;
+    std::uint8_t colourOpen = 0;
+    std::uint8_t scoresOpen = 0;
+    std::uint8_t operation = 'x';
+    std::uint8_t soundOn = 0;
+    std::uint8_t musicOn = 0;
+    std::uint8_t randomColours = 0;  // stored in two bytes, the second always 0
+    std::uint32_t bgGreen = 195;
+    std::uint32_t bgRed = 188;
+    std::uint32_t bgBlue = 187;
+    std::uint32_t scoreCount = 1;
+    std::uint8_t rememberPosition = 0;
+    std::int32_t windowX = 123;
+    std::int32_t windowY = 123;
+    std::uint8_t highColour = 0;
+    std::uint8_t saveCount = 0;
+    std::uint8_t bigTables = 0;
+    std::uint32_t tableSize = 2;
+    std::uint32_t score = 1;
+    std::int32_t actionDelay = 0;
+    std::int32_t labelDelay = 0;
+    std::uint32_t pendingQuestion = 0;
+    std::uint32_t pendingBoardRedraw = 0;
+    std::uint32_t hintCasePhase = 0;
+    std::uint32_t labelPhase = 0;
+    // The hover hints; the settings block ends inside "music off".
+    std::array<std::array<char, kHintTextSize>, kHintCount> hintTexts = {{
+        {"about Pondivar"},
+        {"sound on"},
+        {"sound off"},
+        {"music on"},
+        {"music off"},
+        {"refresh question"},
+        {"color"},
+        {"high scores"},
+        {"exit Pondivar"},
+        {"memory game"},
+    }};
+
+    // --- Run-time state, never stored ---
+    // Generator
+    RandomRegister rngA{3401014, 6};
+    RandomRegister rngB{183845, 9};
+    std::uint8_t rngToggle = 0;
+    // Tests watch the ranges drawn through this; the game leaves it empty.
+    void (*randomObserver)(void* context, std::uint32_t n) = nullptr;
+    void* randomObserverContext = nullptr;
+
+    // Shell
+    std::array<char, 14> caption = {"Pondivar 2.01"};
+    const char* commandLine = nullptr;
+    HINSTANCE instance = 0;
+    HWND mainWindow = 0;
+    HMENU menu = 0;
+
+    // Controls
+    HWND questionDisplay = 0;
+    std::array<HWND, 4> answerButtons = {};
+    HWND leftFace = 0;
+    HWND rightFace = 0;
+    HWND levelLabel = 0;
+    HWND questionsLeftLabel = 0;
+    HWND hintLabel = 0;
+    HWND movesLabel = 0;
+    HWND byeButton = 0;
+    std::array<HWND, kToolCount> toolButtons = {};
+    HWND aboutPicture = 0;
+    HWND aboutText = 0;
+    HWND contactText = 0;
+    HWND aboutOkButton = 0;
+    std::array<HWND, kCardCount> cardButtons = {};
+    std::array<HWND, 3> colourBars = {};
+    std::array<HWND, 3> colourLabels = {};
+    HWND colourOkButton = 0;
+    HWND scoreList = 0;
+    HWND scoreStore = 0;
+    HWND scoreHeader = 0;
+    HWND nameHeader = 0;
+    HWND yourScoreLabel = 0;
+    HWND yourNameLabel = 0;
+    HWND nameEdit = 0;
+    HWND scoresOkButton = 0;
+    std::array<char, kAboutTextSize> aboutTextContent = {
+        "Copyright (c) 2026 the Pondivar developers\r\n"
+        "\r\n"
+        "Hi.. Just click on any button.  A happy face means that you chose the correct one.. "
+        "bye\r\n"
+        "\r\n"
+        "https://pondivar.example.org/\r\n"
+        "https://pondivar.example.org/help/"};
+    std::array<char, kAboutTextSize> contactTextContent = {
+        "Send comments to:\r\n"
+        "\r\n"
+        "hello@pondivar.example.org\r\n"
+        "\r\n"
+        "bugs@pondivar.example.org"};
+
+    // Drill
+    FactGrid factGrid = {};
+    FactGrid factGridBackup = {};
+    std::uint32_t operandA = 0;
+    std::uint32_t operandB = 0;
+    std::uint32_t correctAnswer = 0;
+    std::array<std::uint32_t, 4> choices = {};
+    std::array<char, 8> questionFormat = {"%d x %d"};
+    std::array<char, 13> questionsLeftFormat = {"%d questions"};
+    std::uint32_t currentFace = 0;
+
+    // Animation and hotspots
+    std::array<std::uint32_t, kToolCount + 1> toolIcons = {1, 1, 1, 1, 1, 1, 1, 0};
+    std::array<Hotspot, kHotspotCount + 1> hotspots = {{
+        {80, 5, 2012, kHintAbout},
+        {126, 5, 2013, kHintAbout},
+        {10, 160, 1401, kHintSoundOn},
+        {10, 205, 1402, kHintMusicOn},
+        {56, 205, 2007, kHintRefresh},
+        {103, 205, 1403, kHintColour},
+        {150, 205, 2009, kHintScores},
+        {196, 205, 2010, kHintExit},
+        {196, 160, 2011, kHintMemory},
+        {0, 0, 0, 0},
+    }};
+    std::uint32_t currentHint = kHintAbout;
+
+    // Memory game
+    std::array<HICON, kCardCount> cardIcons = {};
+    std::array<std::uint32_t, kCardCount> cardRevealed = {};
+    HICON cardBack = 0;
+    std::uint32_t firstCardShown = 0;
+    std::uint32_t firstCardSlot = 0;
+    std::uint32_t memoryMoves = 0;
+
+    // Sound and music
+    std::uint32_t lastSoundVariant = 0;
+    std::array<std::uint32_t, kPlaylistLength + 1> playlist = {};
+    std::uint32_t songPos = 0;
+    std::uint32_t currentSong = 0;
+    std::uint8_t musicPlaying = 0;
+    std::uint8_t tempMidiWritten = 0;
+};
+
+}  // namespace pv

@@ -1,0 +1,263 @@
+#include "app/main_window.h"
+
+#include "animation/hotspots.h"
+#include "animation/tick.h"
+#include "app/controls.h"
+#include "app/screens.h"
+#include "assets/catalogue.h"
+#include "audio/music.h"
+#include "audio/sound.h"
+#include "colour/colour.h"
+#include "drill/answer.h"
+#include "drill/question.h"
+#include "memory/memory.h"
+#include "random/random.h"
+#include "store/scores.h"
+#include "store/settings_file.h"
+
+namespace pv {
+
+namespace {
+
+constexpr const char* kClassName = "Template_Class";
+constexpr DWORD kMainStyle = WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
+
+LRESULT WindowProcThunk(void* context, HWND window, UINT message, WPARAM wParam,
+                        LPARAM lParam) {
+    return MainWindowProc(*static_cast<Game*>(context), window, message, wParam, lParam);
+}
+
+// An option flag is a byte of 0 or 0xFF, flipped by negation; its new value is also the check
+// state of its menu item.
+void ToggleOption(Game& g, std::uint8_t& flag, UINT item) {
+    flag = static_cast<std::uint8_t>(~flag);
+    g.platform.CheckMenuItem(g.menu, item, flag);
+}
+
+void AskNewQuestion(Game& g) {
+    PlaySoundEffect(g, 6, 0);
+    NextQuestion(g);
+}
+
+void CloseMainWindow(Game& g, HWND window) {
+    g.platform.SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+// Returns false for a value that is no command of the game.
+bool OnCommand(Game& g, HWND window, WPARAM command) {
+    if (command >= 3000 && command <= 3029) {
+        CardClicked(g, static_cast<int>(command - 3000));
+        return true;
+    }
+    if (command >= 2001 && command <= 2004) {
+        std::size_t i = command - 2001;
+        AnswerClicked(g, g.answerButtons[i], g.choices[i]);
+        return true;
+    }
+    switch (command) {
+        case 1000:
+        case 2010:
+            CloseMainWindow(g, window);
+            break;
+        case 1301:
+        case 1302:
+        case 1303:
+        case 1304:
+            SetOperation(g, command);
+            break;
+        case 1401:
+            g.soundOn = static_cast<std::uint8_t>(~g.soundOn);
+            PlaySoundEffect(g, 4, 0);
+            g.platform.CheckMenuItem(g.menu, 1401, g.soundOn);
+            break;
+        case 1402:
+            ToggleOption(g, g.musicOn, 1402);
+            UpdateMusic(g, window);
+            break;
+        case 1403:
+            if (g.randomColours == 0) PlaySoundEffect(g, 3, 0);
+            ApplyColour(g);
+            break;
+        case 1404:
+            ToggleOption(g, g.randomColours, 1404);
+            ApplyColour(g);
+            break;
+        case 1405:
+            ToggleOption(g, g.rememberPosition, 1405);
+            break;
+        case 1406:
+            ToggleOption(g, g.highColour, 1406);
+            break;
+        case 2109:
+            ToggleOption(g, g.bigTables, 2109);
+            break;
+        case 1801:
+            CloseAbout(g);
+            break;
+        case 1900:
+        case 2012:
+        case 2013:
+            OpenAbout(g);
+            break;
+        case 2000:
+        case 2007:
+            AskNewQuestion(g);
+            break;
+        case 2009:
+            OpenScores(g);
+            break;
+        case 2011:
+            DealMemoryGame(g);
+            break;
+        case 2093:
+            LoadAndStart(g, window);
+            break;
+        case 2097:
+            CloseScores(g);
+            break;
+        case 2098:
+            CloseColourPanel(g);
+            break;
+        case 3101:
+            PlaySoundEffect(g, 3, 0);
+            LeaveMemoryGame(g);
+            break;
+        default:
+            return false;
+    }
+    return true;
+}
+
+void OnDestroy(Game& g, HWND window) {
+    Platform& p = g.platform;
+    if (g.timerId != 0) p.KillTimer(window, g.timerId);
+    for (HGDIOBJ object : {g.largeFont, g.mediumFont, g.smallFont, g.aboutBitmap}) {
+        if (object != 0) p.DeleteObject(object);
+    }
+    SaveFile(g, window);
+    if (g.musicOn != 0) {
+        // Stopping the music must not change the setting already saved: music stays on for the
+        // next start.
+        g.musicOn = static_cast<std::uint8_t>(~g.musicOn);
+        UpdateMusic(g, window);
+    }
+    p.PostQuitMessage(0);
+    PlaySoundEffect(g, 5, 1);
+}
+
+}  // namespace
+
+LONG CentreOrigin(DWORD size, DWORD screenSize) {
+    return static_cast<LONG>(screenSize / 2 - size / 2);
+}
+
+int ProgramStart(Game& g) {
+    g.instance = g.platform.GetModuleHandleA(nullptr);
+    g.commandLine = g.platform.GetCommandLineA();
+    return RunMainWindow(g, g.instance, 0, g.commandLine, SW_SHOWDEFAULT);
+}
+
+int RunMainWindow(Game& g, HINSTANCE /*instance*/, HINSTANCE /*previous*/,
+                  const char* /*commandLine*/, int /*showCommand*/) {
+    CreateMainWindow(g);
+    return RunMessageLoop(g);
+}
+
+void CreateMainWindow(Game& g) {
+    Platform& p = g.platform;
+    WNDCLASSEXA windowClass;
+    windowClass.style = CS_BYTEALIGNWINDOW | CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = WindowProcThunk;
+    windowClass.context = &g;
+    windowClass.hInstance = g.instance;
+    windowClass.hbrBackground = COLOR_BTNSHADOW_BRUSH;
+    windowClass.lpszClassName = kClassName;
+    SeedRandom(g);
+    windowClass.hIcon = p.LoadIconA(g.instance, kFirstPicture + Random(g, kCartoonPictures));
+    windowClass.hCursor = p.LoadCursorA(0, IDC_ARROW);
+    p.RegisterClassExA(&windowClass);
+
+    LONG x = CentreOrigin(kWindowWidth, p.GetSystemMetrics(SM_CXSCREEN));
+    LONG y = CentreOrigin(kWindowHeight, p.GetSystemMetrics(SM_CYSCREEN));
+    g.mainWindow = p.CreateWindowExA(WS_EX_WINDOWEDGE, kClassName, g.caption.data(), kMainStyle, x,
+                                     y, kWindowWidth, kWindowHeight, 0, 0, g.instance, nullptr);
+    g.menu = p.LoadMenuA(g.instance, kMainMenu);
+    p.SetMenu(g.mainWindow, g.menu);
+    p.ShowWindow(g.mainWindow, SW_HIDE);
+    p.UpdateWindow(g.mainWindow);
+}
+
+int RunMessageLoop(Game& g) {
+    Platform& p = g.platform;
+    MSG message;
+    // A failure (-1) ends the loop too, rather than spinning on it.
+    while (p.GetMessageA(&message, 0, 0, 0) > 0) {
+        p.TranslateMessage(&message);
+        p.DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void LoadAndStart(Game& g, HWND window) {
+    Platform& p = g.platform;
+    BuildPlaylist(g);
+    LoadSettingsFile(g);
+    p.CheckMenuItem(g.menu, 2109, g.bigTables);
+    p.CheckMenuItem(g.menu, 1406, g.highColour);
+    p.CheckMenuItem(g.menu, 1401, g.soundOn);
+    p.CheckMenuItem(g.menu, 1404, g.randomColours);
+    p.CheckMenuItem(g.menu, 1405, g.rememberPosition);
+    MarkOperationMenu(g);
+    if (g.musicOn != 0) {
+        p.CheckMenuItem(g.menu, 1402, g.musicOn);
+        UpdateMusic(g, window);
+    }
+    PlaySoundEffect(g, 4, 0);
+    p.SetScrollPos(g.colourBars[0], SB_CTL, static_cast<int>(g.bgRed), FALSE);
+    p.SetScrollPos(g.colourBars[1], SB_CTL, static_cast<int>(g.bgGreen), FALSE);
+    p.SetScrollPos(g.colourBars[2], SB_CTL, static_cast<int>(g.bgBlue), FALSE);
+    // The class starts with a system colour, which is not ours to delete.
+    HBRUSH brush = p.CreateSolidBrush(PackColour(g.bgRed, g.bgGreen, g.bgBlue));
+    p.SetClassLongA(window, GCL_HBRBACKGROUND, static_cast<LONG>(brush));
+    p.InvalidateRect(window, nullptr, TRUE);
+    NextQuestion(g);
+    if (g.rememberPosition != 0) {
+        p.MoveWindow(window, g.windowX, g.windowY, kWindowWidth, kWindowHeight, FALSE);
+    }
+    p.ShowWindow(window, SW_SHOWNORMAL);
+}
+
+LRESULT MainWindowProc(Game& g, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            return CreateControls(g, window);
+        case WM_COMMAND:
+            if (OnCommand(g, window, wParam)) return 0;
+            break;
+        case WM_TIMER:
+            OnTick(g);
+            return 0;
+        case WM_HSCROLL:
+            ColourScroll(g, wParam, static_cast<HWND>(lParam));
+            return 0;
+        case WM_MOUSEMOVE:
+            HitTest(g, lParam, 0);
+            return 0;
+        case WM_LBUTTONDOWN:
+            HitTest(g, lParam, 1);
+            return 0;
+        case WM_PAINT:  // every visible thing is a control on the class background
+            return 0;
+        case MM_MCINOTIFY:
+            if (wParam == MCI_NOTIFY_SUCCESSFUL) UpdateMusic(g, window);
+            return 0;
+        case WM_DESTROY:
+            OnDestroy(g, window);
+            return 0;
+        default:
+            break;
+    }
+    return g.platform.DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace pv

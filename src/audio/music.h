@@ -1,0 +1,11 @@
+// Background music: the shuffled order of the songs and the player.
+#pragma once
+
+#include "app/game.h"
+
+namespace pv {
+
+void BuildPlaylist(Game& g);
+void UpdateMusic(Game& g, HWND window);
+
+}  // namespace pv

@@ -1,0 +1,14 @@
+// The background colour: the panel of three bars, and random colours.
+#pragma once
+
+#include "app/game.h"
+
+namespace pv {
+
+COLORREF PackColour(std::uint32_t red, std::uint32_t green, std::uint32_t blue);
+void ApplyColour(Game& g);
+void ColourScroll(Game& g, WPARAM code, HWND bar);
+void ShowColourPanel(Game& g, int show);
+void CloseColourPanel(Game& g);
+
+}  // namespace pv

@@ -1,0 +1,224 @@
+// The windowing, graphics, kernel and multimedia services the game calls, under the names the
+// game was written against. This class keeps the state every implementation shares (windows and
+// their controls, menus, graphics objects, timers and the message queue) so that the game behaves
+// the same in tests and on screen. An implementation mirrors that state on its own widgets
+// through Reflect() and supplies what only it can: time, screen size, waiting for input, sound.
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/list_box.h"
+#include "platform/win32.h"
+
+namespace pv {
+
+// What changed on a window, so that an implementation can bring its widget up to date.
+enum class Change {
+    Created,
+    Destroyed,
+    Visible,
+    Enabled,
+    Text,
+    Font,
+    Image,
+    Scroll,
+    List,
+    Focus,
+    Geometry,
+    Background,
+    Icon,
+    Menu,
+};
+
+struct Window {
+    HWND handle = 0;
+    std::string className;
+    std::string text;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    HWND parent = 0;
+    UINT id = 0;
+    bool visible = false;
+    bool enabled = true;
+    HFONT font = 0;
+    HANDLE image = 0;
+    WPARAM imageType = IMAGE_ICON;
+    int scrollMin = 0;
+    int scrollMax = 100;
+    int scrollPos = 0;
+    ListBox list;
+    // Top-level windows only: their class.
+    WNDCLASSEXA* windowClass = nullptr;
+    HICON icon = 0;
+    HBRUSH background = 0;
+    HMENU menu = 0;
+};
+
+struct FontSpec {
+    int height = 0;
+    int width = 0;
+    int weight = 0;
+    bool italic = false;
+    DWORD pitchAndFamily = 0;
+    std::string face;
+};
+
+enum class GdiKind { Font, StockFont, Brush, Bitmap };
+
+struct GdiObject {
+    GdiKind kind = GdiKind::Brush;
+    COLORREF colour = 0;  // brushes
+    FontSpec font;        // fonts
+    UINT resource = 0;    // bitmaps
+};
+
+struct MenuItem {
+    std::string text;
+    UINT id = 0;
+    bool separator = false;
+    bool checked = false;
+    bool grayed = false;
+    bool disabled = false;
+    std::vector<MenuItem> items;  // a pop-up's items; empty for a command
+    bool popup = false;
+};
+
+struct Menu {
+    HMENU handle = 0;
+    UINT resource = 0;
+    std::vector<MenuItem> bar;
+};
+
+class Platform {
+public:
+    Platform();
+    virtual ~Platform();
+    Platform(const Platform&) = delete;
+    Platform& operator=(const Platform&) = delete;
+
+    // Kernel
+    HINSTANCE GetModuleHandleA(const char* name);
+    const char* GetCommandLineA();
+    virtual DWORD GetTickCount() = 0;
+
+    // Windows and controls
+    ATOM RegisterClassExA(const WNDCLASSEXA* windowClass);
+    HWND CreateWindowExA(DWORD exStyle, const char* className, const char* text, DWORD style,
+                         int x, int y, int width, int height, HWND parent, UINT menuOrId,
+                         HINSTANCE instance, void* param);
+    BOOL DestroyWindow(HWND window);
+    BOOL ShowWindow(HWND window, int command);
+    BOOL UpdateWindow(HWND window);
+    BOOL EnableWindow(HWND window, BOOL enable);
+    BOOL IsWindowVisible(HWND window) const;
+    BOOL IsWindowEnabled(HWND window) const;
+    BOOL SetWindowTextA(HWND window, const char* text);
+    int GetWindowTextA(HWND window, char* buffer, int size) const;
+    int GetWindowTextLengthA(HWND window) const;
+    HWND GetParent(HWND window) const;
+    HWND SetFocus(HWND window);
+    HWND GetFocus() const { return focus_; }
+    BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint);
+    virtual BOOL GetWindowRect(HWND window, RECT* rect);
+    BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);
+    DWORD SetClassLongA(HWND window, int index, LONG value);
+    HBRUSH ClassBackground(HWND window) const;  // the class brush (or system colour + 1)
+    virtual int GetSystemMetrics(int index) = 0;
+
+    // Messages
+    LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Returns 1 for a message, 0 for WM_QUIT, -1 when no message can come any more.
+    BOOL GetMessageA(MSG* message, HWND window, UINT first, UINT last);
+    BOOL PeekMessageA(MSG* message);
+    BOOL TranslateMessage(const MSG* message);
+    LRESULT DispatchMessageA(const MSG* message);
+    void PostQuitMessage(int exitCode);
+    LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    UINT SetTimer(HWND window, UINT id, UINT milliseconds, void* callback);
+    BOOL KillTimer(HWND window, UINT id);
+
+    // Menus
+    HMENU LoadMenuA(HINSTANCE instance, UINT resource);
+    BOOL SetMenu(HWND window, HMENU menu);
+    DWORD CheckMenuItem(HMENU menu, UINT id, UINT check);
+    DWORD EnableMenuItem(HMENU menu, UINT idOrPosition, UINT enable);
+
+    // Resources and graphics
+    HICON LoadIconA(HINSTANCE instance, UINT resource);
+    HCURSOR LoadCursorA(HINSTANCE instance, UINT resource);
+    HBITMAP LoadBitmapA(HINSTANCE instance, UINT resource);
+    HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight,
+                      DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
+                      DWORD outPrecision, DWORD clipPrecision, DWORD quality,
+                      DWORD pitchAndFamily, const char* face);
+    HGDIOBJ GetStockObject(int index);
+    HBRUSH CreateSolidBrush(COLORREF colour);
+    BOOL DeleteObject(HGDIOBJ object);
+
+    // Scroll bars
+    BOOL SetScrollRange(HWND bar, int which, int minimum, int maximum, BOOL redraw);
+    int SetScrollPos(HWND bar, int which, int position, BOOL redraw);
+    int GetScrollPos(HWND bar, int which) const;
+
+    // Sound
+    virtual BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) = 0;
+    virtual DWORD mciSendStringA(const char* command, char* result, UINT resultSize,
+                                 HWND notify) = 0;
+
+    // What the windows, menus and objects hold now: for tests and for the widgets that
+    // mirror them.
+    const Window* Find(HWND window) const;
+    const Menu* FindMenu(HMENU menu) const;
+    const MenuItem* FindMenuItem(HMENU menu, UINT id) const;
+    const GdiObject* FindObject(HGDIOBJ object) const;
+    std::size_t CountObjects(GdiKind kind) const;
+    const std::vector<HWND>& Children(HWND parent) const;
+    HWND FindChild(HWND parent, UINT id) const;  // the first child with that identifier
+    std::size_t QueuedMessages() const { return queue_.size(); }
+    bool TimerRunning(UINT id) const;
+
+    // Input from the user's side, queued as the messages the window procedure expects.
+    void TimerFired(HWND window, UINT id);
+    void TextTyped(HWND window, const std::string& text);  // the user edited a control's text
+
+protected:
+    // Bring the widget of a window up to date after a change of the model.
+    virtual void Reflect(HWND window, Change what) = 0;
+    virtual void ReflectMenu(HMENU menu) = 0;
+    // Wait for the user's side to queue something. Returns false when nothing more can come.
+    virtual bool WaitForInput() = 0;
+    virtual void StartTimer(HWND window, UINT id, UINT milliseconds) = 0;
+    virtual void StopTimer(HWND window, UINT id) = 0;
+
+    Window* FindMutable(HWND window);
+
+private:
+    HANDLE NewHandle() { return nextHandle_++; }
+    LRESULT CallWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT ControlMessage(Window& control, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT ListMessage(Window& control, UINT message, WPARAM wParam, LPARAM lParam);
+    MenuItem* FindItem(HMENU menu, UINT idOrPosition, UINT flags);
+
+    HANDLE nextHandle_ = 0x10000;
+    std::map<std::string, WNDCLASSEXA> classes_;
+    std::map<HWND, Window> windows_;
+    std::map<HWND, std::vector<HWND>> children_;
+    std::map<HMENU, Menu> menus_;
+    std::map<HGDIOBJ, GdiObject> objects_;
+    std::map<UINT, HWND> timers_;
+    std::deque<MSG> queue_;
+    HWND focus_ = 0;
+    bool quitPosted_ = false;
+    int quitCode_ = 0;
+};
+
+}  // namespace pv

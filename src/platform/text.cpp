@@ -1,0 +1,196 @@
+#include "platform/text.h"
+
+#include <array>
+
+namespace pv {
+
+namespace {
+
+// The bytes 0x80..0x9F, where Windows-1252 differs from Latin-1. The five unassigned bytes map
+// to the C1 control characters of the same value, as the system code page does.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+class Writer {
+public:
+    Writer(char* out, std::size_t size) : out_(out), size_(size) {}
+    void Put(char c) {
+        if (length_ + 1 < size_) out_[length_++] = c;
+    }
+    void Repeat(char c, int count) {
+        for (int i = 0; i < count; ++i) Put(c);
+    }
+    int Finish() {
+        if (size_ > 0) out_[length_] = '\0';
+        return static_cast<int>(length_);
+    }
+
+private:
+    char* out_;
+    std::size_t size_;
+    std::size_t length_ = 0;
+};
+
+struct Spec {
+    bool left = false;
+    bool zero = false;
+    int width = 0;
+    int precision = -1;
+};
+
+const char* ReadSpec(const char* p, Spec& spec) {
+    for (; *p == '-' || *p == '0' || *p == '#'; ++p) {
+        if (*p == '-') spec.left = true;
+        if (*p == '0') spec.zero = true;
+    }
+    for (; *p >= '0' && *p <= '9'; ++p) spec.width = spec.width * 10 + (*p - '0');
+    if (*p == '.') {
+        spec.precision = 0;
+        for (++p; *p >= '0' && *p <= '9'; ++p) spec.precision = spec.precision * 10 + (*p - '0');
+    }
+    while (*p == 'l' || *p == 'h') ++p;
+    return p;
+}
+
+// Lays out one converted field: sign, zero digits up to the precision, the digits or text,
+// and padding up to the width on the chosen side.
+void PutField(Writer& w, const Spec& spec, const char* body, int length, bool negative,
+              bool number) {
+    int zeros = number && spec.precision > length ? spec.precision - length : 0;
+    int used = length + zeros + (negative ? 1 : 0);
+    int pad = spec.width > used ? spec.width - used : 0;
+    if (!spec.left && !(spec.zero && number)) w.Repeat(' ', pad);
+    if (negative) w.Put('-');
+    if (!spec.left && spec.zero && number) w.Repeat('0', pad);
+    w.Repeat('0', zeros);
+    for (int i = 0; i < length; ++i) w.Put(body[i]);
+    if (spec.left) w.Repeat(' ', pad);
+}
+
+int Digits(std::uint32_t value, unsigned base, bool upper, char* digits) {
+    const char* set = upper ? "0123456789ABCDEF" : "0123456789abcdef";
+    char reversed[16];
+    int n = 0;
+    do {
+        reversed[n++] = set[value % base];
+        value /= base;
+    } while (value != 0);
+    for (int i = 0; i < n; ++i) digits[i] = reversed[n - 1 - i];
+    return n;
+}
+
+}  // namespace
+
+int FormatText(char* out, std::size_t size, const char* format, const WsArg* args,
+               std::size_t count) {
+    Writer w(out, size);
+    std::size_t next = 0;
+    auto take = [&]() { return next < count ? args[next++] : WsArg{}; };
+    for (const char* p = format; *p != '\0'; ++p) {
+        if (*p != '%') {
+            w.Put(*p);
+            continue;
+        }
+        Spec spec;
+        p = ReadSpec(p + 1, spec);
+        char digits[16];
+        switch (*p) {
+            case 'd':
+            case 'i': {
+                auto value = static_cast<std::int32_t>(take().number);
+                std::uint32_t magnitude =
+                    value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
+                int n = Digits(magnitude, 10, false, digits);
+                PutField(w, spec, digits, n, value < 0, true);
+                break;
+            }
+            case 'u':
+            case 'x':
+            case 'X': {
+                unsigned base = *p == 'u' ? 10 : 16;
+                int n = Digits(take().number, base, *p == 'X', digits);
+                PutField(w, spec, digits, n, false, true);
+                break;
+            }
+            case 'c': {
+                char c = static_cast<char>(take().number);
+                PutField(w, spec, &c, 1, false, false);
+                break;
+            }
+            case 's': {
+                const char* text = take().text;
+                if (text == nullptr) text = "";
+                int n = 0;
+                while (text[n] != '\0' && (spec.precision < 0 || n < spec.precision)) ++n;
+                PutField(w, spec, text, n, false, false);
+                break;
+            }
+            case '\0':
+                return w.Finish();
+            default:  // "%%" and unknown conversions print the character itself
+                w.Put(*p);
+                break;
+        }
+    }
+    return w.Finish();
+}
+
+namespace {
+
+std::uint8_t LowerOf(std::uint8_t c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
+    if (c == 0x8A || c == 0x8C || c == 0x8E) return c + 0x10;
+    if (c == 0x9F) return 0xFF;
+    return c;
+}
+
+std::uint8_t UpperOf(std::uint8_t c) {
+    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 0x20;
+    if (c == 0x9A || c == 0x9C || c == 0x9E) return c - 0x10;
+    if (c == 0xFF) return 0x9F;
+    return c;
+}
+
+template <class F>
+char* MapInPlace(char* text, F map) {
+    for (char* p = text; *p != '\0'; ++p) {
+        *p = static_cast<char>(map(static_cast<std::uint8_t>(*p)));
+    }
+    return text;
+}
+
+}  // namespace
+
+char* CharLowerA(char* text) { return MapInPlace(text, LowerOf); }
+char* CharUpperA(char* text) { return MapInPlace(text, UpperOf); }
+
+char32_t Cp1252ToUnicode(std::uint8_t byte) {
+    if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
+    return byte;
+}
+
+std::uint8_t UnicodeToCp1252(char32_t code) {
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<std::uint8_t>(code);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == code) return static_cast<std::uint8_t>(0x80 + i);
+    }
+    return '?';
+}
+
+std::u32string DecodeCp1252(const std::string& bytes) {
+    std::u32string text;
+    text.reserve(bytes.size());
+    for (char c : bytes) text.push_back(Cp1252ToUnicode(static_cast<std::uint8_t>(c)));
+    return text;
+}
+
+std::string EncodeCp1252(const std::u32string& text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (char32_t c : text) bytes.push_back(static_cast<char>(UnicodeToCp1252(c)));
+    return bytes;
+}
+
+}  // namespace pv

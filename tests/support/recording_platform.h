@@ -1,0 +1,48 @@
+// An in-memory platform for tests: it keeps every window's state (in the shared model) and
+// records what the game asked for, so tests can read it back.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace pv::testing {
+
+struct Reflected {
+    HWND window;
+    Change what;
+    bool visible;  // the window's visibility after the change
+};
+
+struct SoundPlayed {
+    UINT resource;
+    DWORD flags;
+};
+
+class RecordingPlatform : public Platform {
+public:
+    DWORD GetTickCount() override { return ticks; }
+    int GetSystemMetrics(int index) override;
+    BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;
+    DWORD mciSendStringA(const char* command, char* result, UINT resultSize,
+                         HWND notify) override;
+
+    DWORD ticks = 0;
+    int screenWidth = 1024;
+    int screenHeight = 768;
+    std::vector<Reflected> reflected;
+    std::vector<SoundPlayed> sounds;
+    std::vector<std::string> mciCommands;
+    std::vector<UINT> timersStarted;
+    std::vector<UINT> timerIntervals;
+
+protected:
+    void Reflect(HWND window, Change what) override;
+    void ReflectMenu(HMENU /*menu*/) override {}
+    bool WaitForInput() override { return false; }
+    void StartTimer(HWND /*window*/, UINT id, UINT milliseconds) override;
+    void StopTimer(HWND /*window*/, UINT /*id*/) override {}
+};
+
+}  // namespace pv::testing
