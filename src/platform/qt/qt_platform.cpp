@@ -1,0 +1,470 @@
+#include "platform/qt/qt_platform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <chrono>
+
+#include "assets/catalogue.h"
+#include "platform/qt/qt_text.h"
+
+namespace pv::qt {
+
+namespace {
+
+constexpr int kClientWidth = 243;
+constexpr int kClientHeight = 252;
+
+// A horizontal scroll bar that reports what the user does as scroll requests.
+class ScrollBar : public QScrollBar {
+public:
+    ScrollBar(QWidget* parent, PostFn post) : QScrollBar(Qt::Horizontal, parent), post_(post) {
+        connect(this, &QScrollBar::actionTriggered, this, [this](int action) {
+            int code = Request(action);
+            if (code >= 0) Send(code, sliderPosition());
+        });
+        connect(this, &QScrollBar::sliderReleased, this,
+                [this]() { Send(SB_THUMBPOSITION, sliderPosition()); });
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QScrollBar::mouseReleaseEvent(event);
+        Send(SB_ENDSCROLL, 0);
+    }
+
+private:
+    static int Request(int action) {
+        switch (action) {
+            case SliderSingleStepSub:
+                return SB_LINELEFT;
+            case SliderSingleStepAdd:
+                return SB_LINERIGHT;
+            case SliderPageStepSub:
+                return SB_PAGELEFT;
+            case SliderPageStepAdd:
+                return SB_PAGERIGHT;
+            case SliderToMinimum:
+                return SB_LEFT;
+            case SliderToMaximum:
+                return SB_RIGHT;
+            case SliderMove:
+                return SB_THUMBTRACK;
+            default:
+                return -1;
+        }
+    }
+    void Send(int code, int position) {
+        post_(WM_HSCROLL,
+              static_cast<WPARAM>(code & 0xFFFF) | (static_cast<WPARAM>(position & 0xFFFF) << 16),
+              0);
+    }
+    PostFn post_;
+};
+
+// Where text meets a child control that takes no input, as on a disabled push button, input
+// passes to the window beneath; enabled controls keep their input to themselves.
+void SetInputPassThrough(QWidget* widget, bool enabled) {
+    widget->setEnabled(enabled);
+    widget->setAttribute(Qt::WA_TransparentForMouseEvents, !enabled);
+}
+
+QFont FontFor(const GdiObject& object) {
+    if (object.kind == GdiKind::StockFont) {
+        return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    }
+    const FontSpec& spec = object.font;
+    QFont font(QStringLiteral("Liberation Mono"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New"),
+                      QStringLiteral("Nimbus Mono PS"), QStringLiteral("DejaVu Sans Mono")});
+    // The height is the character cell; the glyphs take about four fifths of it.
+    int pixels = std::max(6, spec.height * 4 / 5);
+    font.setPixelSize(pixels);
+    font.setWeight(spec.weight >= 800 ? QFont::Black : QFont::Bold);
+    if (spec.width > 0) {
+        // A monospace advance is about 0.6 of the size; stretch toward the asked width, within
+        // what stays readable.
+        int stretch = spec.width * 100 * 10 / (pixels * 6);
+        font.setStretch(std::clamp(stretch, 75, 125));
+    }
+    return font;
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform() = default;
+
+QtPlatform::~QtPlatform() {
+    for (auto& [id, timer] : timers_) delete timer;
+    delete main_;
+}
+
+DWORD QtPlatform::GetTickCount() {
+    auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<DWORD>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+int QtPlatform::GetSystemMetrics(int index) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return 0;
+    QRect area = screen->geometry();
+    if (index == SM_CXSCREEN) return area.width();
+    if (index == SM_CYSCREEN) return area.height();
+    return 0;
+}
+
+BOOL QtPlatform::GetWindowRect(HWND window, RECT* rect) {
+    if (window != mainHandle_ || main_ == nullptr || rect == nullptr) {
+        return Platform::GetWindowRect(window, rect);
+    }
+    QRect frame = main_->frameGeometry();
+    *rect = RECT{frame.left(), frame.top(), frame.left() + frame.width(),
+                 frame.top() + frame.height()};
+    return TRUE;
+}
+
+BOOL QtPlatform::PlaySoundA(UINT /*resource*/, HMODULE /*module*/, DWORD /*flags*/) {
+    return FALSE;  // sound output arrives with the audio back end
+}
+
+DWORD QtPlatform::mciSendStringA(const char* /*command*/, char* /*result*/, UINT /*resultSize*/,
+                                 HWND /*notify*/) {
+    return 1;  // no player yet: every command fails, quietly
+}
+
+QWidget* QtPlatform::Widget(HWND window) const {
+    auto it = widgets_.find(window);
+    return it != widgets_.end() ? it->second : nullptr;
+}
+
+QAction* QtPlatform::MenuAction(UINT id) const {
+    auto it = actions_.find(id);
+    return it != actions_.end() ? it->second : nullptr;
+}
+
+PostFn QtPlatform::PosterFrom(HWND source) {
+    return [this, source](UINT message, WPARAM wParam, LPARAM lParam) {
+        if (mainHandle_ == 0) return;
+        // Commands from a control name it, as the system's controls do.
+        if (message == WM_COMMAND && lParam == 0) lParam = static_cast<LPARAM>(source);
+        PostMessageA(mainHandle_, message, wParam, message == WM_HSCROLL ? source : lParam);
+    };
+}
+
+void QtPlatform::Reflect(HWND window, Change what) {
+    if (what == Change::Created) {
+        CreateWidget(*Find(window));
+        return;
+    }
+    if (what == Change::Destroyed) {
+        Destroy(window);
+        return;
+    }
+    const Window* w = Find(window);
+    QWidget* widget = Widget(window);
+    if (w == nullptr || widget == nullptr) return;
+    switch (what) {
+        case Change::Visible:
+            widget->setVisible(w->visible);
+            if (window == mainHandle_ && w->visible && !shownOnce_) {
+                shownOnce_ = true;
+                if (onFirstShown) onFirstShown();
+            }
+            break;
+        case Change::Enabled:
+            if (window != mainHandle_) SetInputPassThrough(widget, w->enabled);
+            break;
+        case Change::Text:
+            ShowText(*w);
+            break;
+        case Change::Font:
+            ShowFont(*w);
+            break;
+        case Change::Image:
+            ShowImage(*w);
+            break;
+        case Change::Scroll:
+            ShowScroll(*w);
+            break;
+        case Change::List:
+            ShowList(*w);
+            break;
+        case Change::Focus:
+            widget->setFocus(Qt::OtherFocusReason);
+            break;
+        case Change::Geometry:
+            if (window == mainHandle_) {
+                main_->move(w->x, w->y);
+            } else {
+                widget->setGeometry(w->x, w->y, w->width, w->height);
+            }
+            break;
+        case Change::Background:
+            if (window == mainHandle_) main_->Client()->SetBackground(BackgroundColour(window));
+            break;
+        case Change::Icon:
+            if (window == mainHandle_) main_->setWindowIcon(Icon(w->icon));
+            break;
+        case Change::Menu:
+            if (window == mainHandle_) BuildMenuBar(w->menu);
+            break;
+        case Change::Created:
+        case Change::Destroyed:
+            break;
+    }
+}
+
+void QtPlatform::CreateWidget(const Window& w) {
+    if (w.windowClass != nullptr) {
+        main_ = new MainWidget(PosterFrom(w.handle));
+        mainHandle_ = w.handle;
+        main_->Client()->setFixedSize(kClientWidth, kClientHeight);
+        main_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        main_->setWindowTitle(ToQString(w.text));
+        main_->setWindowIcon(Icon(w.icon));
+        main_->move(w.x, w.y);
+        main_->Client()->SetBackground(BackgroundColour(w.handle));
+        widgets_[w.handle] = main_;
+        return;
+    }
+    QWidget* parent = w.parent == mainHandle_ ? main_->Client() : Widget(w.parent);
+    if (parent == nullptr) return;
+    QWidget* widget = CreateControl(w, parent);
+    widget->setGeometry(w.x, w.y, w.width, w.height);
+    // Input that a control does not take must not fall through to the window beneath.
+    widget->setAttribute(Qt::WA_NoMousePropagation);
+    SetInputPassThrough(widget, w.enabled);
+    widget->setVisible(w.visible);
+    widgets_[w.handle] = widget;
+}
+
+QWidget* QtPlatform::CreateControl(const Window& w, QWidget* parent) {
+    PostFn post = PosterFrom(w.handle);
+    if (w.className == "BUTTON") {
+        auto* button = new QPushButton(ToQString(w.text), parent);
+        button->setAutoDefault(false);
+        button->setFocusPolicy(Qt::NoFocus);
+        UINT id = w.id;
+        QObject::connect(button, &QPushButton::clicked, button,
+                         [post, id]() { post(WM_COMMAND, id, 0); });
+        return button;
+    }
+    if (w.className == "STATIC") {
+        return new Picture(parent, post, w.id, static_cast<LPARAM>(w.handle),
+                           (w.style & SS_NOTIFY) != 0);
+    }
+    if (w.className == "EDIT" && (w.style & ES_MULTILINE) != 0) {
+        auto* panel = new QTextEdit(parent);
+        panel->setReadOnly(true);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setPlainText(ToQString(w.text));
+        ShowText(w);
+        return panel;
+    }
+    if (w.className == "EDIT") {
+        auto* edit = new QLineEdit(ToQString(w.text), parent);
+        HWND handle = w.handle;
+        QObject::connect(edit, &QLineEdit::textEdited, edit, [this, handle](const QString& text) {
+            TextTyped(handle, FromQString(text));
+        });
+        return edit;
+    }
+    if (w.className == "SCROLLBAR") {
+        auto* bar = new ScrollBar(parent, post);
+        bar->setRange(w.scrollMin, w.scrollMax);
+        bar->setPageStep(10);
+        return bar;
+    }
+    auto* list = new QListWidget(parent);
+    list->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return list;
+}
+
+void QtPlatform::Destroy(HWND window) {
+    auto it = widgets_.find(window);
+    if (it == widgets_.end()) return;
+    QWidget* widget = it->second;
+    widgets_.erase(it);
+    if (window == mainHandle_) {
+        for (auto& [id, timer] : timers_) timer->stop();
+        main_->hide();
+        // The loop may still be inside this window's events; let Qt delete it when it is done.
+        main_->deleteLater();
+        main_ = nullptr;
+        menuBar_ = nullptr;
+        actions_.clear();
+        mainHandle_ = 0;
+        return;
+    }
+    delete widget;
+}
+
+void QtPlatform::ShowText(const Window& w) {
+    QWidget* widget = Widget(w.handle);
+    QString text = ToQString(w.text);
+    if (w.handle == mainHandle_) {
+        main_->setWindowTitle(text);
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        button->setText(text);
+    } else if (auto* panel = qobject_cast<QTextEdit*>(widget)) {
+        panel->setPlainText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QTextCursor cursor(panel->document());
+        cursor.select(QTextCursor::Document);
+        QTextBlockFormat centred;
+        centred.setAlignment(Qt::AlignHCenter);
+        cursor.mergeBlockFormat(centred);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        if (edit->text() != text) edit->setText(text);
+    }
+}
+
+void QtPlatform::ShowFont(const Window& w) {
+    const GdiObject* object = FindObject(w.font);
+    QWidget* widget = Widget(w.handle);
+    if (object != nullptr && widget != nullptr) widget->setFont(FontFor(*object));
+}
+
+void QtPlatform::ShowImage(const Window& w) {
+    auto* picture = dynamic_cast<Picture*>(Widget(w.handle));
+    if (picture == nullptr) return;
+    if (w.imageType == IMAGE_BITMAP) {
+        const GdiObject* bitmap = FindObject(w.image);
+        if (bitmap == nullptr) {
+            picture->SetImage(QIcon(), QSize());
+        } else {
+            const QIcon& icon = Icon(bitmap->resource);
+            picture->SetImage(icon, icon.availableSizes().value(0, QSize(64, 97)));
+        }
+        return;
+    }
+    picture->SetImage(w.image != 0 ? Icon(w.image) : QIcon(), QSize(32, 32));
+}
+
+void QtPlatform::ShowScroll(const Window& w) {
+    auto* bar = qobject_cast<QScrollBar*>(Widget(w.handle));
+    if (bar == nullptr) return;
+    QSignalBlocker quiet(bar);
+    bar->setRange(w.scrollMin, w.scrollMax);
+    bar->setValue(w.scrollPos);
+}
+
+void QtPlatform::ShowList(const Window& w) {
+    auto* list = qobject_cast<QListWidget*>(Widget(w.handle));
+    if (list == nullptr) return;
+    list->clear();
+    for (const std::string& line : w.list.Lines()) list->addItem(ToQString(line));
+}
+
+const QIcon& QtPlatform::Icon(UINT resource) {
+    auto it = icons_.find(resource);
+    if (it != icons_.end()) return it->second;
+    QIcon icon;
+    std::string file = ResourceFile(resource);
+    if (!file.empty()) {
+        QString path = QStringLiteral(":/") + QString::fromStdString(file);
+        QString large = QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+        icon.addFile(path);
+        icon.addFile(large);
+    }
+    return icons_.emplace(resource, icon).first->second;
+}
+
+QColor QtPlatform::BackgroundColour(HWND window) const {
+    HBRUSH brush = ClassBackground(window);
+    const GdiObject* object = FindObject(brush);
+    if (object == nullptr || object->kind != GdiKind::Brush) {
+        return QColor(128, 128, 128);  // the button-shadow system colour
+    }
+    COLORREF c = object->colour;
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
+}
+
+void QtPlatform::BuildMenuBar(HMENU handle) {
+    const Menu* menu = FindMenu(handle);
+    if (main_ == nullptr || menu == nullptr) return;
+    delete menuBar_;
+    actions_.clear();
+    menuBar_ = new QMenuBar(main_);
+    shownMenu_ = handle;
+    PostFn post = PosterFrom(0);
+    auto addCommand = [&](auto* owner, const MenuItem& item) {
+        QAction* action = owner->addAction(ToQString(item.text));
+        UINT id = item.id;
+        QObject::connect(action, &QAction::triggered, action, [this, post, id, action]() {
+            // The check mark belongs to the game, which sets it when the command runs.
+            const MenuItem* model = FindMenuItem(shownMenu_, id);
+            if (model != nullptr) action->setChecked(model->checked);
+            post(WM_COMMAND, id, 0);
+        });
+        actions_[id] = action;
+    };
+    for (const MenuItem& top : menu->bar) {
+        if (!top.popup) {
+            addCommand(menuBar_, top);
+            continue;
+        }
+        QMenu* popup = menuBar_->addMenu(ToQString(top.text));
+        for (const MenuItem& item : top.items) {
+            if (item.separator) {
+                popup->addSeparator();
+            } else {
+                addCommand(popup, item);
+            }
+        }
+    }
+    main_->layout()->setMenuBar(menuBar_);
+    ReflectMenu(handle);
+}
+
+void QtPlatform::ReflectMenu(HMENU handle) {
+    const Menu* menu = FindMenu(handle);
+    if (menuBar_ == nullptr || handle != shownMenu_ || menu == nullptr) return;
+    QList<QAction*> bar = menuBar_->actions();
+    for (std::size_t i = 0; i < menu->bar.size() && i < static_cast<std::size_t>(bar.size()); ++i) {
+        const MenuItem& top = menu->bar[i];
+        // A pop-up the game disables on the bar cannot be opened; here it is also greyed.
+        bar[static_cast<int>(i)]->setEnabled(!top.disabled && !top.grayed);
+        for (const MenuItem& item : top.items) {
+            if (QAction* action = MenuAction(item.id); action != nullptr && !item.separator) {
+                action->setEnabled(!item.grayed && !item.disabled);
+                if (item.checked) action->setCheckable(true);
+                action->setChecked(item.checked);
+            }
+        }
+    }
+}
+
+bool QtPlatform::WaitForInput() {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return true;
+}
+
+void QtPlatform::StartTimer(HWND window, UINT id, UINT milliseconds) {
+    QTimer*& timer = timers_[id];
+    if (timer == nullptr) timer = new QTimer();
+    timer->disconnect();
+    QObject::connect(timer, &QTimer::timeout, timer, [this, window, id]() { TimerFired(window, id); });
+    timer->start(static_cast<int>(milliseconds));
+}
+
+void QtPlatform::StopTimer(HWND /*window*/, UINT id) {
+    auto it = timers_.find(id);
+    if (it != timers_.end()) it->second->stop();
+}
+
+}  // namespace pv::qt

@@ -1,0 +1,73 @@
+// The real program's platform: Qt widgets mirror the window model, Qt's event loop feeds the
+// game's message queue.
+#pragma once
+
+#include <QIcon>
+#include <QObject>
+
+#include <functional>
+#include <map>
+
+#include "platform/platform.h"
+#include "platform/qt/widgets.h"
+
+class QMenuBar;
+class QAction;
+class QTimer;
+
+namespace pv::qt {
+
+class QtPlatform : public QObject, public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    DWORD GetTickCount() override;
+    int GetSystemMetrics(int index) override;
+    BOOL GetWindowRect(HWND window, RECT* rect) override;
+    BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;
+    DWORD mciSendStringA(const char* command, char* result, UINT resultSize,
+                         HWND notify) override;
+
+    // The widget that stands for a window, or nullptr.
+    QWidget* Widget(HWND window) const;
+    MainWidget* Main() const { return main_; }
+    QMenuBar* MenuBar() const { return menuBar_; }
+    QAction* MenuAction(UINT id) const;
+
+    // Called once, when the main window is first shown.
+    std::function<void()> onFirstShown;
+
+protected:
+    void Reflect(HWND window, Change what) override;
+    void ReflectMenu(HMENU menu) override;
+    bool WaitForInput() override;
+    void StartTimer(HWND window, UINT id, UINT milliseconds) override;
+    void StopTimer(HWND window, UINT id) override;
+
+private:
+    PostFn PosterFrom(HWND source);
+    void CreateWidget(const Window& w);
+    QWidget* CreateControl(const Window& w, QWidget* parent);
+    void BuildMenuBar(HMENU menu);
+    void ShowImage(const Window& w);
+    void ShowText(const Window& w);
+    void ShowList(const Window& w);
+    void ShowScroll(const Window& w);
+    void ShowFont(const Window& w);
+    void Destroy(HWND window);
+    const QIcon& Icon(UINT resource);
+    QColor BackgroundColour(HWND window) const;
+
+    MainWidget* main_ = nullptr;
+    HWND mainHandle_ = 0;
+    QMenuBar* menuBar_ = nullptr;
+    HMENU shownMenu_ = 0;
+    bool shownOnce_ = false;
+    std::map<HWND, QWidget*> widgets_;
+    std::map<UINT, QAction*> actions_;
+    std::map<UINT, QTimer*> timers_;
+    std::map<UINT, QIcon> icons_;
+};
+
+}  // namespace pv::qt

@@ -1,0 +1,71 @@
+// The widgets that stand for the game's window and controls on a Qt desktop.
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QIcon>
+#include <QWidget>
+
+#include <functional>
+
+#include "platform/win32.h"
+
+namespace pv::qt {
+
+// Where widgets send what the user did, as window messages for the game's queue.
+using PostFn = std::function<void(UINT message, WPARAM wParam, LPARAM lParam)>;
+
+// The client area of the main window: it paints the class background and turns pointer
+// movement and presses that reach it (over the bare window or over disabled controls, which
+// let input through) into mouse messages in client coordinates.
+class ClientArea : public QWidget {
+public:
+    ClientArea(QWidget* parent, PostFn post);
+    void SetBackground(const QColor& colour);
+    QColor Background() const { return background_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    PostFn post_;
+    QColor background_;
+};
+
+// The top-level window: fixed size, no maximise button; closing asks the game first.
+class MainWidget : public QWidget {
+public:
+    MainWidget(PostFn post);
+    ClientArea* Client() const { return client_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    PostFn post_;
+    ClientArea* client_;
+};
+
+// A framed picture: an icon (32 x 32) or a bitmap, centred. When enabled and asked to notify,
+// a click sends the control's command.
+class Picture : public QFrame {
+public:
+    Picture(QWidget* parent, PostFn post, UINT id, LPARAM source, bool notify);
+    void SetImage(const QIcon& icon, QSize size);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    PostFn post_;
+    UINT id_;
+    LPARAM source_;
+    bool notify_;
+    QIcon icon_;
+    QSize size_;
+};
+
+}  // namespace pv::qt

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game and runs the whole test suite: once in Release with
+# the real window offscreen, once under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/setup.sh
+export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+
+cmake --preset release -DPV_BUILD_TESTS=ON >/dev/null
+cmake --build --preset release
+ctest --preset release -j2
+
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sanitize -j2

@@ -1,0 +1,191 @@
+// The real window, offscreen: the widgets that stand for the controls, and how input reaches
+// the game.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+
+#include <memory>
+#include <vector>
+
+#include "app/game.h"
+#include "app/main_window.h"
+#include "platform/qt/qt_platform.h"
+
+namespace pv::qt {
+namespace {
+
+class RealWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        game.instance = platform.GetModuleHandleA(nullptr);
+        CreateMainWindow(game);
+        RunQueued();  // the start-up command shows the window
+        ASSERT_NE(platform.Main(), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(platform.Main()));
+    }
+
+    void TearDown() override {
+        if (platform.Find(game.mainWindow) != nullptr) platform.DestroyWindow(game.mainWindow);
+    }
+
+    // Lets Qt deliver what is pending and returns the messages that reached the queue, without
+    // running them.
+    std::vector<MSG> Collect() {
+        QCoreApplication::processEvents();
+        std::vector<MSG> out;
+        MSG message;
+        while (platform.PeekMessageA(&message)) {
+            if (message.message != WM_TIMER) out.push_back(message);
+        }
+        return out;
+    }
+
+    void RunQueued() {
+        QCoreApplication::processEvents();
+        MSG message;
+        while (platform.PeekMessageA(&message)) platform.DispatchMessageA(&message);
+    }
+
+    QWidget* WidgetOf(HWND control) { return platform.Widget(control); }
+
+    // Input as the user gives it: to the window at a point, so that Qt picks the widget under
+    // it the way it does for a real pointer.
+    QPoint At(QWidget* widget, QPoint local) { return widget->mapTo(platform.Main(), local); }
+    void Move(QWidget* widget, QPoint local) {
+        QTest::mouseMove(platform.Main()->windowHandle(), At(widget, local));
+    }
+    void Click(QWidget* widget, QPoint local) {
+        QWindow* window = platform.Main()->windowHandle();
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, At(widget, local));
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, At(widget, local));
+    }
+
+    QtPlatform platform;
+    Game game{platform};
+};
+
+TEST_F(RealWindow, ShowsTheDrillControlsOnly) {
+    QWidget* client = platform.Main()->Client();
+    EXPECT_EQ(client->size(), QSize(243, 252));
+    EXPECT_EQ(platform.Main()->windowTitle(), QStringLiteral("Pondivar 2.01"));
+    std::vector<HWND> drill = {game.questionDisplay, game.leftFace, game.rightFace,
+                               game.levelLabel, game.questionsLeftLabel};
+    drill.insert(drill.end(), game.answerButtons.begin(), game.answerButtons.end());
+    drill.insert(drill.end(), game.toolButtons.begin(), game.toolButtons.end());
+    int visible = 0;
+    for (HWND child : platform.Children(game.mainWindow)) {
+        QWidget* w = WidgetOf(child);
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->isVisible(), platform.IsWindowVisible(child) != 0);
+        if (w->isVisible()) ++visible;
+        const Window* model = platform.Find(child);
+        EXPECT_EQ(w->geometry(), QRect(model->x, model->y, model->width, model->height));
+    }
+    for (HWND control : drill) EXPECT_TRUE(WidgetOf(control)->isVisible());
+    EXPECT_GE(visible, 16);  // the hint label shows only while a hint is up
+    EXPECT_LE(visible, 17);
+    for (int i = 0; i < 4; ++i) {
+        auto* button = qobject_cast<QPushButton*>(WidgetOf(game.answerButtons[i]));
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), QString::number(game.choices[i]));
+        EXPECT_TRUE(button->isEnabled());
+    }
+    auto* question = qobject_cast<QPushButton*>(WidgetOf(game.questionDisplay));
+    ASSERT_NE(question, nullptr);
+    EXPECT_FALSE(question->isEnabled());
+    EXPECT_EQ(question->text().toStdString(), platform.Find(game.questionDisplay)->text);
+}
+
+TEST_F(RealWindow, AnswerButtonClickArrivesAsItsCommand) {
+    for (int i = 0; i < 4; ++i) {
+        Click(WidgetOf(game.answerButtons[i]), QPoint(25, 14));
+        std::vector<MSG> messages = Collect();
+        ASSERT_EQ(messages.size(), 1u) << "button " << i;
+        EXPECT_EQ(messages[0].message, WM_COMMAND);
+        EXPECT_EQ(messages[0].wParam, 2001u + i);
+        EXPECT_EQ(messages[0].lParam, static_cast<LPARAM>(game.answerButtons[i]));
+    }
+    // Run one: the game judges it, so the score or the miss flag moves.
+    std::uint32_t before = game.score;
+    QTest::mouseClick(WidgetOf(game.answerButtons[0]), Qt::LeftButton);
+    RunQueued();
+    EXPECT_TRUE(game.score != before || game.missedThisRound != 0);
+}
+
+TEST_F(RealWindow, PointerOverDisabledPicturesReachesTheWindow) {
+    QWidget* client = platform.Main()->Client();
+    QWidget* sound = WidgetOf(game.toolButtons[0]);  // at (10, 160), disabled
+    Move(sound, QPoint(5, 6));
+    std::vector<MSG> moved = Collect();
+    ASSERT_FALSE(moved.empty());
+    EXPECT_EQ(moved.back().message, WM_MOUSEMOVE);
+    EXPECT_EQ(LOWORD(moved.back().lParam), 15);
+    EXPECT_EQ(HIWORD(moved.back().lParam), 166);
+
+    Click(sound, QPoint(20, 20));
+    std::vector<MSG> pressed = Collect();
+    bool sawPress = false;
+    for (const MSG& m : pressed) {
+        if (m.message == WM_LBUTTONDOWN) {
+            sawPress = true;
+            EXPECT_EQ(LOWORD(m.lParam), 30);
+            EXPECT_EQ(HIWORD(m.lParam), 180);
+        }
+        EXPECT_NE(m.message, WM_COMMAND) << "a disabled picture sends no command itself";
+    }
+    EXPECT_TRUE(sawPress);
+
+    // The bare window between controls reports too.
+    Move(client, QPoint(5, 140));
+    std::vector<MSG> bare = Collect();
+    ASSERT_FALSE(bare.empty());
+    EXPECT_EQ(bare.back().message, WM_MOUSEMOVE);
+}
+
+TEST_F(RealWindow, EnabledButtonsKeepTheirInput) {
+    QWidget* button = WidgetOf(game.answerButtons[1]);
+    Move(button, QPoint(10, 10));
+    Click(button, QPoint(10, 10));
+    bool clicked = false;
+    for (const MSG& m : Collect()) {
+        EXPECT_NE(m.message, WM_MOUSEMOVE);
+        EXPECT_NE(m.message, WM_LBUTTONDOWN);
+        clicked = clicked || (m.message == WM_COMMAND && m.wParam == 2002);
+    }
+    EXPECT_TRUE(clicked);
+}
+
+TEST_F(RealWindow, MenuPicksArriveAsCommandsAndFollowTheModel) {
+    QAction* remember = platform.MenuAction(1405);
+    ASSERT_NE(remember, nullptr);
+    EXPECT_EQ(remember->text(), QStringLiteral("Save &Window Position"));
+    remember->trigger();
+    std::vector<MSG> picked = Collect();
+    ASSERT_EQ(picked.size(), 1u);
+    EXPECT_EQ(picked[0].wParam, 1405u);
+    EXPECT_FALSE(remember->isChecked()) << "checked only once the game has run the command";
+    platform.DispatchMessageA(&picked[0]);
+    EXPECT_TRUE(remember->isChecked());
+    EXPECT_FALSE(platform.MenuAction(1303)->isEnabled()) << "the stored operation is greyed";
+    EXPECT_TRUE(platform.MenuAction(1301)->isEnabled());
+}
+
+TEST_F(RealWindow, CloseButtonGoesThroughTheGame) {
+    platform.Main()->close();
+    std::vector<MSG> asked = Collect();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].message, WM_SYSCOMMAND);
+    platform.DispatchMessageA(&asked[0]);
+    EXPECT_EQ(platform.Find(game.mainWindow), nullptr);
+    MSG quit;
+    ASSERT_TRUE(platform.PeekMessageA(&quit));
+    EXPECT_EQ(quit.message, WM_QUIT);
+}
+
+}  // namespace
+}  // namespace pv::qt
