@@ -37,7 +37,8 @@ int ListBox::Add(const std::string& line) {
                                   return Compare(x, y) < 0;
                               });
     }
-    return static_cast<int>(lines_.insert(at, line) - lines_.begin());
+    auto inserted = lines_.insert(at, line);
+    return static_cast<int>(inserted - lines_.begin());
 }
 
 int ListBox::FindExact(const std::string& text) const {
