@@ -1,6 +1,7 @@
 #include "platform/qt/run_game.h"
 
 #include <QApplication>
+#include <QPalette>
 #include <QStyleFactory>
 
 #include <memory>
@@ -16,6 +17,11 @@ int RunGame(int argc, char** argv, const std::function<void(QtPlatform&)>& onFir
     QApplication::setApplicationName(QStringLiteral("Pondivar"));
     // One look on every desktop, close to the plain grey controls the game was drawn for.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The question and the labels are disabled buttons; their grey text must stay easy to read.
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(96, 96, 96));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(96, 96, 96));
+    QApplication::setPalette(palette);
     QtPlatform platform;
     if (onFirstShown) platform.onFirstShown = [&]() { onFirstShown(platform); };
     auto game = std::make_unique<Game>(platform);
