@@ -33,16 +33,16 @@ HWND Finish(Game& g, HWND control, HFONT font, unsigned state) {
     return control;
 }
 
-HWND Label(Game& g, HWND window, const char* text, int x, int y, int width, int height,
-           DWORD style, UINT id, unsigned state) {
+HWND Label(Game& g, HWND window, const char* text, int x, int y, int width, int height, DWORD style,
+           UINT id, unsigned state) {
     return Finish(g, MakeButton(g, text, window, x, y, width, height, style, id), g.smallFont,
                   state);
 }
 
 void MakeDrillControls(Game& g, HWND window) {
     g.largeFont = MakeFont(g, 55, 25);
-    g.questionDisplay = Finish(
-        g, MakeButton(g, "hi", window, 10, 48, 224, 50, WS_DLGFRAME, 2000), g.largeFont, kDisabled);
+    g.questionDisplay = Finish(g, MakeButton(g, "hi", window, 10, 48, 224, 50, WS_DLGFRAME, 2000),
+                               g.largeFont, kDisabled);
 
     g.mediumFont = MakeFont(g, 28, 10);
     for (int i = 0; i < 4; ++i) {
@@ -65,13 +65,12 @@ void MakeDrillControls(Game& g, HWND window) {
         int x, y;
         UINT id;
     };
-    constexpr Place kTools[kToolCount] = {{10, 160, 1401}, {10, 205, 1402}, {56, 205, 2007},
+    constexpr Place kTools[kToolCount] = {{10, 160, 1401},  {10, 205, 1402},  {56, 205, 2007},
                                           {103, 205, 1403}, {150, 205, 2009}, {196, 205, 2010},
                                           {196, 160, 2011}};
     for (std::size_t i = 0; i < kToolCount; ++i) {
-        g.toolButtons[i] =
-            Finish(g, MakePictureButton(g, window, kTools[i].x, kTools[i].y, kTools[i].id), 0,
-                   kDisabled);
+        g.toolButtons[i] = Finish(
+            g, MakePictureButton(g, window, kTools[i].x, kTools[i].y, kTools[i].id), 0, kDisabled);
     }
 }
 
@@ -79,9 +78,9 @@ void MakeAboutPanel(Game& g, HWND window) {
     g.aboutPicture = Finish(g, MakePictureFrame(g, window, 0, 123, 1801), 0, kHidden);
     g.aboutBitmap = g.platform.LoadBitmapA(g.instance, kAboutBitmap);
     g.platform.SendMessageA(g.aboutPicture, STM_SETIMAGE, IMAGE_BITMAP, g.aboutBitmap);
-    g.aboutText = Finish(
-        g, MakeTextPanel(g, g.aboutTextContent.data(), 0, 0, 243, 125, window, kLabelId), 0,
-        kHidden);
+    g.aboutText =
+        Finish(g, MakeTextPanel(g, g.aboutTextContent.data(), 0, 0, 243, 125, window, kLabelId), 0,
+               kHidden);
     g.contactText = Finish(
         g, MakeTextPanel(g, g.contactTextContent.data(), 66, 123, 177, 103, window, kLabelId), 0,
         kHidden);
@@ -119,13 +118,17 @@ void MakeScoreScreen(Game& g, HWND window) {
 
 }  // namespace
 
-int CardX(int i) { return 3 + 40 * (i % 6); }
-int CardY(int i) { return 50 + 40 * (i / 6); }
+int CardX(int i) {
+    return 3 + 40 * (i % 6);
+}
+int CardY(int i) {
+    return 50 + 40 * (i / 6);
+}
 
 HWND MakeButton(Game& g, const char* text, HWND parent, int x, int y, int width, int height,
                 DWORD style, UINT id) {
-    return g.platform.CreateWindowExA(0, "BUTTON", text, WS_CHILD | WS_VISIBLE | style, x, y,
-                                      width, height, parent, id, g.instance, nullptr);
+    return g.platform.CreateWindowExA(0, "BUTTON", text, WS_CHILD | WS_VISIBLE | style, x, y, width,
+                                      height, parent, id, g.instance, nullptr);
 }
 
 HWND MakePictureButton(Game& g, HWND parent, int x, int y, UINT id) {
@@ -157,8 +160,8 @@ HWND MakeNameEdit(Game& g, int x, int y, HWND parent, UINT id) {
 }
 
 HWND MakeColourBar(Game& g, int x, int y, int width, int height, HWND parent) {
-    HWND bar = g.platform.CreateWindowExA(0, "SCROLLBAR", nullptr, WS_CHILD | SBS_HORZ, x, y,
-                                          width, height, parent, 0, g.instance, nullptr);
+    HWND bar = g.platform.CreateWindowExA(0, "SCROLLBAR", nullptr, WS_CHILD | SBS_HORZ, x, y, width,
+                                          height, parent, 0, g.instance, nullptr);
     g.platform.SetScrollRange(bar, SB_CTL, 0, 255, FALSE);
     g.platform.ShowWindow(bar, SW_HIDE);
     return bar;
@@ -167,8 +170,8 @@ HWND MakeColourBar(Game& g, int x, int y, int width, int height, HWND parent) {
 HWND MakeScoreList(Game& g, HWND parent, int sorted) {
     DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT |
                   LBS_HASSTRINGS | (sorted != 0 ? LBS_SORT : 0);
-    HWND list = g.platform.CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", nullptr, style, 10, 69,
-                                           223, 95, parent, 2096, g.instance, nullptr);
+    HWND list = g.platform.CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", nullptr, style, 10, 69, 223,
+                                           95, parent, 2096, g.instance, nullptr);
     g.platform.SendMessageA(list, WM_SETFONT, g.platform.GetStockObject(ANSI_FIXED_FONT), FALSE);
     return list;
 }

@@ -22,8 +22,7 @@ namespace {
 constexpr const char* kClassName = "Template_Class";
 constexpr DWORD kMainStyle = WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX;
 
-LRESULT WindowProcThunk(void* context, HWND window, UINT message, WPARAM wParam,
-                        LPARAM lParam) {
+LRESULT WindowProcThunk(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return MainWindowProc(*static_cast<Game*>(context), window, message, wParam, lParam);
 }
 

@@ -15,7 +15,9 @@ struct SoundGroup {
 constexpr std::array<SoundGroup, 7> kSoundGroups = {
     {{400, 5}, {420, 10}, {440, 5}, {460, 5}, {470, 7}, {480, 4}, {490, 2}}};
 
-constexpr bool InRange(UINT id, UINT first, UINT count) { return id >= first && id < first + count; }
+constexpr bool InRange(UINT id, UINT first, UINT count) {
+    return id >= first && id < first + count;
+}
 
 constexpr MenuTemplateItem kMenu890[] = {
     {MenuTemplateItem::Popup, "&Drill", 0},

@@ -32,10 +32,9 @@ int ListBox::Add(const std::string& line) {
     auto at = lines_.end();
     if (sorted_) {
         // After any equal lines, so that lines added later among equals stay later.
-        at = std::upper_bound(lines_.begin(), lines_.end(), line,
-                              [](const std::string& x, const std::string& y) {
-                                  return Compare(x, y) < 0;
-                              });
+        at = std::upper_bound(
+            lines_.begin(), lines_.end(), line,
+            [](const std::string& x, const std::string& y) { return Compare(x, y) < 0; });
     }
     auto inserted = lines_.insert(at, line);
     return static_cast<int>(inserted - lines_.begin());

@@ -8,7 +8,7 @@
 namespace pv {
 
 class ListBox {
-public:
+  public:
     explicit ListBox(bool sorted = false) : sorted_(sorted) {}
 
     // Returns the position the line went to.
@@ -24,7 +24,7 @@ public:
     // Case-insensitive order of two lines as the sorted list keeps them.
     static int Compare(const std::string& a, const std::string& b);
 
-private:
+  private:
     bool sorted_;
     std::vector<std::string> lines_;
 };

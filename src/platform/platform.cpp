@@ -16,16 +16,22 @@ bool IsControlClass(const std::string& name) {
            name == "LISTBOX";
 }
 
-const char* TextOf(LPARAM lParam) { return reinterpret_cast<const char*>(lParam); }
+const char* TextOf(LPARAM lParam) {
+    return reinterpret_cast<const char*>(lParam);
+}
 
 }  // namespace
 
 Platform::Platform() = default;
 Platform::~Platform() = default;
 
-HINSTANCE Platform::GetModuleHandleA(const char* /*name*/) { return kInstance; }
+HINSTANCE Platform::GetModuleHandleA(const char* /*name*/) {
+    return kInstance;
+}
 
-const char* Platform::GetCommandLineA() { return "pondivar"; }
+const char* Platform::GetCommandLineA() {
+    return "pondivar";
+}
 
 ATOM Platform::RegisterClassExA(const WNDCLASSEXA* windowClass) {
     if (windowClass == nullptr || windowClass->lpszClassName == nullptr) return 0;
@@ -33,9 +39,9 @@ ATOM Platform::RegisterClassExA(const WNDCLASSEXA* windowClass) {
     return static_cast<ATOM>(classes_.size());
 }
 
-HWND Platform::CreateWindowExA(DWORD exStyle, const char* className, const char* text,
-                               DWORD style, int x, int y, int width, int height, HWND parent,
-                               UINT menuOrId, HINSTANCE /*instance*/, void* /*param*/) {
+HWND Platform::CreateWindowExA(DWORD exStyle, const char* className, const char* text, DWORD style,
+                               int x, int y, int width, int height, HWND parent, UINT menuOrId,
+                               HINSTANCE /*instance*/, void* /*param*/) {
     std::string name = className != nullptr ? className : "";
     auto registered = classes_.find(name);
     if (registered == classes_.end() && !IsControlClass(name)) return 0;
@@ -113,7 +119,9 @@ BOOL Platform::ShowWindow(HWND window, int command) {
     return was;
 }
 
-BOOL Platform::UpdateWindow(HWND window) { return Find(window) != nullptr ? TRUE : FALSE; }
+BOOL Platform::UpdateWindow(HWND window) {
+    return Find(window) != nullptr ? TRUE : FALSE;
+}
 
 BOOL Platform::EnableWindow(HWND window, BOOL enable) {
     Window* w = FindMutable(window);
@@ -245,7 +253,9 @@ BOOL Platform::PeekMessageA(MSG* message) {
     return FALSE;
 }
 
-BOOL Platform::TranslateMessage(const MSG* /*message*/) { return FALSE; }
+BOOL Platform::TranslateMessage(const MSG* /*message*/) {
+    return FALSE;
+}
 
 LRESULT Platform::DispatchMessageA(const MSG* message) {
     if (message == nullptr || message->hwnd == 0) return 0;
@@ -287,7 +297,9 @@ BOOL Platform::KillTimer(HWND window, UINT id) {
     return TRUE;
 }
 
-bool Platform::TimerRunning(UINT id) const { return timers_.count(id) != 0; }
+bool Platform::TimerRunning(UINT id) const {
+    return timers_.count(id) != 0;
+}
 
 void Platform::TimerFired(HWND window, UINT id) {
     if (timers_.count(id) == 0) return;
@@ -450,7 +462,9 @@ HICON Platform::LoadIconA(HINSTANCE /*instance*/, UINT resource) {
     return IsIconResource(resource) ? resource : 0;
 }
 
-HCURSOR Platform::LoadCursorA(HINSTANCE /*instance*/, UINT resource) { return resource; }
+HCURSOR Platform::LoadCursorA(HINSTANCE /*instance*/, UINT resource) {
+    return resource;
+}
 
 HBITMAP Platform::LoadBitmapA(HINSTANCE /*instance*/, UINT resource) {
     if (KindOf(resource) != ResourceKind::Bitmap) return 0;
@@ -468,8 +482,8 @@ HFONT Platform::CreateFontA(int height, int width, int /*escapement*/, int /*ori
                             DWORD /*quality*/, DWORD pitchAndFamily, const char* face) {
     GdiObject object;
     object.kind = GdiKind::Font;
-    object.font = FontSpec{height, width, weight, italic != 0, pitchAndFamily,
-                           face != nullptr ? face : ""};
+    object.font =
+        FontSpec{height, width, weight, italic != 0, pitchAndFamily, face != nullptr ? face : ""};
     HFONT handle = NewHandle();
     objects_.emplace(handle, object);
     return handle;
@@ -553,8 +567,9 @@ const GdiObject* Platform::FindObject(HGDIOBJ object) const {
 }
 
 std::size_t Platform::CountObjects(GdiKind kind) const {
-    return static_cast<std::size_t>(std::count_if(
-        objects_.begin(), objects_.end(), [&](const auto& entry) { return entry.second.kind == kind; }));
+    return static_cast<std::size_t>(
+        std::count_if(objects_.begin(), objects_.end(),
+                      [&](const auto& entry) { return entry.second.kind == kind; }));
 }
 
 const std::vector<HWND>& Platform::Children(HWND parent) const {

@@ -98,7 +98,7 @@ struct Menu {
 };
 
 class Platform {
-public:
+  public:
     Platform();
     virtual ~Platform();
     Platform(const Platform&) = delete;
@@ -111,8 +111,8 @@ public:
 
     // Windows and controls
     ATOM RegisterClassExA(const WNDCLASSEXA* windowClass);
-    HWND CreateWindowExA(DWORD exStyle, const char* className, const char* text, DWORD style,
-                         int x, int y, int width, int height, HWND parent, UINT menuOrId,
+    HWND CreateWindowExA(DWORD exStyle, const char* className, const char* text, DWORD style, int x,
+                         int y, int width, int height, HWND parent, UINT menuOrId,
                          HINSTANCE instance, void* param);
     BOOL DestroyWindow(HWND window);
     BOOL ShowWindow(HWND window, int command);
@@ -158,8 +158,8 @@ public:
     HBITMAP LoadBitmapA(HINSTANCE instance, UINT resource);
     HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight,
                       DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
-                      DWORD outPrecision, DWORD clipPrecision, DWORD quality,
-                      DWORD pitchAndFamily, const char* face);
+                      DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,
+                      const char* face);
     HGDIOBJ GetStockObject(int index);
     HBRUSH CreateSolidBrush(COLORREF colour);
     BOOL DeleteObject(HGDIOBJ object);
@@ -190,7 +190,7 @@ public:
     void TimerFired(HWND window, UINT id);
     void TextTyped(HWND window, const std::string& text);  // the user edited a control's text
 
-protected:
+  protected:
     // Bring the widget of a window up to date after a change of the model.
     virtual void Reflect(HWND window, Change what) = 0;
     virtual void ReflectMenu(HMENU menu) = 0;
@@ -201,7 +201,7 @@ protected:
 
     Window* FindMutable(HWND window);
 
-private:
+  private:
     HANDLE NewHandle() { return nextHandle_++; }
     LRESULT CallWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT ControlMessage(Window& control, UINT message, WPARAM wParam, LPARAM lParam);

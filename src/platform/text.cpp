@@ -14,7 +14,7 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 class Writer {
-public:
+  public:
     Writer(char* out, std::size_t size) : out_(out), size_(size) {}
     void Put(char c) {
         if (length_ + 1 < size_) out_[length_++] = c;
@@ -27,7 +27,7 @@ public:
         return static_cast<int>(length_);
     }
 
-private:
+  private:
     char* out_;
     std::size_t size_;
     std::size_t length_ = 0;
@@ -100,8 +100,8 @@ int FormatText(char* out, std::size_t size, const char* format, const WsArg* arg
             case 'd':
             case 'i': {
                 auto value = static_cast<std::int32_t>(take().number);
-                std::uint32_t magnitude =
-                    value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
+                std::uint32_t magnitude = value < 0 ? 0u - static_cast<std::uint32_t>(value)
+                                                    : static_cast<std::uint32_t>(value);
                 int n = Digits(magnitude, 10, false, digits);
                 PutField(w, spec, digits, n, value < 0, true);
                 break;
@@ -163,8 +163,12 @@ char* MapInPlace(char* text, F map) {
 
 }  // namespace
 
-char* CharLowerA(char* text) { return MapInPlace(text, LowerOf); }
-char* CharUpperA(char* text) { return MapInPlace(text, UpperOf); }
+char* CharLowerA(char* text) {
+    return MapInPlace(text, LowerOf);
+}
+char* CharUpperA(char* text) {
+    return MapInPlace(text, UpperOf);
+}
 
 char32_t Cp1252ToUnicode(std::uint8_t byte) {
     if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];

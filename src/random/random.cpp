@@ -38,6 +38,8 @@ void SeedRandomWith(GameState& state, std::uint32_t ticks) {
     state.rngB.high = 9;
 }
 
-void SeedRandom(Game& game) { SeedRandomWith(game, game.platform.GetTickCount()); }
+void SeedRandom(Game& game) {
+    SeedRandomWith(game, game.platform.GetTickCount());
+}
 
 }  // namespace pv

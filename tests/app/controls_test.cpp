@@ -10,7 +10,7 @@ namespace pv::testing {
 namespace {
 
 class Controls : public GameTest {
-protected:
+  protected:
     void SetUp() override { Create(); }
 
     const FontSpec& FontOf(HWND control) {
@@ -60,8 +60,8 @@ TEST_F(Controls, EachSingleControlIsMadeAsLaidOut) {
          WS_EX_DLGMODALFRAME, 1999, false, true},
         {"contactText", &GameState::contactText, "EDIT", nullptr, 66, 123, 177, 103, 0x50000845,
          WS_EX_DLGMODALFRAME, 1999, false, true},
-        {"aboutOkButton", &GameState::aboutOkButton, "BUTTON", "ok", 0, 224, 243, 28,
-         kChildVisible, 0, 1801, false, true},
+        {"aboutOkButton", &GameState::aboutOkButton, "BUTTON", "ok", 0, 224, 243, 28, kChildVisible,
+         0, 1801, false, true},
         {"colourOkButton", &GameState::colourOkButton, "BUTTON", "ok", 15, 215, 215, 25,
          kChildVisible, 0, 2098, false, true},
         {"scoreList", &GameState::scoreList, "LISTBOX", "", 10, 69, 223, 95, 0x50A00140,
@@ -70,10 +70,10 @@ TEST_F(Controls, EachSingleControlIsMadeAsLaidOut) {
          WS_EX_CLIENTEDGE, 2096, false, true},
         {"scoreHeader", &GameState::scoreHeader, "BUTTON", "SCORE", 10, 50, 92, 20, kChildVisible,
          0, 1999, false, false},
-        {"nameHeader", &GameState::nameHeader, "BUTTON", "NAME", 101, 50, 133, 20, kChildVisible,
-         0, 1999, false, false},
-        {"yourScoreLabel", &GameState::yourScoreLabel, "BUTTON", "IS YOUR SCORE", 10, 165, 224,
-         20, kChildVisible, 0, 1999, false, false},
+        {"nameHeader", &GameState::nameHeader, "BUTTON", "NAME", 101, 50, 133, 20, kChildVisible, 0,
+         1999, false, false},
+        {"yourScoreLabel", &GameState::yourScoreLabel, "BUTTON", "IS YOUR SCORE", 10, 165, 224, 20,
+         kChildVisible, 0, 1999, false, false},
         {"yourNameLabel", &GameState::yourNameLabel, "BUTTON", "YOUR NAME", 10, 185, 99, 27,
          kChildVisible, 0, 1999, false, false},
         {"nameEdit", &GameState::nameEdit, "EDIT", "", 109, 185, 125, 27, kChildVisible,
@@ -112,7 +112,7 @@ TEST_F(Controls, ArraysOfControlsAreLaidOutInRows) {
         EXPECT_EQ(b.style, kChildVisible | WS_BORDER);
         EXPECT_TRUE(b.visible && b.enabled);
     }
-    const int tools[7][3] = {{10, 160, 1401}, {10, 205, 1402}, {56, 205, 2007}, {103, 205, 1403},
+    const int tools[7][3] = {{10, 160, 1401},  {10, 205, 1402},  {56, 205, 2007}, {103, 205, 1403},
                              {150, 205, 2009}, {196, 205, 2010}, {196, 160, 2011}};
     for (int i = 0; i < 7; ++i) {
         const Window& t = W(game.toolButtons[i]);
@@ -162,8 +162,8 @@ TEST_F(Controls, CardsSitOnASixByFiveGrid) {
 }
 
 TEST_F(Controls, OnlyTheSeventeenDrillControlsAreOnView) {
-    std::set<HWND> drill = {game.questionDisplay, game.leftFace, game.rightFace, game.levelLabel,
-                            game.questionsLeftLabel, game.hintLabel};
+    std::set<HWND> drill = {game.questionDisplay, game.leftFace,           game.rightFace,
+                            game.levelLabel,      game.questionsLeftLabel, game.hintLabel};
     drill.insert(game.answerButtons.begin(), game.answerButtons.end());
     drill.insert(game.toolButtons.begin(), game.toolButtons.end());
     ASSERT_EQ(drill.size(), 17u);
@@ -184,9 +184,9 @@ TEST_F(Controls, ThreeHeavyCourierFontsAndTheStockFixedFont) {
     EXPECT_EQ(large.pitchAndFamily, DEFAULT_PITCH | FF_ROMAN);
     EXPECT_EQ(FontOf(game.answerButtons[2]).height, 28);
     EXPECT_EQ(FontOf(game.answerButtons[2]).width, 10);
-    for (HWND small : {game.levelLabel, game.hintLabel, game.movesLabel, game.byeButton,
-                       game.aboutOkButton, game.colourLabels[1], game.colourOkButton,
-                       game.scoreHeader, game.scoresOkButton}) {
+    for (HWND small :
+         {game.levelLabel, game.hintLabel, game.movesLabel, game.byeButton, game.aboutOkButton,
+          game.colourLabels[1], game.colourOkButton, game.scoreHeader, game.scoresOkButton}) {
         EXPECT_EQ(FontOf(small).height, 15);
         EXPECT_EQ(FontOf(small).width, 18);
     }
@@ -202,10 +202,11 @@ TEST_F(Controls, AboutPanelHoldsItsTextsAndBitmap) {
     ASSERT_NE(bitmap, nullptr);
     EXPECT_EQ(bitmap->resource, 905u);
     EXPECT_EQ(W(game.aboutPicture).imageType, IMAGE_BITMAP);
-    EXPECT_NE(Text(game.aboutText).find(
-                  "\r\n\r\nHi.. Just click on any button.  A happy face means that you chose the "
+    EXPECT_NE(
+        Text(game.aboutText)
+            .find("\r\n\r\nHi.. Just click on any button.  A happy face means that you chose the "
                   "correct one.. bye\r\n\r\n"),
-              std::string::npos);
+        std::string::npos);
     EXPECT_EQ(Text(game.contactText).rfind("Send comments to:\r\n\r\n", 0), 0u);
 }
 

@@ -97,14 +97,25 @@ TEST_F(Startup, MenuTreeHasItsItemsAndIdentifiers) {
         return out;
     };
     using L = std::vector<std::pair<std::string, UINT>>;
-    EXPECT_EQ(layout(menu->bar[0]),
-              (L{{"&Add", 1301}, {"&Subtract", 1302}, {"&Multiply", 1303}, {"&Divide", 1304},
-                 {"-", 0}, {"Memory &Game", 2011}, {"-", 0}, {"&View Scores", 2009}, {"-", 0},
-                 {"&Exit", 1000}}));
-    EXPECT_EQ(layout(menu->bar[1]),
-              (L{{"&Sound Effects", 1401}, {"&Background Music", 1402}, {"-", 0},
-                 {"Save &Window Position", 1405}, {"-", 0}, {"&High Color Pictures", 1406},
-                 {"&Random Colors", 1404}, {"-", 0}, {"&Include Tables 11 to 17", 2109}}));
+    EXPECT_EQ(layout(menu->bar[0]), (L{{"&Add", 1301},
+                                       {"&Subtract", 1302},
+                                       {"&Multiply", 1303},
+                                       {"&Divide", 1304},
+                                       {"-", 0},
+                                       {"Memory &Game", 2011},
+                                       {"-", 0},
+                                       {"&View Scores", 2009},
+                                       {"-", 0},
+                                       {"&Exit", 1000}}));
+    EXPECT_EQ(layout(menu->bar[1]), (L{{"&Sound Effects", 1401},
+                                       {"&Background Music", 1402},
+                                       {"-", 0},
+                                       {"Save &Window Position", 1405},
+                                       {"-", 0},
+                                       {"&High Color Pictures", 1406},
+                                       {"&Random Colors", 1404},
+                                       {"-", 0},
+                                       {"&Include Tables 11 to 17", 2109}}));
     for (UINT id : {1301, 1302, 1303, 1304, 2011, 2009, 1000, 1401, 1402, 1405, 1406, 1404, 2109}) {
         EXPECT_FALSE(Item(id).checked) << id;
         EXPECT_FALSE(Item(id).grayed) << id;
@@ -131,7 +142,7 @@ TEST_F(Startup, StoredBackgroundBecomesTheClassBrush) {
 }
 
 class Commands : public GameTest {
-protected:
+  protected:
     void SetUp() override { Start(); }
 };
 
@@ -140,9 +151,9 @@ TEST_F(Commands, OptionTogglesFlipTheirFlagAndCheckMark) {
         UINT id;
         std::uint8_t GameState::*flag;
     };
-    for (Option option : {Option{1405, &GameState::rememberPosition},
-                          Option{1406, &GameState::highColour}, Option{2109, &GameState::bigTables},
-                          Option{1401, &GameState::soundOn}}) {
+    for (Option option :
+         {Option{1405, &GameState::rememberPosition}, Option{1406, &GameState::highColour},
+          Option{2109, &GameState::bigTables}, Option{1401, &GameState::soundOn}}) {
         Command(option.id);
         EXPECT_EQ(game.*option.flag, 0xFF) << option.id;
         EXPECT_TRUE(Item(option.id).checked) << option.id;
@@ -153,9 +164,9 @@ TEST_F(Commands, OptionTogglesFlipTheirFlagAndCheckMark) {
 }
 
 TEST_F(Commands, NotificationCodesAndNeighboursMatchNothing) {
-    for (WPARAM value : {WPARAM{0x00011405}, WPARAM{0x03001405}, WPARAM{0x00001300},
-                         WPARAM{0x00001305}, WPARAM{0x00010000 | 1000}, WPARAM{2999},
-                         WPARAM{3030}}) {
+    for (WPARAM value :
+         {WPARAM{0x00011405}, WPARAM{0x03001405}, WPARAM{0x00001300}, WPARAM{0x00001305},
+          WPARAM{0x00010000 | 1000}, WPARAM{2999}, WPARAM{3030}}) {
         Command(value);
     }
     EXPECT_EQ(game.rememberPosition, 0);
@@ -164,7 +175,7 @@ TEST_F(Commands, NotificationCodesAndNeighboursMatchNothing) {
 }
 
 class Shutdown : public GameTest {
-protected:
+  protected:
     void SetUp() override { Start(); }
 
     void ExpectClosedCleanly() {

@@ -24,15 +24,19 @@ Size PngSize(const std::string& path) {
     if (!in.read(reinterpret_cast<char*>(head.data()), head.size())) return {};
     if (head[0] != 0x89 || head[1] != 'P' || head[12] != 'I' || head[15] != 'R') return {};
     auto word = [&](int at) {
-        return static_cast<std::uint32_t>(head[at]) << 24 | head[at + 1] << 16 |
-               head[at + 2] << 8 | head[at + 3];
+        return static_cast<std::uint32_t>(head[at]) << 24 | head[at + 1] << 16 | head[at + 2] << 8 |
+               head[at + 3];
     };
     return {word(16), word(20)};
 }
 
-std::string AssetPath(const std::string& file) { return std::string(PV_SOURCE_DIR) + "/src/assets/" + file; }
+std::string AssetPath(const std::string& file) {
+    return std::string(PV_SOURCE_DIR) + "/src/assets/" + file;
+}
 
-std::string Double(std::string file) { return file.replace(file.size() - 4, 4, "@2x.png"); }
+std::string Double(std::string file) {
+    return file.replace(file.size() - 4, 4, "@2x.png");
+}
 
 void ExpectIcons(UINT first, UINT count) {
     for (UINT id = first; id < first + count; ++id) {

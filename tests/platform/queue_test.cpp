@@ -18,7 +18,7 @@ struct Seen {
 LRESULT Procedure(void* context, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 class Queue : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         WNDCLASSEXA c;
         c.lpfnWndProc = Procedure;
@@ -28,7 +28,7 @@ protected:
         window = platform.CreateWindowExA(0, "Test", "t", 0, 0, 0, 10, 10, 0, 0, 1, nullptr);
     }
 
-public:
+  public:
     RecordingPlatform platform;
     Seen seen;
     HWND window = 0;
@@ -77,8 +77,7 @@ TEST_F(Queue, AtMostOneTickWaits) {
 
 TEST_F(Queue, CloseRequestDestroysThroughTheDefaultHandling) {
     platform.SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_EQ(seen.messages,
-              (std::vector<UINT>{WM_CREATE, WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY}));
+    EXPECT_EQ(seen.messages, (std::vector<UINT>{WM_CREATE, WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY}));
     EXPECT_EQ(platform.Find(window), nullptr);
     MSG m;
     EXPECT_EQ(platform.GetMessageA(&m, 0, 0, 0), 0);
@@ -86,8 +85,8 @@ TEST_F(Queue, CloseRequestDestroysThroughTheDefaultHandling) {
 }
 
 TEST_F(Queue, ChildrenStillExistWhileTheParentHearsOfItsEnd) {
-    seen.watch = platform.CreateWindowExA(0, "BUTTON", "b", WS_CHILD, 0, 0, 5, 5, window, 7, 1,
-                                          nullptr);
+    seen.watch =
+        platform.CreateWindowExA(0, "BUTTON", "b", WS_CHILD, 0, 0, 5, 5, window, 7, 1, nullptr);
     platform.DestroyWindow(window);
     EXPECT_TRUE(seen.watchAliveAtDestroy);
     EXPECT_EQ(platform.Find(seen.watch), nullptr);
@@ -99,8 +98,8 @@ TEST_F(Queue, CreationRefusedByTheProcedureGivesNoWindow) {
 }
 
 TEST_F(Queue, ScrollPositionsStayInRange) {
-    HWND bar = platform.CreateWindowExA(0, "SCROLLBAR", nullptr, WS_CHILD, 0, 0, 5, 5, window, 0,
-                                        1, nullptr);
+    HWND bar = platform.CreateWindowExA(0, "SCROLLBAR", nullptr, WS_CHILD, 0, 0, 5, 5, window, 0, 1,
+                                        nullptr);
     platform.SetScrollRange(bar, SB_CTL, 0, 255, FALSE);
     EXPECT_EQ(platform.SetScrollPos(bar, SB_CTL, 300, TRUE), 0);
     EXPECT_EQ(platform.GetScrollPos(bar, SB_CTL), 255);

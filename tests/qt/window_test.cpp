@@ -20,7 +20,7 @@ namespace pv::qt {
 namespace {
 
 class RealWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         game.instance = platform.GetModuleHandleA(nullptr);
         CreateMainWindow(game);
@@ -73,8 +73,8 @@ TEST_F(RealWindow, ShowsTheDrillControlsOnly) {
     QWidget* client = platform.Main()->Client();
     EXPECT_EQ(client->size(), QSize(243, 252));
     EXPECT_EQ(platform.Main()->windowTitle(), QStringLiteral("Pondivar 2.01"));
-    std::vector<HWND> drill = {game.questionDisplay, game.leftFace, game.rightFace,
-                               game.levelLabel, game.questionsLeftLabel};
+    std::vector<HWND> drill = {game.questionDisplay, game.leftFace, game.rightFace, game.levelLabel,
+                               game.questionsLeftLabel};
     drill.insert(drill.end(), game.answerButtons.begin(), game.answerButtons.end());
     drill.insert(drill.end(), game.toolButtons.begin(), game.toolButtons.end());
     int visible = 0;

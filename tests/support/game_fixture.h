@@ -13,7 +13,7 @@
 namespace pv::testing {
 
 class GameTest : public ::testing::Test {
-protected:
+  protected:
     RecordingPlatform platform;
     Game game{platform};
 

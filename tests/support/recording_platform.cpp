@@ -13,8 +13,8 @@ BOOL RecordingPlatform::PlaySoundA(UINT resource, HMODULE /*module*/, DWORD flag
     return TRUE;
 }
 
-DWORD RecordingPlatform::mciSendStringA(const char* command, char* /*result*/,
-                                        UINT /*resultSize*/, HWND /*notify*/) {
+DWORD RecordingPlatform::mciSendStringA(const char* command, char* /*result*/, UINT /*resultSize*/,
+                                        HWND /*notify*/) {
     mciCommands.emplace_back(command != nullptr ? command : "");
     return 0;
 }

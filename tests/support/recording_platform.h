@@ -21,12 +21,11 @@ struct SoundPlayed {
 };
 
 class RecordingPlatform : public Platform {
-public:
+  public:
     DWORD GetTickCount() override { return ticks; }
     int GetSystemMetrics(int index) override;
     BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;
-    DWORD mciSendStringA(const char* command, char* result, UINT resultSize,
-                         HWND notify) override;
+    DWORD mciSendStringA(const char* command, char* result, UINT resultSize, HWND notify) override;
 
     DWORD ticks = 0;
     int screenWidth = 1024;
@@ -37,7 +36,7 @@ public:
     std::vector<UINT> timersStarted;
     std::vector<UINT> timerIntervals;
 
-protected:
+  protected:
     void Reflect(HWND window, Change what) override;
     void ReflectMenu(HMENU /*menu*/) override {}
     bool WaitForInput() override { return false; }

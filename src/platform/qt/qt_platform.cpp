@@ -29,7 +29,7 @@ constexpr int kClientHeight = 252;
 
 // A horizontal scroll bar that reports what the user does as scroll requests.
 class ScrollBar : public QScrollBar {
-public:
+  public:
     ScrollBar(QWidget* parent, PostFn post) : QScrollBar(Qt::Horizontal, parent), post_(post) {
         connect(this, &QScrollBar::actionTriggered, this, [this](int action) {
             int code = Request(action);
@@ -39,13 +39,13 @@ public:
                 [this]() { Send(SB_THUMBPOSITION, sliderPosition()); });
     }
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
         QScrollBar::mouseReleaseEvent(event);
         Send(SB_ENDSCROLL, 0);
     }
 
-private:
+  private:
     static int Request(int action) {
         switch (action) {
             case SliderSingleStepSub:
@@ -131,8 +131,8 @@ BOOL QtPlatform::GetWindowRect(HWND window, RECT* rect) {
         return Platform::GetWindowRect(window, rect);
     }
     QRect frame = main_->frameGeometry();
-    *rect = RECT{frame.left(), frame.top(), frame.left() + frame.width(),
-                 frame.top() + frame.height()};
+    *rect =
+        RECT{frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
     return TRUE;
 }
 
@@ -458,7 +458,8 @@ void QtPlatform::StartTimer(HWND window, UINT id, UINT milliseconds) {
     QTimer*& timer = timers_[id];
     if (timer == nullptr) timer = new QTimer();
     timer->disconnect();
-    QObject::connect(timer, &QTimer::timeout, timer, [this, window, id]() { TimerFired(window, id); });
+    QObject::connect(timer, &QTimer::timeout, timer,
+                     [this, window, id]() { TimerFired(window, id); });
     timer->start(static_cast<int>(milliseconds));
 }
 

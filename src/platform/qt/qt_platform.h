@@ -18,7 +18,7 @@ class QTimer;
 namespace pv::qt {
 
 class QtPlatform : public QObject, public Platform {
-public:
+  public:
     QtPlatform();
     ~QtPlatform() override;
 
@@ -26,8 +26,7 @@ public:
     int GetSystemMetrics(int index) override;
     BOOL GetWindowRect(HWND window, RECT* rect) override;
     BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;
-    DWORD mciSendStringA(const char* command, char* result, UINT resultSize,
-                         HWND notify) override;
+    DWORD mciSendStringA(const char* command, char* result, UINT resultSize, HWND notify) override;
 
     // The widget that stands for a window, or nullptr.
     QWidget* Widget(HWND window) const;
@@ -38,14 +37,14 @@ public:
     // Called once, when the main window is first shown.
     std::function<void()> onFirstShown;
 
-protected:
+  protected:
     void Reflect(HWND window, Change what) override;
     void ReflectMenu(HMENU menu) override;
     bool WaitForInput() override;
     void StartTimer(HWND window, UINT id, UINT milliseconds) override;
     void StopTimer(HWND window, UINT id) override;
 
-private:
+  private:
     PostFn PosterFrom(HWND source);
     void CreateWidget(const Window& w);
     QWidget* CreateControl(const Window& w, QWidget* parent);

@@ -19,31 +19,31 @@ using PostFn = std::function<void(UINT message, WPARAM wParam, LPARAM lParam)>;
 // movement and presses that reach it (over the bare window or over disabled controls, which
 // let input through) into mouse messages in client coordinates.
 class ClientArea : public QWidget {
-public:
+  public:
     ClientArea(QWidget* parent, PostFn post);
     void SetBackground(const QColor& colour);
     QColor Background() const { return background_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     PostFn post_;
     QColor background_;
 };
 
 // The top-level window: fixed size, no maximise button; closing asks the game first.
 class MainWidget : public QWidget {
-public:
+  public:
     MainWidget(PostFn post);
     ClientArea* Client() const { return client_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     PostFn post_;
     ClientArea* client_;
 };
@@ -51,15 +51,15 @@ private:
 // A framed picture: an icon (32 x 32) or a bitmap, centred. When enabled and asked to notify,
 // a click sends the control's command.
 class Picture : public QFrame {
-public:
+  public:
     Picture(QWidget* parent, PostFn post, UINT id, LPARAM source, bool notify);
     void SetImage(const QIcon& icon, QSize size);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     PostFn post_;
     UINT id_;
     LPARAM source_;
