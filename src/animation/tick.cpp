@@ -1,7 +1,138 @@
 #include "animation/tick.h"
 
+#include "app/controls.h"
+#include "app/screens.h"
+#include "assets/catalogue.h"
+#include "drill/question.h"
+#include "memory/memory.h"
+#include "platform/text.h"
+#include "random/random.h"
+
 namespace pv {
 
-void OnTick(Game& /*g*/) {}
+namespace {
+
+bool Recorded(const Game& g, std::uint32_t picture) {
+    for (std::size_t i = 0; g.toolIcons[i] != 0; ++i) {
+        if (g.toolIcons[i] == picture) return true;
+    }
+    return false;
+}
+
+// A new picture for one tool button, unlike any picture a tick has already given out.
+void ChangeToolPicture(Game& g) {
+    std::uint32_t slot = Random(g, kToolCount);
+    std::uint32_t candidate = 0;
+    do {
+        candidate = kFirstPicture + Random(g, g.highColour != 0 ? kAllPictures : kCartoonPictures);
+    } while (Recorded(g, candidate));
+    g.toolIcons[slot] = candidate;
+    HICON picture = g.platform.LoadIconA(g.instance, candidate);
+    g.platform.SendMessageA(g.toolButtons[slot], STM_SETIMAGE, IMAGE_ICON, picture);
+}
+
+// The sound and music hints name what a click would do now.
+void UpdateToggleHints(Game& g) {
+    g.hotspots[2].text = g.soundOn != 0 ? kHintSoundOff : kHintSoundOn;
+    g.hotspots[3].text = g.musicOn != 0 ? kHintMusicOff : kHintMusicOn;
+    if (g.currentHint == kHintSoundOn || g.currentHint == kHintSoundOff) {
+        g.currentHint = g.hotspots[2].text;
+    } else if (g.currentHint == kHintMusicOn || g.currentHint == kHintMusicOff) {
+        g.currentHint = g.hotspots[3].text;
+    }
+}
+
+// The hint flashes by changing the stored text's case itself; the settings block and the
+// default score name see that case too.
+void ShowHint(Game& g) {
+    Platform& p = g.platform;
+    if (g.hoverActive == 0 || AnotherScreenOpen(g)) {
+        p.ShowWindow(g.hintLabel, SW_HIDE);
+        return;
+    }
+    g.hintCasePhase = ~g.hintCasePhase;
+    char* text = g.hintTexts[g.currentHint].data();
+    if (g.hintCasePhase != 0) {
+        CharLowerA(text);
+    } else {
+        CharUpperA(text);
+    }
+    p.SetWindowTextA(g.hintLabel, text);
+    p.ShowWindow(g.hintLabel, SW_SHOWNORMAL);
+}
+
+void AnimateFaces(Game& g) {
+    if (Random(g, 7) != 5) return;
+    // Before any face has been set the resting face stands in for the current one.
+    std::uint32_t current = g.currentFace != 0 ? g.currentFace : 900;
+    std::uint32_t candidateA = 901;
+    std::uint32_t candidateB = 902;
+    switch (current) {
+        case 902:
+        case 903:
+            candidateA = 902;
+            candidateB = 900;
+            break;
+        case 904:
+            candidateA = 900;
+            candidateB = 901;
+            break;
+        case 901:
+            candidateA = 900;
+            candidateB = 902;
+            break;
+        default:
+            break;
+    }
+    std::uint32_t r = Random(g, 3);
+    std::uint32_t face = r == 0 ? candidateA : r == 1 ? current : candidateB;
+    if (g.highColour == 0) face += 10;
+    HICON picture = g.platform.LoadIconA(g.instance, face);
+    g.platform.SendMessageA(g.rightFace, STM_SETIMAGE, IMAGE_ICON, picture);
+    if (Random(g, 11) == 8) g.platform.SendMessageA(g.leftFace, STM_SETIMAGE, IMAGE_ICON, picture);
+}
+
+void RunDelayedActions(Game& g) {
+    g.actionDelay -= 1;
+    if (g.actionDelay >= 0) return;
+    g.actionDelay = 0;
+    if (g.pendingQuestion != 0) {
+        g.pendingQuestion = 0;
+        NextQuestion(g);
+    }
+    if (g.pendingBoardRedraw != 0) {
+        // A redraw that falls due under the about panel or after leaving the game is dropped.
+        g.pendingBoardRedraw = 0;
+        if (g.memoryOpen != 0 && g.aboutOpen == 0) ShowMemoryBoard(g, 1);
+    }
+}
+
+void SwitchLevelLabel(Game& g) {
+    g.labelDelay -= 1;
+    if (g.labelDelay >= 0) return;
+    g.labelDelay = 7;
+    g.labelPhase = ~g.labelPhase;
+    if (g.labelPhase != 0) {
+        SetLabelNumber(g, g.levelLabel, "level %d", g.tableSize - 1, 0);
+    } else {
+        SetLabelNumber(g, g.levelLabel, "score %d", g.score, 0);
+    }
+}
+
+}  // namespace
+
+void OnTick(Game& g) {
+    ChangeToolPicture(g);
+    UpdateToggleHints(g);
+    ShowHint(g);
+    AnimateFaces(g);
+    RunDelayedActions(g);
+    SwitchLevelLabel(g);
+    if (g.score > 99999999) {
+        g.score = 99999999;
+    } else if (g.score == 0) {
+        g.score = 1;
+    }
+}
 
 }  // namespace pv

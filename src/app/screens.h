@@ -5,6 +5,9 @@
 
 namespace pv {
 
+// True while the about panel, the memory game, the colour panel or the score screen is up.
+bool AnotherScreenOpen(const GameState& g);
+
 void ShowDrillScreen(Game& g, int show);
 void OpenAbout(Game& g);
 void CloseAbout(Game& g);

@@ -1,8 +1,76 @@
 #include "drill/answer.h"
 
+#include "app/controls.h"
+#include "audio/sound.h"
+#include "drill/question.h"
+#include "random/random.h"
+
 namespace pv {
 
-void AnswerClicked(Game& /*g*/, HWND /*button*/, std::uint32_t /*value*/) {}
-void ShowFace(Game& /*g*/, std::uint32_t /*id*/) {}
+namespace {
+
+constexpr std::uint32_t kRestingFace = 900;
+
+// The 16-colour set lies 10 above the full-colour one.
+HICON LoadFace(Game& g, std::uint32_t id) {
+    return g.platform.LoadIconA(g.instance, g.highColour != 0 ? id : id + 10);
+}
+
+void RightAnswer(Game& g, std::uint32_t value) {
+    Platform& p = g.platform;
+    ShowFace(g, 903);
+    for (HWND button : g.answerButtons) p.EnableWindow(button, FALSE);
+    // A blank button is a wrong click on this question: only a first try masters the fact.
+    bool firstTry = true;
+    for (HWND button : g.answerButtons) {
+        if (p.GetWindowTextLengthA(button) == 0) {
+            firstTry = false;
+            break;
+        }
+    }
+    if (firstTry) {
+        bool asked = g.operation == 'x' || g.operation == '+';
+        FactCell(g, asked ? g.operandA : g.correctAnswer, g.operandB, 1);
+        g.score += 73;
+    }
+    PlaySoundEffect(g, 1, 0);
+    for (HWND button : g.answerButtons) SetLabelNumber(g, button, "%d", value, 0);
+    g.actionDelay = 4;
+    g.pendingQuestion = 1;
+    g.score += 113;
+}
+
+void WrongAnswer(Game& g, HWND button) {
+    g.missedThisRound = 1;
+    if (g.score > 45) g.score -= 42;
+    if (g.platform.GetWindowTextLengthA(button) == 0) {
+        PlaySoundEffect(g, 3, 0);
+        ShowFace(g, 901);
+    } else {
+        // The button stays enabled: clicking it again only repeats the penalty.
+        PlaySoundEffect(g, 2, 0);
+        ShowFace(g, 904);
+        g.platform.SetWindowTextA(button, "");
+    }
+}
+
+}  // namespace
+
+void AnswerClicked(Game& g, HWND button, std::uint32_t value) {
+    if (value == g.correctAnswer) {
+        RightAnswer(g, value);
+    } else {
+        WrongAnswer(g, button);
+    }
+}
+
+void ShowFace(Game& g, std::uint32_t id) {
+    if (id == g.currentFace) return;
+    g.currentFace = id;
+    HICON left = LoadFace(g, id);
+    g.platform.SendMessageA(g.leftFace, STM_SETIMAGE, IMAGE_ICON, left);
+    HICON right = Random(g, 2) != 0 ? LoadFace(g, kRestingFace) : left;
+    g.platform.SendMessageA(g.rightFace, STM_SETIMAGE, IMAGE_ICON, right);
+}
 
 }  // namespace pv

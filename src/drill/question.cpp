@@ -1,8 +1,19 @@
 #include "drill/question.h"
 
+#include <algorithm>
+
+#include "app/controls.h"
+#include "app/screens.h"
+#include "audio/sound.h"
+#include "drill/answer.h"
+#include "memory/memory.h"
+#include "random/random.h"
+
 namespace pv {
 
 namespace {
+
+constexpr std::uint8_t kDivisionSign = 0xF7;  // Windows-1252 ÷
 
 UINT OperationItem(std::uint8_t operation) {
     switch (operation) {
@@ -23,15 +34,135 @@ void EnableOperationItems(Game& g) {
     }
 }
 
+std::uint32_t CountOpenFacts(const Game& g) {
+    std::uint32_t open = 0;
+    for (std::uint32_t a = 1; a <= g.tableSize; ++a) {
+        for (std::uint32_t b = 1; b <= g.tableSize; ++b) {
+            if (g.factGrid[a][b] == 0) ++open;
+        }
+    }
+    return open;
+}
+
+// Ends a level whose square has no open fact left: a level with a miss is played again from
+// where it began, a clean one grows the table (and after the largest, starts over).
+void SettleLevel(Game& g) {
+    if (g.missedThisRound != 0) {
+        g.missedThisRound = 0;
+        g.score += 441;
+        g.factGrid = g.factGridBackup;
+        return;
+    }
+    g.score += 123;
+    g.factGridBackup = g.factGrid;
+    PlaySoundEffect(g, 7, 0);
+    if (!AnotherScreenOpen(g)) DealMemoryGame(g);
+    std::uint32_t limit = g.bigTables != 0 ? 17 : 10;
+    g.tableSize += 1;
+    if (g.tableSize > limit) {
+        g.score += 9131;
+        ResetFactGrid(g);
+    }
+}
+
+bool Offered(const Game& g, std::uint32_t v) {
+    return std::find(g.choices.begin(), g.choices.end(), v) != g.choices.end();
+}
+
 }  // namespace
 
-std::uint32_t FactCell(Game& /*g*/, std::uint32_t /*a*/, std::uint32_t /*b*/,
-                       std::uint32_t /*mark*/) {
-    return 0;
+std::uint32_t FactCell(Game& g, std::uint32_t a, std::uint32_t b, std::uint32_t mark) {
+    std::uint32_t& cell = g.factGrid[a][b];
+    std::uint32_t before = cell;
+    if (mark != 0) cell = 1;
+    return before;
 }
-void ResetFactGrid(Game& /*g*/) {}
-void NextQuestion(Game& /*g*/) {}
-void SetOperation(Game& /*g*/, UINT /*cmd*/) {}
+
+void ResetFactGrid(Game& g) {
+    g.tableSize = 2;
+    g.factGrid = {};
+    g.factGridBackup = {};
+}
+
+void NextQuestion(Game& g) {
+    ShowFace(g, 902);
+
+    std::uint32_t open = CountOpenFacts(g);
+    while (open == 0) {
+        SettleLevel(g);
+        open = CountOpenFacts(g);
+    }
+    g.questionsLeftFormat[11] = open == 1 ? '\0' : 's';
+    SetLabelNumber(g, g.questionsLeftLabel, g.questionsLeftFormat.data(), open, 0);
+
+    std::uint32_t a = 0;
+    std::uint32_t b = 0;
+    do {
+        a = Random(g, g.tableSize) + 1;
+        b = Random(g, g.tableSize) + 1;
+    } while (FactCell(g, a, b, 0) != 0);
+    g.operandA = a;
+    g.operandB = b;
+
+    // Subtraction and division are asked backwards, so that (answer, operandB) is the fact.
+    g.questionFormat[3] = static_cast<char>(g.operation);
+    switch (g.operation) {
+        case 'x':
+            g.correctAnswer = a * b;
+            break;
+        case '+':
+            g.correctAnswer = a + b;
+            break;
+        case '-':
+            g.correctAnswer = a;
+            g.operandA = a + b;
+            break;
+        default:
+            g.correctAnswer = a;
+            g.operandA = a * b;
+            break;
+    }
+    SetLabelNumber(g, g.questionDisplay, g.questionFormat.data(), g.operandA, g.operandB);
+
+    g.choices = {};
+    std::uint32_t range = g.operation == 'x' ? g.tableSize * g.tableSize : g.tableSize * 2;
+    while (
+        !std::all_of(g.choices.begin(), g.choices.end(), [](std::uint32_t c) { return c != 0; })) {
+        std::uint32_t slot = Random(g, 4);
+        std::uint32_t v = Random(g, range) + 1;
+        if (g.choices[slot] == 0 && !Offered(g, v)) g.choices[slot] = v;
+    }
+    std::uint32_t slot = Random(g, 4);
+    if (!Offered(g, g.correctAnswer)) g.choices[slot] = g.correctAnswer;
+
+    for (std::size_t i = 0; i < 4; ++i) {
+        SetLabelNumber(g, g.answerButtons[i], "%d", g.choices[i], 0);
+    }
+    for (HWND button : g.answerButtons) g.platform.EnableWindow(button, TRUE);
+}
+
+void SetOperation(Game& g, UINT cmd) {
+    EnableOperationItems(g);
+    g.platform.EnableMenuItem(g.menu, cmd, MF_GRAYED);
+    switch (cmd) {
+        case 1301:
+            g.operation = '+';
+            break;
+        case 1302:
+            g.operation = '-';
+            break;
+        case 1303:
+            g.operation = 'x';
+            break;
+        default:
+            g.operation = kDivisionSign;
+            break;
+    }
+    g.tableSize = 2;
+    g.missedThisRound = 0;
+    ResetFactGrid(g);
+    NextQuestion(g);
+}
 
 void MarkOperationMenu(Game& g) {
     EnableOperationItems(g);
