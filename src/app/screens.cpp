@@ -1,14 +1,74 @@
 #include "app/screens.h"
 
+#include "audio/sound.h"
+#include "colour/colour.h"
+#include "memory/memory.h"
+
 namespace pv {
+
+namespace {
+
+constexpr UINT kDrillMenuPosition = 0;
+constexpr UINT kRandomColoursItem = 1404;
+constexpr UINT kViewScoresItem = 2009;
+
+}  // namespace
 
 bool AnotherScreenOpen(const GameState& g) {
     return g.aboutOpen != 0 || g.memoryOpen != 0 || g.colourOpen != 0 || g.scoresOpen != 0;
 }
 
-// The screens other than the drill come with the memory game, colour panel and score screen.
-void ShowDrillScreen(Game& /*g*/, int /*show*/) {}
-void OpenAbout(Game& /*g*/) {}
-void CloseAbout(Game& /*g*/) {}
+void ShowDrillScreen(Game& g, int show) {
+    Platform& p = g.platform;
+    // With random colours every change of screen brings a new background, hiding included.
+    if (g.randomColours != 0) ApplyColour(g);
+
+    const HWND controls[] = {
+        g.toolButtons[1],   g.toolButtons[2],     g.toolButtons[3],   g.toolButtons[4],
+        g.toolButtons[5],   g.toolButtons[0],     g.toolButtons[6],   g.hintLabel,
+        g.levelLabel,       g.questionsLeftLabel, g.answerButtons[0], g.answerButtons[1],
+        g.answerButtons[2], g.answerButtons[3],   g.questionDisplay,  g.leftFace,
+        g.rightFace,
+    };
+    for (HWND control : controls) p.ShowWindow(control, show);
+
+    if (show != 0) {
+        p.EnableMenuItem(g.menu, kRandomColoursItem, MF_BYCOMMAND | MF_ENABLED);
+        p.EnableMenuItem(g.menu, kViewScoresItem, MF_BYCOMMAND | MF_ENABLED);
+        p.EnableMenuItem(g.menu, kDrillMenuPosition, MF_BYPOSITION | MF_ENABLED);
+    } else {
+        // The bar item is only disabled, so the bar keeps its look.
+        p.EnableMenuItem(g.menu, kDrillMenuPosition, MF_BYPOSITION | MF_DISABLED);
+        p.EnableMenuItem(g.menu, kRandomColoursItem, MF_GRAYED);
+        p.EnableMenuItem(g.menu, kViewScoresItem, MF_GRAYED);
+    }
+}
+
+void OpenAbout(Game& g) {
+    Platform& p = g.platform;
+    PlaySoundEffect(g, 3, 0);
+    ShowDrillScreen(g, SW_HIDE);
+    for (HWND control : {g.aboutPicture, g.aboutText, g.contactText, g.aboutOkButton}) {
+        p.ShowWindow(control, SW_SHOWNORMAL);
+    }
+    p.SetFocus(g.contactText);
+    // A game under the panel only hides; it goes on where it stood when the panel closes.
+    if (g.memoryOpen != 0) ShowMemoryBoard(g, 0);
+    g.aboutOpen = 1;
+}
+
+void CloseAbout(Game& g) {
+    Platform& p = g.platform;
+    PlaySoundEffect(g, 3, 0);
+    for (HWND control : {g.aboutPicture, g.aboutText, g.contactText, g.aboutOkButton}) {
+        p.ShowWindow(control, SW_HIDE);
+    }
+    if (g.memoryOpen != 0) {
+        ShowMemoryBoard(g, 1);
+    } else {
+        ShowDrillScreen(g, SW_SHOWNORMAL);
+    }
+    g.aboutOpen = 0;
+}
 
 }  // namespace pv

@@ -1,10 +1,68 @@
 #include "memory/memory.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "app/controls.h"
+#include "app/screens.h"
+#include "assets/catalogue.h"
+#include "audio/sound.h"
+#include "drill/answer.h"
+#include "random/random.h"
 
 namespace pv {
 
-void DealMemoryGame(Game& /*g*/) {}
+namespace {
+
+constexpr std::size_t kPairs = kCardCount / 2;
+constexpr UINT kFirstCardBack = 920;
+constexpr std::uint32_t kBonusMoves = 521;
+
+// Exchanges two different places among the first `places` cards, `count` times.
+void Shuffle(Game& g, std::uint32_t places, std::uint32_t count) {
+    for (std::uint32_t n = 0; n < count; ++n) {
+        std::uint32_t a = Random(g, places);
+        std::uint32_t b = 0;
+        do {
+            b = Random(g, places);
+        } while (b == a);
+        std::swap(g.cardIcons[a], g.cardIcons[b]);
+    }
+}
+
+bool Dealt(const Game& g, HICON picture) {
+    return std::count(g.cardIcons.begin(), g.cardIcons.begin() + kPairs, picture) != 0;
+}
+
+}  // namespace
+
+void DealMemoryGame(Game& g) {
+    Platform& p = g.platform;
+    g.firstCardShown = 0;
+    g.firstCardSlot = 0;
+    g.memoryMoves = 0;
+    SetLabelNumber(g, g.movesLabel, "%d", 0, 0);
+    g.memoryOpen = 1;
+    g.cardBack = p.LoadIconA(g.instance, kFirstCardBack + Random(g, 3));
+    g.cardIcons = {};
+    g.cardRevealed = {};
+
+    // Fifteen different pictures, each on card k and card k + 15.
+    for (std::size_t k = 0; k < kPairs; ++k) {
+        HICON picture = 0;
+        do {
+            UINT range = g.highColour != 0 ? kAllPictures : kCartoonPictures;
+            picture = p.LoadIconA(g.instance, kFirstPicture + Random(g, range));
+        } while (Dealt(g, picture));
+        g.cardIcons[k] = picture;
+        g.cardIcons[k + kPairs] = picture;
+    }
+    Shuffle(g, kPairs, 51 + Random(g, 111));
+    Shuffle(g, kCardCount, 134 + Random(g, 133));
+
+    ShowDrillScreen(g, SW_HIDE);
+    ShowMemoryBoard(g, 1);
+}
 
 void ShowMemoryBoard(Game& g, int show) {
     Platform& p = g.platform;
@@ -25,7 +83,53 @@ void ShowMemoryBoard(Game& g, int show) {
     }
 }
 
-void CardClicked(Game& /*g*/, int /*i*/) {}
-void LeaveMemoryGame(Game& /*g*/) {}
+void CardClicked(Game& g, int i) {
+    // Clicks reach the game through a queue, so one can arrive after its card was hidden: after
+    // the game was won or left, or under the about panel. Such a click must not turn a card, and
+    // must not win the game (and its bonus) a second time.
+    if (g.memoryOpen == 0 || g.aboutOpen != 0) return;
+    if (i < 0 || static_cast<std::size_t>(i) >= kCardCount) return;
+    auto card = static_cast<std::size_t>(i);
+
+    if (g.cardRevealed[card] == 0) {
+        g.cardRevealed[card] = 1;
+        ShowMemoryBoard(g, 1);
+        if (g.firstCardShown != 0) {
+            if (g.cardIcons[card] == g.cardIcons[g.firstCardSlot]) {
+                PlaySoundEffect(g, 1, 0);
+                ShowFace(g, 903);
+                g.score += 1;
+            } else {
+                // Both count as face down at once; the tick turns them over on screen.
+                g.cardRevealed[card] = 0;
+                g.cardRevealed[g.firstCardSlot] = 0;
+                g.actionDelay = 1;
+                g.pendingBoardRedraw = 1;
+                PlaySoundEffect(g, 2, 0);
+                ShowFace(g, 904);
+            }
+            g.firstCardShown = 0;
+        } else {
+            g.firstCardSlot = static_cast<std::uint32_t>(card);
+            g.firstCardShown = 1;
+            ShowFace(g, 900);
+        }
+        PlaySoundEffect(g, 6, 0);
+        g.memoryMoves += 1;
+        SetLabelNumber(g, g.movesLabel, "%d", g.memoryMoves, 0);
+    }
+
+    if (std::count(g.cardRevealed.begin(), g.cardRevealed.end(), 0u) == 0) {
+        PlaySoundEffect(g, 7, 0);
+        LeaveMemoryGame(g);
+        g.score += kBonusMoves - std::min(g.memoryMoves, kBonusMoves);
+    }
+}
+
+void LeaveMemoryGame(Game& g) {
+    ShowMemoryBoard(g, 0);
+    g.memoryOpen = 0;
+    ShowDrillScreen(g, SW_SHOWNORMAL);
+}
 
 }  // namespace pv

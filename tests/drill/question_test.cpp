@@ -143,15 +143,25 @@ TEST_F(Drill, QuestionDrawsOperandsThenCandidatesThenOneSlot) {
     NextQuestion(game);
     expectShape(3, 9, 0);
 
-    // A clean level's end draws its sound before the grown square's operands.
+    // A clean level's end draws its sound, then the memory game it deals, before the grown
+    // square's operands.
     Command(1301);
     OpenOnly(4, {});
     WatchDraws();
     NextQuestion(game);
-    std::size_t sound = 0;
-    while (ranges[sound] == 4) ++sound;
-    EXPECT_GE(sound, 1u);
-    expectShape(5, 10, sound);
+    std::size_t next = 0;
+    auto skip = [&](std::uint32_t n) {
+        while (next < ranges.size() && ranges[next] == n) ++next;
+    };
+    skip(4);
+    EXPECT_GE(next, 1u);
+    EXPECT_EQ(ranges.at(next++), 3u) << "the card back";
+    skip(301);
+    EXPECT_EQ(ranges.at(next++), 111u);
+    skip(15);
+    EXPECT_EQ(ranges.at(next++), 133u);
+    skip(30);
+    expectShape(5, 10, next);
 }
 
 TEST_F(Drill, ChoosingAnOperationStartsOverButKeepsTheScore) {

@@ -1,0 +1,184 @@
+// The other screens on the real window, offscreen: cards clicked, a colour bar dragged and a
+// name typed as a player would.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+
+#include <array>
+
+#include "app/game.h"
+#include "app/main_window.h"
+#include "platform/qt/qt_platform.h"
+
+namespace pv::qt {
+namespace {
+
+class RealScreens : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // The game reads and writes its settings file in the current directory.
+        ASSERT_TRUE(directory.isValid());
+        previous = QDir::currentPath();
+        QDir::setCurrent(directory.path());
+        game.instance = platform.GetModuleHandleA(nullptr);
+        CreateMainWindow(game);
+        RunQueued();
+        ASSERT_NE(platform.Main(), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(platform.Main()));
+    }
+
+    void TearDown() override {
+        if (platform.Find(game.mainWindow) != nullptr) platform.DestroyWindow(game.mainWindow);
+        QDir::setCurrent(previous);
+    }
+
+    void RunQueued() {
+        QCoreApplication::processEvents();
+        MSG message;
+        while (platform.PeekMessageA(&message)) platform.DispatchMessageA(&message);
+    }
+    void Post(WPARAM command) {
+        platform.PostMessageA(game.mainWindow, WM_COMMAND, command, 0);
+        RunQueued();
+    }
+
+    QWidget* WidgetOf(HWND control) { return platform.Widget(control); }
+    QWindow* Window() { return platform.Main()->windowHandle(); }
+    QPoint At(QWidget* widget, QPoint local) { return widget->mapTo(platform.Main(), local); }
+    void Click(QWidget* widget, QPoint local) {
+        QTest::mousePress(Window(), Qt::LeftButton, Qt::NoModifier, At(widget, local));
+        QTest::mouseRelease(Window(), Qt::LeftButton, Qt::NoModifier, At(widget, local));
+        RunQueued();
+    }
+    void Click(QWidget* widget) { Click(widget, widget->rect().center()); }
+
+    QTemporaryDir directory;
+    QString previous;
+    QtPlatform platform;
+    Game game{platform};
+};
+
+TEST_F(RealScreens, CardsClickedThroughTheWindowPlayAGameToItsEnd) {
+    Post(2011);
+    ASSERT_EQ(game.memoryOpen, 1);
+    EXPECT_FALSE(WidgetOf(game.questionDisplay)->isVisible());
+    EXPECT_TRUE(WidgetOf(game.byeButton)->isVisible());
+    const std::uint32_t start = game.score;
+
+    std::array<bool, kCardCount> found = {};
+    for (std::size_t i = 0; i < kCardCount; ++i) {
+        if (found[i]) continue;
+        std::size_t j = i + 1;
+        while (game.cardIcons[j] != game.cardIcons[i]) ++j;
+        for (std::size_t card : {i, j}) {
+            QWidget* widget = WidgetOf(game.cardButtons[card]);
+            ASSERT_TRUE(widget->isVisible()) << card;
+            Click(widget);
+            found[card] = true;
+        }
+        if (game.memoryOpen != 0) {
+            EXPECT_EQ(game.cardRevealed[i] + game.cardRevealed[j], 2u) << i << "," << j;
+        }
+    }
+    EXPECT_EQ(game.memoryMoves, 30u);
+    EXPECT_EQ(game.memoryOpen, 0);
+    EXPECT_EQ(game.score, start + 15 + 491);
+    for (HWND card : game.cardButtons) EXPECT_FALSE(WidgetOf(card)->isVisible());
+    EXPECT_FALSE(WidgetOf(game.byeButton)->isVisible());
+    EXPECT_TRUE(WidgetOf(game.questionDisplay)->isVisible());
+    for (HWND button : game.answerButtons) EXPECT_TRUE(WidgetOf(button)->isVisible());
+}
+
+TEST_F(RealScreens, DraggingAColourBarsThumbRecoloursTheWindow) {
+    Post(1403);
+    ASSERT_EQ(game.colourOpen, 1);
+    auto* bar = qobject_cast<QScrollBar*>(WidgetOf(game.colourBars[0]));
+    ASSERT_NE(bar, nullptr);
+    ASSERT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->value(), 188);
+    const QColor before = platform.Main()->Client()->Background();
+    EXPECT_EQ(before, QColor(188, 195, 187));
+
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.subControls = QStyle::SC_All;
+    option.orientation = Qt::Horizontal;
+    option.state |= QStyle::State_Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                     QStyle::SC_ScrollBarSlider, bar);
+    ASSERT_TRUE(thumb.isValid());
+
+    QPoint from = At(bar, thumb.center());
+    QTest::mousePress(Window(), Qt::LeftButton, Qt::NoModifier, from);
+    for (int step = 1; step <= 6; ++step) {
+        QTest::mouseMove(Window(), from - QPoint(5 * step, 0));
+        RunQueued();
+    }
+    const std::uint32_t dragged = game.bgRed;
+    EXPECT_LT(dragged, 188u) << "the colour follows the thumb while it moves";
+    QTest::mouseRelease(Window(), Qt::LeftButton, Qt::NoModifier, from - QPoint(30, 0));
+    RunQueued();
+
+    EXPECT_LT(game.bgRed, 188u);
+    EXPECT_EQ(platform.GetScrollPos(game.colourBars[0], SB_CTL), bar->value());
+    EXPECT_EQ(static_cast<std::uint32_t>(bar->value()), game.bgRed);
+    const QColor after = platform.Main()->Client()->Background();
+    EXPECT_NE(after, before);
+    EXPECT_EQ(after, QColor(static_cast<int>(game.bgRed), 195, 187));
+    auto* label = qobject_cast<QPushButton*>(WidgetOf(game.colourLabels[0]));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QString::number(game.bgRed) + QStringLiteral(" red"));
+    EXPECT_EQ(platform.CountObjects(GdiKind::Brush), 1u);
+
+    Click(WidgetOf(game.colourOkButton));
+    EXPECT_EQ(game.colourOpen, 0);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(platform.Main()->Client()->Background(), after);
+}
+
+TEST_F(RealScreens, NameTypedIntoTheBoxIsListedAtTheNextOpening) {
+    Post(2009);
+    ASSERT_EQ(game.scoresOpen, 1);
+    auto* edit = qobject_cast<QLineEdit*>(WidgetOf(game.nameEdit));
+    auto* list = qobject_cast<QListWidget*>(WidgetOf(game.scoreList));
+    ASSERT_NE(edit, nullptr);
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(edit->isVisible());
+    EXPECT_EQ(list->count(), 1) << "the score under a default name";
+
+    // A character the game's text cannot hold arrives as '?'.
+    QTest::keyClicks(edit, QStringLiteral("Zo"));
+    for (QString text : {QStringLiteral("\u00EB"), QStringLiteral("\u2603")}) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        QApplication::sendEvent(edit, &key);
+    }
+    Click(WidgetOf(game.scoresOkButton));
+    ASSERT_EQ(game.scoresOpen, 0);
+    EXPECT_FALSE(list->isVisible());
+
+    Post(2009);
+    const QString line = QStringLiteral(" %1   Zo\u00EB?").arg(game.score, 8, 10, QLatin1Char('0'));
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), line) << "the later name first among equal scores";
+    EXPECT_TRUE(list->isVisible());
+}
+
+}  // namespace
+}  // namespace pv::qt
