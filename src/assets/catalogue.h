@@ -30,8 +30,8 @@ std::string ResourceFile(UINT id);
 struct MenuTemplateItem {
     enum Kind { Command, Popup, End, Separator };
     Kind kind;
-    const char* text;
     UINT id;
+    const char* text;
 };
 
 // The template of a menu resource, or nullptr with count 0 when there is none.
