@@ -13,3 +13,10 @@ ctest --preset release -j2
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sanitize -j2
+
+# The settings file reader under libFuzzer for a minute; any crash fails the run.
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+mkdir -p build-fuzz/corpus
+./build-fuzz/settings_reader_fuzz -max_total_time=60 -print_final_stats=1 \
+  -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/corpus

@@ -8,6 +8,7 @@ pv_packages=(
   qt6-base-dev libsdl2-mixer-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2 timgm6mb-soundfont
+  clang libclang-rt-14-dev
 )
 
 pv_install() {

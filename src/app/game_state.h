@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <string>
 
 #include "platform/win32.h"
 
@@ -115,6 +117,9 @@ struct GameState {
     HINSTANCE instance = 0;
     HWND mainWindow = 0;
     HMENU menu = 0;
+    // The settings file, fixed at start-up so that a later change of directory does not move it
+    // (empty when the current directory cannot be known: then there is no file at all).
+    std::filesystem::path scoreFilePath;
 
     // Controls
     HWND questionDisplay = 0;
@@ -200,6 +205,10 @@ struct GameState {
     std::uint32_t currentSong = 0;
     std::uint8_t musicPlaying = 0;
     std::uint8_t tempMidiWritten = 0;
+    // Where the song file goes, settled on first use ("" when there is no safe place).
+    std::uint8_t musicPathChosen = 0;
+    std::string musicPath;
+    std::string musicOpenCommand;
 };
 
 }  // namespace pv

@@ -1,5 +1,8 @@
 #include "app/main_window.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "animation/hotspots.h"
 #include "animation/tick.h"
 #include "app/controls.h"
@@ -221,7 +224,16 @@ void LoadAndStart(Game& g, HWND window) {
     p.InvalidateRect(window, nullptr, TRUE);
     NextQuestion(g);
     if (g.rememberPosition != 0) {
-        p.MoveWindow(window, g.windowX, g.windowY, kWindowWidth, kWindowHeight, FALSE);
+        // A place on a screen that is no longer there would lose the window; it then stays where
+        // it was created, and the saved place is left as it is.
+        auto edge = [](LONG from, int size) {
+            return static_cast<LONG>(std::min<std::int64_t>(std::int64_t{from} + size, INT32_MAX));
+        };
+        RECT saved{g.windowX, g.windowY, edge(g.windowX, kWindowWidth),
+                   edge(g.windowY, kWindowHeight)};
+        if (p.MonitorFromRect(&saved, MONITOR_DEFAULTTONULL) != 0) {
+            p.MoveWindow(window, g.windowX, g.windowY, kWindowWidth, kWindowHeight, FALSE);
+        }
     }
     p.ShowWindow(window, SW_SHOWNORMAL);
 }

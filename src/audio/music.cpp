@@ -1,9 +1,118 @@
 #include "audio/music.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+#include <cerrno>
+
+#include <cstdio>
+#include <utility>
+
+#include "assets/catalogue.h"
+#include "audio/private_dir.h"
+#include "random/random.h"
+
 namespace pv {
 
-// Music comes with the sound issue.
-void BuildPlaylist(Game& /*g*/) {}
-void UpdateMusic(Game& /*g*/, HWND /*window*/) {}
+namespace {
+
+constexpr const char* kSongFile = "pv2pv2pv.mid";
+constexpr const char* kPlay = "play PVVMIDI notify";
+constexpr const char* kStop = "stop PVVMIDI";
+constexpr const char* kClose = "close PVVMIDI";
+
+void Send(Game& g, HWND window, const std::string& command) {
+    g.platform.mciSendStringA(command.c_str(), nullptr, 0, window);
+}
+
+// The song file's place is settled once; an empty path means there is no safe place for it and
+// the music stays silent.
+const std::string& SongPath(Game& g) {
+    if (!g.musicPathChosen) {
+        g.musicPathChosen = 1;
+        std::string dir = PrivateDirectory();
+        g.musicPath = dir.empty() ? "" : dir + "/" + kSongFile;
+        g.musicOpenCommand = "open " + g.musicPath + " alias PVVMIDI";
+    }
+    return g.musicPath;
+}
+
+bool WriteAll(int file, const unsigned char* data, std::size_t size) {
+    while (size > 0) {
+        ssize_t written = write(file, data, size);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// Copies the current song out to the song file; true when every byte was written.
+bool WriteCurrentSong(Game& g, int file) {
+    Platform& p = g.platform;
+    HANDLE found = p.FindResourceA(0, g.currentSong, "MIDI");
+    DWORD size = p.SizeofResource(0, found);
+    const void* bytes = p.LockResource(p.LoadResource(0, found));
+    if (file < 0 || bytes == nullptr || size == 0) return false;
+    return WriteAll(file, static_cast<const unsigned char*>(bytes), size);
+}
+
+void StopPlayer(Game& g, HWND window) {
+    Send(g, window, kStop);
+    Send(g, window, kClose);
+}
+
+void StartNextSong(Game& g, HWND window) {
+    const std::string& path = SongPath(g);
+    // O_NOFOLLOW: even in our own directory, never write through a link.
+    int file = path.empty() ? -1
+                            : open(path.c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
+    bool written = WriteCurrentSong(g, file);
+    g.songPos = g.songPos + 1 < kPlaylistLength ? g.songPos + 1 : 0;
+    g.currentSong = g.playlist[g.songPos];
+    if (g.musicPlaying != 0) StopPlayer(g, window);
+    if (!path.empty()) {
+        Send(g, window, g.musicOpenCommand);
+        Send(g, window, kPlay);
+        g.musicPlaying = 1;
+    }
+    if (file >= 0) close(file);
+    g.tempMidiWritten = written ? 1 : 0;
+}
+
+void StopMusic(Game& g, HWND window) {
+    if (g.musicPlaying != 0) {
+        StopPlayer(g, window);
+        g.musicPlaying = 0;
+    }
+    if (g.tempMidiWritten != 0) {
+        unlink(g.musicPath.c_str());
+        g.tempMidiWritten = 0;
+    }
+}
+
+}  // namespace
+
+void BuildPlaylist(Game& g) {
+    for (std::uint32_t i = 0; i < kPlaylistLength; ++i) g.playlist[i] = kFirstSong + i;
+    g.playlist[kPlaylistLength] = 0;
+    std::uint32_t swaps = Random(g, 300) + 400;
+    for (std::uint32_t k = 0; k < swaps; ++k) {
+        std::uint32_t i = Random(g, kPlaylistLength);
+        std::uint32_t j = Random(g, kPlaylistLength);
+        std::swap(g.playlist[i], g.playlist[j]);
+    }
+    g.songPos = Random(g, kPlaylistLength);
+    g.currentSong = g.playlist[g.songPos];
+}
+
+void UpdateMusic(Game& g, HWND window) {
+    if (g.musicOn != 0) {
+        StartNextSong(g, window);
+    } else {
+        StopMusic(g, window);
+    }
+}
 
 }  // namespace pv

@@ -199,6 +199,31 @@ BOOL Platform::GetWindowRect(HWND window, RECT* rect) {
     return TRUE;
 }
 
+HMONITOR Platform::MonitorFromRect(const RECT* rect, DWORD flags) {
+    std::vector<RECT> screens = Screens();
+    if (rect == nullptr || screens.empty()) return 0;
+    HMONITOR found = 0;
+    std::int64_t largest = 0;
+    for (std::size_t i = 0; i < screens.size(); ++i) {
+        const RECT& s = screens[i];
+        // In 64 bits: a rectangle read from a file may lie anywhere.
+        std::int64_t width = std::int64_t{std::min(rect->right, s.right)} -
+                             std::int64_t{std::max(rect->left, s.left)};
+        std::int64_t height = std::int64_t{std::min(rect->bottom, s.bottom)} -
+                              std::int64_t{std::max(rect->top, s.top)};
+        if (width > 0 && height > 0 && width * height > largest) {
+            largest = width * height;
+            found = static_cast<HMONITOR>(i + 1);
+        }
+    }
+    if (found != 0 || flags == MONITOR_DEFAULTTONULL) return found;
+    return 1;
+}
+
+std::vector<RECT> Platform::Screens() {
+    return {RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}};
+}
+
 BOOL Platform::InvalidateRect(HWND window, const RECT* /*rect*/, BOOL /*erase*/) {
     if (Find(window) == nullptr) return FALSE;
     Reflect(window, Change::Background);
@@ -368,7 +393,7 @@ LRESULT Platform::ListMessage(Window& control, UINT message, WPARAM wParam, LPAR
         }
         case LB_GETTEXT: {
             const std::string* line = list.At(index);
-            char* out = reinterpret_cast<char*>(lParam);
+            char* out = reinterpret_cast<char*>(lParam);  // NOLINT(performance-no-int-to-ptr)
             if (line == nullptr || out == nullptr) return LB_ERR;
             std::memcpy(out, line->c_str(), line->size() + 1);
             return static_cast<LRESULT>(line->size());
@@ -460,6 +485,26 @@ DWORD Platform::EnableMenuItem(HMENU menu, UINT idOrPosition, UINT enable) {
 HICON Platform::LoadIconA(HINSTANCE /*instance*/, UINT resource) {
     // An icon's handle is its identifier, so the same picture always gives the same value.
     return IsIconResource(resource) ? resource : 0;
+}
+
+HANDLE Platform::FindResourceA(HMODULE /*module*/, UINT resource, const char* type) {
+    // Songs are the only resources the game copies out, and they are of type "MIDI".
+    if (type == nullptr || std::strcmp(type, "MIDI") != 0) return 0;
+    if (KindOf(resource) != ResourceKind::Song) return 0;
+    return ResourceBytes(resource).data != nullptr ? resource : 0;
+}
+
+DWORD Platform::SizeofResource(HMODULE /*module*/, HANDLE found) {
+    if (found == 0) return 0;
+    return static_cast<DWORD>(ResourceBytes(found).size);
+}
+
+HANDLE Platform::LoadResource(HMODULE /*module*/, HANDLE found) {
+    return found;
+}
+
+const void* Platform::LockResource(HANDLE loaded) {
+    return loaded != 0 ? ResourceBytes(loaded).data : nullptr;
 }
 
 HCURSOR Platform::LoadCursorA(HINSTANCE /*instance*/, UINT resource) {

@@ -132,6 +132,9 @@ class Platform {
     DWORD SetClassLongA(HWND window, int index, LONG value);
     HBRUSH ClassBackground(HWND window) const;  // the class brush (or system colour + 1)
     virtual int GetSystemMetrics(int index) = 0;
+    // The screen that shows the largest part of rect (screens count from 1). With
+    // MONITOR_DEFAULTTONULL a rectangle on no screen gives 0; otherwise it gives the primary.
+    HMONITOR MonitorFromRect(const RECT* rect, DWORD flags);
 
     // Messages
     LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -169,6 +172,12 @@ class Platform {
     int SetScrollPos(HWND bar, int which, int position, BOOL redraw);
     int GetScrollPos(HWND bar, int which) const;
 
+    // Resources that the game copies out: the songs. A resource handle is its identifier.
+    HANDLE FindResourceA(HMODULE module, UINT resource, const char* type);
+    DWORD SizeofResource(HMODULE module, HANDLE found);
+    HANDLE LoadResource(HMODULE module, HANDLE found);
+    const void* LockResource(HANDLE loaded);
+
     // Sound
     virtual BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) = 0;
     virtual DWORD mciSendStringA(const char* command, char* result, UINT resultSize,
@@ -191,6 +200,17 @@ class Platform {
     void TextTyped(HWND window, const std::string& text);  // the user edited a control's text
 
   protected:
+    // The screens' rectangles in virtual-desktop coordinates, the primary first. By default one
+    // screen of the size GetSystemMetrics reports.
+    virtual std::vector<RECT> Screens();
+
+    // The bytes of a built-in song, or none.
+    struct Bytes {
+        const void* data = nullptr;
+        std::size_t size = 0;
+    };
+    virtual Bytes ResourceBytes(UINT resource) = 0;
+
     // Bring the widget of a window up to date after a change of the model.
     virtual void Reflect(HWND window, Change what) = 0;
     virtual void ReflectMenu(HMENU menu) = 0;

@@ -33,6 +33,7 @@ using HGDIOBJ = HANDLE;
 using HCURSOR = HANDLE;
 using HINSTANCE = HANDLE;
 using HMODULE = HANDLE;
+using HMONITOR = HANDLE;
 
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
@@ -202,5 +203,9 @@ constexpr DWORD SND_RESOURCE = 0x00040004;
 
 // Cursor
 constexpr UINT IDC_ARROW = 32512;
+
+// Screens
+constexpr DWORD MONITOR_DEFAULTTONULL = 0;
+constexpr DWORD MONITOR_DEFAULTTOPRIMARY = 1;
 
 }  // namespace pv

@@ -9,11 +9,13 @@
 
 #include "app/game.h"
 #include "support/recording_platform.h"
+#include "support/scratch_dir.h"
 
 namespace pv::testing {
 
 class GameTest : public ::testing::Test {
   protected:
+    ScratchDirectory directory;  // where the game keeps its settings file
     RecordingPlatform platform;
     Game game{platform};
 

@@ -8,6 +8,10 @@ int RecordingPlatform::GetSystemMetrics(int index) {
     return 0;
 }
 
+std::vector<RECT> RecordingPlatform::Screens() {
+    return screens.empty() ? Platform::Screens() : screens;
+}
+
 BOOL RecordingPlatform::PlaySoundA(UINT resource, HMODULE /*module*/, DWORD flags) {
     sounds.push_back(SoundPlayed{resource, flags});
     return TRUE;
@@ -17,6 +21,15 @@ DWORD RecordingPlatform::mciSendStringA(const char* command, char* /*result*/, U
                                         HWND /*notify*/) {
     mciCommands.emplace_back(command != nullptr ? command : "");
     return 0;
+}
+
+Platform::Bytes RecordingPlatform::ResourceBytes(UINT resource) {
+    if (songsMissing || resource < 300 || resource > 346) return {};
+    auto it = songs.find(resource);
+    if (it == songs.end()) {
+        it = songs.emplace(resource, "MThd song " + std::to_string(resource)).first;
+    }
+    return {it->second.data(), it->second.size()};
 }
 
 void RecordingPlatform::Reflect(HWND window, Change what) {

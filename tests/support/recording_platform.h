@@ -2,6 +2,7 @@
 // records what the game asked for, so tests can read it back.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -27,9 +28,15 @@ class RecordingPlatform : public Platform {
     BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;
     DWORD mciSendStringA(const char* command, char* result, UINT resultSize, HWND notify) override;
 
+    // The bytes of each song, made up on first use; a test may replace or remove them.
+    std::map<UINT, std::string> songs;
+    bool songsMissing = false;
+
     DWORD ticks = 0;
     int screenWidth = 1024;
     int screenHeight = 768;
+    // The screens, primary first; empty means one screen of screenWidth x screenHeight.
+    std::vector<RECT> screens;
     std::vector<Reflected> reflected;
     std::vector<SoundPlayed> sounds;
     std::vector<std::string> mciCommands;
@@ -37,6 +44,8 @@ class RecordingPlatform : public Platform {
     std::vector<UINT> timerIntervals;
 
   protected:
+    std::vector<RECT> Screens() override;
+    Bytes ResourceBytes(UINT resource) override;
     void Reflect(HWND window, Change what) override;
     void ReflectMenu(HMENU /*menu*/) override {}
     bool WaitForInput() override { return false; }

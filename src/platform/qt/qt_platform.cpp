@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QFontDatabase>
 #include <QLayout>
 #include <QLineEdit>
@@ -105,11 +106,16 @@ QFont FontFor(const GdiObject& object) {
 
 }  // namespace
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform()
+    : audio_(std::make_unique<Audio>(this, [this](DWORD code) {
+          // Back on the user-interface thread: the player's notice joins the queue.
+          if (musicNotify_ != 0) PostMessageA(musicNotify_, MM_MCINOTIFY, code, 1);
+      })) {}
 
 QtPlatform::~QtPlatform() {
     for (auto& [id, timer] : timers_) delete timer;
     delete main_;
+    audio_.reset();  // before the queue it posts notices to goes away
 }
 
 DWORD QtPlatform::GetTickCount() {
@@ -126,6 +132,21 @@ int QtPlatform::GetSystemMetrics(int index) {
     return 0;
 }
 
+std::vector<RECT> QtPlatform::Screens() {
+    std::vector<RECT> screens;
+    QScreen* primary = QGuiApplication::primaryScreen();
+    for (QScreen* screen : QGuiApplication::screens()) {
+        QRect area = screen->geometry();
+        RECT r{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+        if (screen == primary) {
+            screens.insert(screens.begin(), r);
+        } else {
+            screens.push_back(r);
+        }
+    }
+    return screens;
+}
+
 BOOL QtPlatform::GetWindowRect(HWND window, RECT* rect) {
     if (window != mainHandle_ || main_ == nullptr || rect == nullptr) {
         return Platform::GetWindowRect(window, rect);
@@ -136,13 +157,29 @@ BOOL QtPlatform::GetWindowRect(HWND window, RECT* rect) {
     return TRUE;
 }
 
-BOOL QtPlatform::PlaySoundA(UINT /*resource*/, HMODULE /*module*/, DWORD /*flags*/) {
-    return FALSE;  // sound output arrives with the audio back end
+BOOL QtPlatform::PlaySoundA(UINT resource, HMODULE /*module*/, DWORD flags) {
+    return audio_->PlaySound(resource, flags);
 }
 
-DWORD QtPlatform::mciSendStringA(const char* /*command*/, char* /*result*/, UINT /*resultSize*/,
-                                 HWND /*notify*/) {
-    return 1;  // no player yet: every command fails, quietly
+DWORD QtPlatform::mciSendStringA(const char* command, char* result, UINT resultSize, HWND notify) {
+    if (result != nullptr && resultSize > 0) result[0] = '\0';
+    if (command == nullptr) return 261;
+    musicNotify_ = notify;
+    return audio_->Command(command);
+}
+
+Platform::Bytes QtPlatform::ResourceBytes(UINT resource) {
+    auto it = songs_.find(resource);
+    if (it == songs_.end()) {
+        QByteArray bytes;
+        if (KindOf(resource) == ResourceKind::Song) {
+            QFile file(QStringLiteral(":/") + QString::fromStdString(ResourceFile(resource)));
+            if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+        }
+        it = songs_.emplace(resource, bytes).first;
+    }
+    if (it->second.isEmpty()) return {};
+    return {it->second.constData(), static_cast<std::size_t>(it->second.size())};
 }
 
 QWidget* QtPlatform::Widget(HWND window) const {
@@ -249,6 +286,7 @@ void QtPlatform::CreateWidget(const Window& w) {
     SetInputPassThrough(widget, w.enabled);
     widget->setVisible(w.visible);
     widgets_[w.handle] = widget;
+    ShowText(w);  // text panels lay out their text once they are known
 }
 
 QWidget* QtPlatform::CreateControl(const Window& w, QWidget* parent) {
@@ -270,8 +308,13 @@ QWidget* QtPlatform::CreateControl(const Window& w, QWidget* parent) {
         auto* panel = new QTextEdit(parent);
         panel->setReadOnly(true);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setPlainText(ToQString(w.text));
-        ShowText(w);
+        // The panels have no scroll bars; the small system font keeps their text inside.
+        panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        QFont font = panel->font();
+        font.setPixelSize(11);
+        panel->setFont(font);
+        panel->document()->setDocumentMargin(2);
         return panel;
     }
     if (w.className == "EDIT") {

@@ -5,10 +5,14 @@
 #include <QIcon>
 #include <QObject>
 
+#include <QByteArray>
+
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "platform/platform.h"
+#include "platform/qt/audio.h"
 #include "platform/qt/widgets.h"
 
 class QMenuBar;
@@ -38,6 +42,8 @@ class QtPlatform : public QObject, public Platform {
     std::function<void()> onFirstShown;
 
   protected:
+    std::vector<RECT> Screens() override;
+    Bytes ResourceBytes(UINT resource) override;
     void Reflect(HWND window, Change what) override;
     void ReflectMenu(HMENU menu) override;
     bool WaitForInput() override;
@@ -67,6 +73,9 @@ class QtPlatform : public QObject, public Platform {
     std::map<UINT, QAction*> actions_;
     std::map<UINT, QTimer*> timers_;
     std::map<UINT, QIcon> icons_;
+    std::map<UINT, QByteArray> songs_;
+    std::unique_ptr<Audio> audio_;
+    HWND musicNotify_ = 0;
 };
 
 }  // namespace pv::qt

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Sound latency and the CPU cost of music, measured on the real audio back end with SDL's disk
+# driver (which plays in real time into a file). Usage: bench/audio.sh [music seconds]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-30}
+cmake --preset release -DPV_BUILD_BENCH=ON >/dev/null
+cmake --build --preset release --target pondivar_audio_probe >/dev/null
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk XDG_RUNTIME_DIR="$work"
+SDL_DISKAUDIOFILE="$work/latency.raw" ./build/pondivar_audio_probe latency 2>/dev/null
+SDL_DISKAUDIOFILE="$work/music.raw" ./build/pondivar_audio_probe music "$seconds" 2>/dev/null
+sox -t raw -r 44100 -e signed -b 16 -c 2 "$work/music.raw" -n stat 2>&1 |
+  grep -E 'Length|Maximum amplitude|RMS +amplitude' | sed 's/^/music capture: /'

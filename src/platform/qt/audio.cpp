@@ -1,0 +1,184 @@
+#include "platform/qt/audio.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <QFile>
+#include <QMetaObject>
+#include <QResource>
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "assets/catalogue.h"
+
+namespace pv::qt {
+
+namespace {
+
+constexpr DWORD kUnrecognisedCommand = 261;
+constexpr DWORD kFileNotFound = 275;
+constexpr DWORD kDeviceNotOpen = 263;
+constexpr DWORD kDuplicateAlias = 289;
+constexpr DWORD kHardware = 262;
+constexpr const char* kAlias = " alias PVVMIDI";
+constexpr int kChannel = 0;
+
+// SDL_mixer's end-of-music hook takes no context; there is one player per process.
+Audio* activePlayer = nullptr;
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+}  // namespace
+
+std::string FindSoundFont() {
+    const char* chosen = std::getenv("SDL_SOUNDFONTS");
+    if (chosen != nullptr && *chosen != '\0') return chosen;
+    for (const char* path :
+         {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
+          "/usr/share/sounds/sf3/default-GM.sf3", "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+          "/usr/share/sounds/sf3/FluidR3_GM.sf3"}) {
+        if (std::filesystem::is_regular_file(path)) return path;
+    }
+    std::error_code error;
+    for (const char* dir : {"/usr/share/sounds/sf2", "/usr/share/sounds/sf3"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(dir, error)) {
+            std::string ext = entry.path().extension().string();
+            if (entry.is_regular_file(error) && (ext == ".sf2" || ext == ".sf3")) {
+                return entry.path().string();
+            }
+        }
+    }
+    return "";
+}
+
+Audio::Audio(QObject* uiThread, std::function<void(DWORD code)> notice)
+    : uiThread_(uiThread), notice_(std::move(notice)) {}
+
+Audio::~Audio() {
+    if (!ready_) return;
+    Close();
+    Mix_HaltChannel(-1);
+    for (auto& [id, chunk] : chunks_) Mix_FreeChunk(chunk);
+    Mix_HookMusicFinished(nullptr);
+    activePlayer = nullptr;
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool Audio::Ready() {
+    if (tried_) return ready_;
+    tried_ = true;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    // Small buffers keep a click's sound close to the click.
+    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 512) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    Mix_AllocateChannels(1);
+    std::string font = FindSoundFont();
+    if (!font.empty()) Mix_SetSoundFonts(font.c_str());
+    Mix_Init(MIX_INIT_MID);
+    activePlayer = this;
+    Mix_HookMusicFinished(&Audio::MusicFinished);
+    ready_ = true;
+    return true;
+}
+
+Mix_Chunk* Audio::Chunk(UINT resource) {
+    auto it = chunks_.find(resource);
+    if (it != chunks_.end()) return it->second;
+    Mix_Chunk* chunk = nullptr;
+    if (KindOf(resource) == ResourceKind::Sound) {
+        QFile file(QStringLiteral(":/") + QString::fromStdString(ResourceFile(resource)));
+        if (file.open(QIODevice::ReadOnly)) {
+            QByteArray bytes = file.readAll();
+            SDL_RWops* data = SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size()));
+            chunk = Mix_LoadWAV_RW(data, 1);  // copies the samples out
+        }
+    }
+    chunks_[resource] = chunk;  // a sound that does not load is not tried again
+    return chunk;
+}
+
+BOOL Audio::PlaySound(UINT resource, DWORD flags) {
+    if (!Ready()) return FALSE;
+    Mix_Chunk* chunk = Chunk(resource);
+    if (chunk == nullptr) return FALSE;
+    if ((flags & SND_NOSTOP) != 0 && Mix_Playing(kChannel) != 0) return FALSE;
+    if (Mix_PlayChannel(kChannel, chunk, 0) < 0) return FALSE;
+    if ((flags & SND_ASYNC) == 0) {
+        // To its end, but never longer than the sound itself and a little more.
+        Uint32 deadline = SDL_GetTicks() + chunk->alen / (44100 * 4 / 1000) + 500;
+        while (Mix_Playing(kChannel) != 0 && SDL_GetTicks() < deadline) SDL_Delay(5);
+    }
+    return TRUE;
+}
+
+DWORD Audio::Command(const std::string& text) {
+    if (text.rfind("open ", 0) == 0 && EndsWith(text, kAlias) &&
+        text.size() > std::string("open ").size() + std::string(kAlias).size()) {
+        return Open(text.substr(5, text.size() - 5 - std::string(kAlias).size()));
+    }
+    if (text == "play PVVMIDI notify") return Play();
+    if (text == "stop PVVMIDI") {
+        if (music_ == nullptr) return kDeviceNotOpen;
+        Stop();
+        return 0;
+    }
+    if (text == "close PVVMIDI") {
+        if (music_ == nullptr) return kDeviceNotOpen;
+        Close();
+        return 0;
+    }
+    return kUnrecognisedCommand;
+}
+
+DWORD Audio::Open(const std::string& file) {
+    if (music_ != nullptr) return kDuplicateAlias;
+    if (!Ready()) return kHardware;
+    music_ = Mix_LoadMUS(file.c_str());
+    return music_ != nullptr ? 0 : kFileNotFound;
+}
+
+DWORD Audio::Play() {
+    if (music_ == nullptr) return kDeviceNotOpen;
+    notify_ = true;
+    if (Mix_PlayMusic(music_, 1) != 0) {
+        notify_ = false;
+        QMetaObject::invokeMethod(
+            uiThread_, [this]() { notice_(MCI_NOTIFY_FAILURE); }, Qt::QueuedConnection);
+        return kHardware;
+    }
+    return 0;
+}
+
+void Audio::Stop() {
+    stopping_ = true;
+    Mix_HaltMusic();
+    stopping_ = false;
+}
+
+void Audio::Close() {
+    if (music_ == nullptr) return;
+    Stop();
+    Mix_FreeMusic(music_);
+    music_ = nullptr;
+    notify_ = false;
+}
+
+void Audio::MusicFinished() {
+    // On SDL's audio thread, or inside a stop: only note which it was and hand it over.
+    Audio* self = activePlayer;
+    if (self == nullptr || !self->notify_) return;
+    DWORD code = self->stopping_ ? MCI_NOTIFY_ABORTED : MCI_NOTIFY_SUCCESSFUL;
+    QMetaObject::invokeMethod(
+        self->uiThread_, [self, code]() { self->notice_(code); }, Qt::QueuedConnection);
+}
+
+}  // namespace pv::qt

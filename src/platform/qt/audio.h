@@ -1,0 +1,58 @@
+// Sound effects and the song player, on SDL2_mixer. Everything here runs on the user-interface
+// thread except SDL's own audio thread, whose end-of-song notice is carried back to the
+// user-interface thread before anyone hears of it.
+#pragma once
+
+#include <QObject>
+
+#include <atomic>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "platform/win32.h"
+
+struct Mix_Chunk;
+typedef struct _Mix_Music Mix_Music;
+
+namespace pv::qt {
+
+class Audio {
+  public:
+    // notice is called on the user-interface thread with the notice code of a song that ended
+    // (successfully, or aborted by a stop).
+    Audio(QObject* uiThread, std::function<void(DWORD code)> notice);
+    ~Audio();
+    Audio(const Audio&) = delete;
+    Audio& operator=(const Audio&) = delete;
+
+    BOOL PlaySound(UINT resource, DWORD flags);
+    // Understands exactly "open <file> alias PVVMIDI", "play PVVMIDI notify", "stop PVVMIDI" and
+    // "close PVVMIDI". Returns 0 on success, else an error number.
+    DWORD Command(const std::string& text);
+
+    // Opens the sound device (at most once); false when there is none.
+    bool Ready();
+
+  private:
+    Mix_Chunk* Chunk(UINT resource);
+    DWORD Open(const std::string& file);
+    DWORD Play();
+    void Stop();
+    void Close();
+    static void MusicFinished();
+
+    QObject* uiThread_;
+    std::function<void(DWORD)> notice_;
+    bool tried_ = false;
+    bool ready_ = false;
+    std::map<UINT, Mix_Chunk*> chunks_;
+    Mix_Music* music_ = nullptr;
+    std::atomic<bool> notify_{false};
+    std::atomic<bool> stopping_{false};
+};
+
+// The General MIDI SoundFont to play the songs with, or "" when none is installed.
+std::string FindSoundFont();
+
+}  // namespace pv::qt

@@ -1,0 +1,169 @@
+// The real audio back end, captured to a file by SDL's disk driver: sounds are heard only with
+// sound on, and a song's natural end comes back as a successful notice.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "app/game.h"
+#include "app/main_window.h"
+#include "platform/qt/qt_platform.h"
+
+namespace pv::qt {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A Standard MIDI File of one middle C lasting the given ticks (96 to the half second).
+fs::path WriteOneNote(const fs::path& file, std::uint32_t ticks) {
+    std::vector<unsigned char> track = {0x00, 0xC0, 0x00, 0x00, 0x90, 0x3C, 0x64};
+    if (ticks >= 0x80) track.push_back(static_cast<unsigned char>(0x80 | (ticks >> 7)));
+    track.push_back(static_cast<unsigned char>(ticks & 0x7F));
+    for (unsigned char b : {0x80, 0x3C, 0x40, 0x00, 0xFF, 0x2F, 0x00}) track.push_back(b);
+    std::vector<unsigned char> song = {
+        'M', 'T', 'h', 'd', 0,   0,   0,   6, 0, 0, 0,
+        1,   0,   96,  'M', 'T', 'r', 'k', 0, 0, 0, static_cast<unsigned char>(track.size())};
+    song.insert(song.end(), track.begin(), track.end());
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(song.data()),
+               static_cast<std::streamsize>(song.size()));
+    return file;
+}
+
+class RealAudio : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("pv-audio-" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+        capture = dir / "capture.raw";
+        // The disk driver writes what the device would play, in real time.
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", capture.c_str(), 1);
+        platform = std::make_unique<QtPlatform>();
+        game = std::make_unique<Game>(*platform);
+        game->instance = platform->GetModuleHandleA(nullptr);
+        CreateMainWindow(*game);
+        Run(0);
+    }
+
+    void TearDown() override {
+        game.reset();
+        platform.reset();
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        fs::remove_all(dir);
+    }
+
+    // Runs the game's queue for the given time.
+    void Run(int milliseconds) {
+        QElapsedTimer clock;
+        clock.start();
+        do {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            MSG message;
+            while (platform->PeekMessageA(&message)) {
+                if (message.message != WM_QUIT) platform->DispatchMessageA(&message);
+            }
+        } while (clock.elapsed() < milliseconds);
+    }
+
+    std::vector<std::int16_t> Captured() {
+        std::ifstream in(capture, std::ios::binary);
+        std::vector<std::int16_t> samples;
+        std::int16_t s = 0;
+        while (in.read(reinterpret_cast<char*>(&s), sizeof s)) samples.push_back(s);
+        return samples;
+    }
+
+    static int Peak(const std::vector<std::int16_t>& samples, std::size_t from) {
+        int peak = 0;
+        for (std::size_t i = from; i < samples.size(); ++i)
+            peak = std::max(peak, std::abs(samples[i]));
+        return peak;
+    }
+
+    fs::path dir;
+    fs::path capture;
+    std::unique_ptr<QtPlatform> platform;
+    std::unique_ptr<Game> game;
+};
+
+TEST_F(RealAudio, SoundsAreHeardOnlyWithSoundOn) {
+    // Sound is off at a first start: answers, refreshes and clicks make no sound.
+    ASSERT_EQ(game->soundOn, 0);
+    for (WPARAM command : {2001u, 2002u, 2003u, 2004u, 2007u, 2000u}) {
+        platform->SendMessageA(game->mainWindow, WM_COMMAND, command, 0);
+    }
+    Run(300);
+    EXPECT_EQ(Peak(Captured(), 0), 0) << "with sound off nothing is heard";
+
+    std::size_t before = Captured().size();
+    platform->SendMessageA(game->mainWindow, WM_COMMAND, 1401, 0);  // sound on: start-up sound
+    ASSERT_NE(game->soundOn, 0);
+    Run(600);
+    std::vector<std::int16_t> on = Captured();
+    ASSERT_GT(on.size(), before) << "the device was opened and plays";
+    EXPECT_GT(Peak(on, before), 1000) << "switching sound on is heard";
+}
+
+TEST_F(RealAudio, ShortSongEndsWithASuccessfulNotice) {
+    fs::path file = WriteOneNote(dir / "short.mid", 48);  // a quarter of a second
+    std::string open = "open " + file.string() + " alias PVVMIDI";
+    HWND window = game->mainWindow;
+    ASSERT_EQ(platform->mciSendStringA(open.c_str(), nullptr, 0, window), 0u);
+    ASSERT_EQ(platform->mciSendStringA("play PVVMIDI notify", nullptr, 0, window), 0u);
+    QElapsedTimer clock;
+    clock.start();
+    MSG message{};
+    bool noticed = false;
+    while (!noticed && clock.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        while (!noticed && platform->PeekMessageA(&message))
+            noticed = message.message == MM_MCINOTIFY;
+    }
+    ASSERT_TRUE(noticed);
+    EXPECT_EQ(message.wParam, MCI_NOTIFY_SUCCESSFUL);
+    EXPECT_EQ(message.hwnd, window);
+    EXPECT_GT(Peak(Captured(), 0), 100) << "the note was heard";
+    EXPECT_EQ(platform->mciSendStringA("close PVVMIDI", nullptr, 0, window), 0u);
+}
+
+TEST_F(RealAudio, StoppingASongIsNoSuccess) {
+    fs::path file = WriteOneNote(dir / "long.mid", 480);  // two and a half seconds
+    std::string open = "open " + file.string() + " alias PVVMIDI";
+    HWND window = game->mainWindow;
+    ASSERT_EQ(platform->mciSendStringA(open.c_str(), nullptr, 0, window), 0u);
+    ASSERT_EQ(platform->mciSendStringA("play PVVMIDI notify", nullptr, 0, window), 0u);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(platform->mciSendStringA("stop PVVMIDI", nullptr, 0, window), 0u);
+    EXPECT_EQ(platform->mciSendStringA("close PVVMIDI", nullptr, 0, window), 0u);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 300) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        MSG message;
+        while (platform->PeekMessageA(&message)) {
+            if (message.message == MM_MCINOTIFY) {
+                EXPECT_NE(message.wParam, MCI_NOTIFY_SUCCESSFUL);
+            }
+        }
+    }
+}
+
+TEST_F(RealAudio, OnlyTheFourCommandTextsAreUnderstood) {
+    HWND window = game->mainWindow;
+    for (const char* text : {"", "open", "open  alias PVVMIDI", "play PVVMIDI", "stop other",
+                             "close PVVMIDI now", "status PVVMIDI mode", "PLAY PVVMIDI NOTIFY"}) {
+        EXPECT_NE(platform->mciSendStringA(text, nullptr, 0, window), 0u) << '"' << text << '"';
+    }
+    EXPECT_NE(platform->mciSendStringA("play PVVMIDI notify", nullptr, 0, window), 0u)
+        << "nothing is open";
+}
+
+}  // namespace
+}  // namespace pv::qt
