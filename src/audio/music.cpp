@@ -2,11 +2,10 @@
 
 #include <fcntl.h>
 #include <unistd.h>
-#include <cerrno>
 
-#include <cstdio>
 #include <utility>
 
+#include "app/files.h"
 #include "assets/catalogue.h"
 #include "audio/private_dir.h"
 #include "random/random.h"
@@ -36,17 +35,6 @@ const std::string& SongPath(Game& g) {
     return g.musicPath;
 }
 
-bool WriteAll(int file, const unsigned char* data, std::size_t size) {
-    while (size > 0) {
-        ssize_t written = write(file, data, size);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
 // Copies the current song out to the song file; true when every byte was written.
 bool WriteCurrentSong(Game& g, int file) {
     Platform& p = g.platform;
@@ -54,7 +42,7 @@ bool WriteCurrentSong(Game& g, int file) {
     DWORD size = p.SizeofResource(0, found);
     const void* bytes = p.LockResource(p.LoadResource(0, found));
     if (file < 0 || bytes == nullptr || size == 0) return false;
-    return WriteAll(file, static_cast<const unsigned char*>(bytes), size);
+    return WriteAll(file, bytes, size);
 }
 
 void StopPlayer(Game& g, HWND window) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <system_error>
 
+#include "app/files.h"
+
 namespace pv {
 
 namespace {
@@ -113,17 +115,6 @@ std::size_t ReadFileStart(const std::filesystem::path& path,
     }
     close(file);
     return size;
-}
-
-bool WriteAll(int file, const std::uint8_t* data, std::size_t size) {
-    while (size > 0) {
-        ssize_t written = write(file, data, size);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
 }
 
 // Replaces the file at path with data, or leaves it as it was: the bytes go to a new file
