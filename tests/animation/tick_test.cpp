@@ -22,14 +22,6 @@ class Ticks : public GameTest {
     }
     std::string Hint() { return Visible(game.hintLabel) ? Text(game.hintLabel) : "(hidden)"; }
     bool CardsShown() { return Visible(game.cardButtons[0]) && Visible(game.cardButtons[29]); }
-
-    std::vector<std::uint32_t> ranges;
-    void WatchDraws() {
-        game.randomObserver = [](void* c, std::uint32_t n) {
-            static_cast<std::vector<std::uint32_t>*>(c)->push_back(n);
-        };
-        game.randomObserverContext = &ranges;
-    }
 };
 
 TEST_F(Ticks, NextQuestionComesOnExactlyTheFifthTick) {

@@ -54,11 +54,7 @@ TEST_F(Startup, WindowIsShownOnlyAtTheEndOfTheStartUpCommand) {
 // The first draw after seeding is the icon, then one picture per picture control in creation
 // order: the two faces, the seven tools, the thirty cards.
 TEST_F(Startup, PicturesAreDrawnInCreationOrder) {
-    std::vector<std::uint32_t> ranges;
-    game.randomObserver = [](void* c, std::uint32_t n) {
-        static_cast<std::vector<std::uint32_t>*>(c)->push_back(n);
-    };
-    game.randomObserverContext = &ranges;
+    WatchDraws();
     Create(4321);
     ASSERT_GE(ranges.size(), 40u);
     std::vector<std::uint32_t> last40(ranges.end() - 40, ranges.end());

@@ -48,11 +48,7 @@ class Music : public GameTest {
 };
 
 TEST_F(Music, PlaylistIsAPermutationDrawnCountSwapsThenStart) {
-    std::vector<std::uint32_t> ranges;
-    game.randomObserver = [](void* c, std::uint32_t n) {
-        static_cast<std::vector<std::uint32_t>*>(c)->push_back(n);
-    };
-    game.randomObserverContext = &ranges;
+    WatchDraws();
     BuildPlaylist(game);
     ASSERT_GE(ranges.size(), 1u + 800u + 1u);
     EXPECT_EQ(ranges.front(), 300u);

@@ -81,11 +81,7 @@ TEST(SoundStart, FirstSoundOfARunIsNeverItsGroupsFirst) {
 }
 
 TEST_F(Sounds, SoundOffStillDrawsAndRemembers) {
-    std::vector<std::uint32_t> ranges;
-    game.randomObserver = [](void* c, std::uint32_t n) {
-        static_cast<std::vector<std::uint32_t>*>(c)->push_back(n);
-    };
-    game.randomObserverContext = &ranges;
+    WatchDraws();
     game.soundOn = 0;
     for (int i = 0; i < 20; ++i) {
         std::uint32_t before = game.lastSoundVariant;

@@ -26,15 +26,6 @@ class Answers : public GameTest {
     std::size_t Wrong() { return (Right() + 1) % 4; }
     HANDLE Picture(HWND control) { return W(control).image; }
     UINT LastSound() { return platform.sounds.empty() ? 0 : platform.sounds.back().resource; }
-
-    std::vector<std::uint32_t> ranges;
-    void WatchDraws() {
-        ranges.clear();
-        game.randomObserver = [](void* c, std::uint32_t n) {
-            static_cast<std::vector<std::uint32_t>*>(c)->push_back(n);
-        };
-        game.randomObserverContext = &ranges;
-    }
 };
 
 TEST_F(Answers, RightAtFirstTryPaysMarksAndShowsTheAnswerOnEveryButton) {

@@ -33,15 +33,6 @@ class Drill : public GameTest {
         }
         for (auto [a, b] : open) game.factGrid[a][b] = 0;
     }
-
-    std::vector<std::uint32_t> ranges;
-    void WatchDraws() {
-        ranges.clear();
-        game.randomObserver = [](void* c, std::uint32_t n) {
-            static_cast<std::vector<std::uint32_t>*>(c)->push_back(n);
-        };
-        game.randomObserverContext = &ranges;
-    }
 };
 
 TEST_F(Drill, FirstQuestionOffersOneToFourWhateverTheOperation) {

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "support/game_fixture.h"
+
 namespace pv {
 namespace {
 
@@ -68,10 +70,7 @@ TEST(Random, SeedWithTicks123456) {
 std::vector<std::uint32_t> SeedDraws(std::uint32_t ticks) {
     GameState s;
     std::vector<std::uint32_t> ranges;
-    s.randomObserver = [](void* context, std::uint32_t n) {
-        static_cast<std::vector<std::uint32_t>*>(context)->push_back(n);
-    };
-    s.randomObserverContext = &ranges;
+    testing::WatchDraws(s, ranges);
     SeedRandomWith(s, ticks);
     return ranges;
 }

@@ -4,6 +4,13 @@
 
 namespace pv::testing {
 
+void WatchDraws(GameState& state, std::vector<std::uint32_t>& ranges) {
+    state.randomObserver = [](void* context, std::uint32_t n) {
+        static_cast<std::vector<std::uint32_t>*>(context)->push_back(n);
+    };
+    state.randomObserverContext = &ranges;
+}
+
 void GameTest::Create(DWORD ticks) {
     platform.ticks = ticks;
     game.instance = platform.GetModuleHandleA(nullptr);

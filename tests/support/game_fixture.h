@@ -6,12 +6,16 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "app/game.h"
 #include "support/recording_platform.h"
 #include "support/scratch_dir.h"
 
 namespace pv::testing {
+
+// Records the range of every draw from the game's generator into ranges, from now on.
+void WatchDraws(GameState& state, std::vector<std::uint32_t>& ranges);
 
 class GameTest : public ::testing::Test {
   protected:
@@ -29,6 +33,12 @@ class GameTest : public ::testing::Test {
     // A command as a click or a menu pick, then whatever it posted.
     void Command(WPARAM id);
     void Tick(int count = 1);
+    // Starts recording the game's draws afresh into ranges.
+    void WatchDraws() {
+        ranges.clear();
+        testing::WatchDraws(game, ranges);
+    }
+    std::vector<std::uint32_t> ranges;
 
     const Window& W(HWND handle) const;
     std::string Text(HWND handle) const { return W(handle).text; }
