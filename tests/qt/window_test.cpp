@@ -147,6 +147,31 @@ TEST_F(RealWindow, PointerOverDisabledPicturesReachesTheWindow) {
     EXPECT_EQ(bare.back().message, WM_MOUSEMOVE);
 }
 
+TEST_F(RealWindow, RestingOnAToolShowsItsFlashingHintAndAClickActsLikeTheMenu) {
+    QWidget* sound = WidgetOf(game.toolButtons[0]);
+    auto* hint = qobject_cast<QPushButton*>(WidgetOf(game.hintLabel));
+    ASSERT_NE(hint, nullptr);
+    Move(sound, QPoint(18, 18));
+    RunQueued();
+    platform.SendMessageA(game.mainWindow, WM_TIMER, 1, 0);
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(hint->text(), QStringLiteral("sound on"));
+    platform.SendMessageA(game.mainWindow, WM_TIMER, 1, 0);
+    EXPECT_EQ(hint->text(), QStringLiteral("SOUND ON")) << "the hint flashes between cases";
+
+    Click(sound, QPoint(18, 18));
+    RunQueued();
+    EXPECT_EQ(game.soundOn, 0xFF);
+    EXPECT_TRUE(platform.MenuAction(1401)->isChecked()) << "as the menu item would";
+    platform.SendMessageA(game.mainWindow, WM_TIMER, 1, 0);
+    EXPECT_EQ(hint->text().toLower(), QStringLiteral("sound off")) << "now it offers the opposite";
+
+    Move(platform.Main()->Client(), QPoint(120, 140));  // off every picture
+    RunQueued();
+    platform.SendMessageA(game.mainWindow, WM_TIMER, 1, 0);
+    EXPECT_FALSE(hint->isVisible());
+}
+
 TEST_F(RealWindow, EnabledButtonsKeepTheirInput) {
     QWidget* button = WidgetOf(game.answerButtons[1]);
     Move(button, QPoint(10, 10));
