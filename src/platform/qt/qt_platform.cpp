@@ -32,6 +32,11 @@ constexpr int kClientHeight = 252;
 class ScrollBar : public QScrollBar {
   public:
     ScrollBar(QWidget* parent, PostFn post) : QScrollBar(Qt::Horizontal, parent), post_(post) {
+        // A thumb that stands out from its trough, so a child can see what to drag.
+        QPalette colours = palette();
+        colours.setColor(QPalette::Button, QColor(150, 150, 150));
+        colours.setColor(QPalette::Window, QColor(236, 236, 236));
+        setPalette(colours);
         connect(this, &QScrollBar::actionTriggered, this, [this](int action) {
             int code = Request(action);
             if (code >= 0) Send(code, sliderPosition());
@@ -386,14 +391,14 @@ void QtPlatform::ShowImage(const Window& w) {
     if (w.imageType == IMAGE_BITMAP) {
         const GdiObject* bitmap = FindObject(w.image);
         if (bitmap == nullptr) {
-            picture->SetImage(QIcon(), QSize());
+            picture->SetImage(QIcon(), QSize(), false);
         } else {
             const QIcon& icon = Icon(bitmap->resource);
-            picture->SetImage(icon, icon.availableSizes().value(0, QSize(64, 97)));
+            picture->SetImage(icon, icon.availableSizes().value(0, QSize(64, 97)), false);
         }
         return;
     }
-    picture->SetImage(w.image != 0 ? Icon(w.image) : QIcon(), QSize(32, 32));
+    picture->SetImage(w.image != 0 ? Icon(w.image) : QIcon(), QSize(32, 32), true);
 }
 
 void QtPlatform::ShowScroll(const Window& w) {

@@ -68,9 +68,10 @@ Picture::Picture(QWidget* parent, PostFn post, UINT id, LPARAM source, bool noti
     setLineWidth(2);
 }
 
-void Picture::SetImage(const QIcon& icon, QSize size) {
+void Picture::SetImage(const QIcon& icon, QSize size, bool centred) {
     icon_ = icon;
     size_ = size;
+    centred_ = centred;
     update();
 }
 
@@ -78,8 +79,8 @@ void Picture::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     if (icon_.isNull()) return;
     QPainter painter(this);
-    QRect target(QPoint(0, 0), size_);
-    target.moveCenter(contentsRect().center());
+    QRect target(contentsRect().topLeft(), size_);
+    if (centred_) target.moveCenter(contentsRect().center());
     icon_.paint(&painter, target);
 }
 

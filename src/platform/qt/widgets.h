@@ -53,7 +53,9 @@ class MainWidget : public QWidget {
 class Picture : public QFrame {
   public:
     Picture(QWidget* parent, PostFn post, UINT id, LPARAM source, bool notify);
-    void SetImage(const QIcon& icon, QSize size);
+    // An icon sits in the middle of its frame; a bitmap starts at the corner, where the panel
+    // beside the about picture leaves it in view.
+    void SetImage(const QIcon& icon, QSize size, bool centred);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -66,6 +68,7 @@ class Picture : public QFrame {
     bool notify_;
     QIcon icon_;
     QSize size_;
+    bool centred_ = true;
 };
 
 }  // namespace pv::qt
