@@ -10,6 +10,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk XDG_RUNTIME_DIR="$work"
 SDL_DISKAUDIOFILE="$work/latency.raw" ./build/pondivar_audio_probe latency 2>/dev/null
-SDL_DISKAUDIOFILE="$work/music.raw" ./build/pondivar_audio_probe music "$seconds" 2>/dev/null
-sox -t raw -r 44100 -e signed -b 16 -c 2 "$work/music.raw" -n stat 2>&1 |
+SDL_DISKAUDIOFILE="$work/music.raw" ./build/pondivar_audio_probe music "$seconds" 2>/dev/null |
+  tee "$work/music.txt"
+rate=$(sed -n 's/.*device at \([0-9]*\) Hz.*/\1/p' "$work/music.txt")
+sox -t raw -r "$rate" -e signed -b 16 -c 2 "$work/music.raw" -n stat 2>&1 |
   grep -E 'Length|Maximum amplitude|RMS +amplitude' | sed 's/^/music capture: /'

@@ -1,8 +1,11 @@
 // Measures the real audio back end through SDL's disk driver (run by audio.sh):
 //   latency    the delay from PlaySoundA to the first non-silent sample in the capture
-//   music N    the share of one core the whole program uses while music plays for N seconds
+//   music N [SONG]  the share of one core the whole program uses while music plays for N
+//                   seconds (the given song, or the first of the shuffled order)
 #include <sys/resource.h>
 #include <unistd.h>
+
+#include <SDL_mixer.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -54,6 +57,14 @@ double CpuSeconds() {
            static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
+// The rate the device was opened at.
+double Rate() {
+    int rate = 0;
+    std::uint16_t format = 0;
+    int channels = 0;
+    return Mix_QuerySpec(&rate, &format, &channels) != 0 ? rate : 44100;
+}
+
 int Latency(pv::qt::QtPlatform& platform, const char* capture) {
     platform.PlaySoundA(491, 0, pv::SND_RESOURCE | pv::SND_ASYNC);  // opens the device
     Run(platform, 500);
@@ -66,9 +77,9 @@ int Latency(pv::qt::QtPlatform& platform, const char* capture) {
         auto loud = std::find_if(after.begin() + static_cast<long>(before), after.end(),
                                  [](std::int16_t s) { return std::abs(s) > 64; });
         if (loud == after.end()) continue;
-        // Stereo frames at 44100 per second.
+        // Stereo frames at the device's rate.
         double frames = static_cast<double>(loud - after.begin() - static_cast<long>(before)) / 2;
-        delays.push_back(frames * 1000.0 / 44100.0);
+        delays.push_back(frames * 1000.0 / Rate());
         Run(platform, 1200);  // let the chime end before the next round
     }
     std::sort(delays.begin(), delays.end());
@@ -81,7 +92,9 @@ int Latency(pv::qt::QtPlatform& platform, const char* capture) {
     return 0;
 }
 
-int MusicCpu(pv::qt::QtPlatform& platform, pv::Game& game, int seconds) {
+// With song set, that song plays (to compare songs); otherwise the first of the shuffled order.
+int MusicCpu(pv::qt::QtPlatform& platform, pv::Game& game, int seconds, pv::UINT song) {
+    if (song != 0) game.currentSong = song;
     platform.SendMessageA(game.mainWindow, pv::WM_COMMAND, 1402, 0);  // music on
     Run(platform, 1000);
     double cpu = CpuSeconds();
@@ -90,8 +103,8 @@ int MusicCpu(pv::qt::QtPlatform& platform, pv::Game& game, int seconds) {
     Run(platform, seconds * 1000);
     double used = CpuSeconds() - cpu;
     double wall = static_cast<double>(clock.elapsed()) / 1000.0;
-    std::printf("music for %.1f s: %.2f s of CPU, %.1f %% of one core\n", wall, used,
-                100.0 * used / wall);
+    std::printf("music for %.1f s: %.2f s of CPU, %.1f %% of one core (device at %.0f Hz)\n", wall,
+                used, 100.0 * used / wall, Rate());
     return 0;
 }
 
@@ -106,6 +119,9 @@ int main(int argc, char** argv) {
     pv::CreateMainWindow(*game);
     Run(platform, 100);
     std::string mode = argc > 1 ? argv[1] : "latency";
-    if (mode == "music") return MusicCpu(platform, *game, argc > 2 ? std::atoi(argv[2]) : 30);
+    if (mode == "music") {
+        return MusicCpu(platform, *game, argc > 2 ? std::atoi(argv[2]) : 30,
+                        argc > 3 ? static_cast<pv::UINT>(std::atoi(argv[3])) : 0);
+    }
     return Latency(platform, capture != nullptr ? capture : "");
 }

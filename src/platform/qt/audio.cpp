@@ -24,6 +24,12 @@ constexpr DWORD kDuplicateAlias = 289;
 constexpr DWORD kHardware = 262;
 constexpr const char* kAlias = " alias PVVMIDI";
 constexpr int kChannel = 0;
+// The effects are recorded at 11025 samples a second or less, and half the usual rate halves
+// what the synthesiser costs while music plays. A short buffer keeps a click's sound close to the
+// click.
+constexpr int kRate = 22050;
+constexpr int kBufferFrames = 256;
+constexpr int kBytesPerFrame = 4;  // 16-bit stereo
 
 // SDL_mixer's end-of-music hook takes no context; there is one player per process.
 Audio* activePlayer = nullptr;
@@ -75,8 +81,7 @@ bool Audio::Ready() {
     if (tried_) return ready_;
     tried_ = true;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    // Small buffers keep a click's sound close to the click.
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 512) != 0) {
+    if (Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kBufferFrames) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
@@ -114,7 +119,8 @@ BOOL Audio::PlaySound(UINT resource, DWORD flags) {
     if (Mix_PlayChannel(kChannel, chunk, 0) < 0) return FALSE;
     if ((flags & SND_ASYNC) == 0) {
         // To its end, but never longer than the sound itself and a little more.
-        Uint32 deadline = SDL_GetTicks() + chunk->alen / (44100 * 4 / 1000) + 500;
+        Uint32 length = chunk->alen / (kRate * kBytesPerFrame / 1000);
+        Uint32 deadline = SDL_GetTicks() + length + 500;
         while (Mix_Playing(kChannel) != 0 && SDL_GetTicks() < deadline) SDL_Delay(5);
     }
     return TRUE;
