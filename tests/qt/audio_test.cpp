@@ -155,6 +155,22 @@ TEST_F(RealAudio, StoppingASongIsNoSuccess) {
     }
 }
 
+TEST_F(RealAudio, WithoutASoundFontSongsAreSilentNotStuck) {
+    setenv("SDL_SOUNDFONTS", (dir / "missing.sf2").c_str(), 1);
+    fs::path file = WriteOneNote(dir / "short.mid", 48);
+    std::string open = "open " + file.string() + " alias PVVMIDI";
+    HWND window = game->mainWindow;
+    QElapsedTimer clock;
+    clock.start();
+    platform->mciSendStringA(open.c_str(), nullptr, 0, window);
+    platform->mciSendStringA("play PVVMIDI notify", nullptr, 0, window);
+    Run(500);
+    platform->mciSendStringA("close PVVMIDI", nullptr, 0, window);
+    unsetenv("SDL_SOUNDFONTS");
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_EQ(Peak(Captured(), 0), 0);
+}
+
 TEST_F(RealAudio, OnlyTheFourCommandTextsAreUnderstood) {
     HWND window = game->mainWindow;
     for (const char* text : {"", "open", "open  alias PVVMIDI", "play PVVMIDI", "stop other",
