@@ -33,22 +33,22 @@ class Writer {
     std::size_t length_ = 0;
 };
 
-struct Spec {
+struct Field {
     bool left = false;
     bool zero = false;
     int width = 0;
     int precision = -1;
 };
 
-const char* ReadSpec(const char* p, Spec& spec) {
+const char* ReadField(const char* p, Field& field) {
     for (; *p == '-' || *p == '0' || *p == '#'; ++p) {
-        if (*p == '-') spec.left = true;
-        if (*p == '0') spec.zero = true;
+        if (*p == '-') field.left = true;
+        if (*p == '0') field.zero = true;
     }
-    for (; *p >= '0' && *p <= '9'; ++p) spec.width = spec.width * 10 + (*p - '0');
+    for (; *p >= '0' && *p <= '9'; ++p) field.width = field.width * 10 + (*p - '0');
     if (*p == '.') {
-        spec.precision = 0;
-        for (++p; *p >= '0' && *p <= '9'; ++p) spec.precision = spec.precision * 10 + (*p - '0');
+        field.precision = 0;
+        for (++p; *p >= '0' && *p <= '9'; ++p) field.precision = field.precision * 10 + (*p - '0');
     }
     while (*p == 'l' || *p == 'h') ++p;
     return p;
@@ -56,17 +56,17 @@ const char* ReadSpec(const char* p, Spec& spec) {
 
 // Lays out one converted field: sign, zero digits up to the precision, the digits or text,
 // and padding up to the width on the chosen side.
-void PutField(Writer& w, const Spec& spec, const char* body, int length, bool negative,
+void PutField(Writer& w, const Field& field, const char* body, int length, bool negative,
               bool number) {
-    int zeros = number && spec.precision > length ? spec.precision - length : 0;
+    int zeros = number && field.precision > length ? field.precision - length : 0;
     int used = length + zeros + (negative ? 1 : 0);
-    int pad = spec.width > used ? spec.width - used : 0;
-    if (!spec.left && !(spec.zero && number)) w.Repeat(' ', pad);
+    int pad = field.width > used ? field.width - used : 0;
+    if (!field.left && !(field.zero && number)) w.Repeat(' ', pad);
     if (negative) w.Put('-');
-    if (!spec.left && spec.zero && number) w.Repeat('0', pad);
+    if (!field.left && field.zero && number) w.Repeat('0', pad);
     w.Repeat('0', zeros);
     for (int i = 0; i < length; ++i) w.Put(body[i]);
-    if (spec.left) w.Repeat(' ', pad);
+    if (field.left) w.Repeat(' ', pad);
 }
 
 int Digits(std::uint32_t value, unsigned base, bool upper, char* digits) {
@@ -93,8 +93,8 @@ int FormatText(char* out, std::size_t size, const char* format, const WsArg* arg
             w.Put(*p);
             continue;
         }
-        Spec spec;
-        p = ReadSpec(p + 1, spec);
+        Field field;
+        p = ReadField(p + 1, field);
         char digits[16];
         switch (*p) {
             case 'd':
@@ -103,7 +103,7 @@ int FormatText(char* out, std::size_t size, const char* format, const WsArg* arg
                 std::uint32_t magnitude = value < 0 ? 0u - static_cast<std::uint32_t>(value)
                                                     : static_cast<std::uint32_t>(value);
                 int n = Digits(magnitude, 10, false, digits);
-                PutField(w, spec, digits, n, value < 0, true);
+                PutField(w, field, digits, n, value < 0, true);
                 break;
             }
             case 'u':
@@ -111,20 +111,20 @@ int FormatText(char* out, std::size_t size, const char* format, const WsArg* arg
             case 'X': {
                 unsigned base = *p == 'u' ? 10 : 16;
                 int n = Digits(take().number, base, *p == 'X', digits);
-                PutField(w, spec, digits, n, false, true);
+                PutField(w, field, digits, n, false, true);
                 break;
             }
             case 'c': {
                 char c = static_cast<char>(take().number);
-                PutField(w, spec, &c, 1, false, false);
+                PutField(w, field, &c, 1, false, false);
                 break;
             }
             case 's': {
                 const char* text = take().text;
                 if (text == nullptr) text = "";
                 int n = 0;
-                while (text[n] != '\0' && (spec.precision < 0 || n < spec.precision)) ++n;
-                PutField(w, spec, text, n, false, false);
+                while (text[n] != '\0' && (field.precision < 0 || n < field.precision)) ++n;
+                PutField(w, field, text, n, false, false);
                 break;
             }
             case '\0':

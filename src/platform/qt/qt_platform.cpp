@@ -91,19 +91,19 @@ QFont FontFor(const GdiObject& object) {
     if (object.kind == GdiKind::StockFont) {
         return QFontDatabase::systemFont(QFontDatabase::FixedFont);
     }
-    const FontSpec& spec = object.font;
+    const FontSpec& wanted = object.font;
     QFont font(QStringLiteral("Liberation Mono"));
     font.setStyleHint(QFont::TypeWriter);
     font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New"),
                       QStringLiteral("Nimbus Mono PS"), QStringLiteral("DejaVu Sans Mono")});
     // The height is the character cell; the glyphs take about four fifths of it.
-    int pixels = std::max(6, spec.height * 4 / 5);
+    int pixels = std::max(6, wanted.height * 4 / 5);
     font.setPixelSize(pixels);
-    font.setWeight(spec.weight >= 800 ? QFont::Black : QFont::Bold);
-    if (spec.width > 0) {
+    font.setWeight(wanted.weight >= 800 ? QFont::Black : QFont::Bold);
+    if (wanted.width > 0) {
         // A monospace advance is about 0.6 of the size; stretch toward the asked width, within
         // what stays readable.
-        int stretch = spec.width * 100 * 10 / (pixels * 6);
+        int stretch = wanted.width * 100 * 10 / (pixels * 6);
         font.setStretch(std::clamp(stretch, 75, 125));
     }
     return font;
