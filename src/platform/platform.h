@@ -30,7 +30,6 @@ enum class Change {
     Focus,
     Geometry,
     Background,
-    Icon,
     Menu,
 };
 

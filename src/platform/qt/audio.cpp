@@ -17,11 +17,6 @@ namespace pv::qt {
 
 namespace {
 
-constexpr DWORD kUnrecognisedCommand = 261;
-constexpr DWORD kFileNotFound = 275;
-constexpr DWORD kDeviceNotOpen = 263;
-constexpr DWORD kDuplicateAlias = 289;
-constexpr DWORD kHardware = 262;
 constexpr const char* kAlias = " alias PVVMIDI";
 constexpr int kChannel = 0;
 // The effects are recorded at 11025 samples a second or less, and half the usual rate halves
@@ -133,33 +128,33 @@ DWORD Audio::Command(const std::string& text) {
     }
     if (text == "play PVVMIDI notify") return Play();
     if (text == "stop PVVMIDI") {
-        if (music_ == nullptr) return kDeviceNotOpen;
+        if (music_ == nullptr) return MCIERR_DEVICE_NOT_READY;
         Stop();
         return 0;
     }
     if (text == "close PVVMIDI") {
-        if (music_ == nullptr) return kDeviceNotOpen;
+        if (music_ == nullptr) return MCIERR_DEVICE_NOT_READY;
         Close();
         return 0;
     }
-    return kUnrecognisedCommand;
+    return MCIERR_UNRECOGNIZED_COMMAND;
 }
 
 DWORD Audio::Open(const std::string& file) {
-    if (music_ != nullptr) return kDuplicateAlias;
-    if (!Ready()) return kHardware;
+    if (music_ != nullptr) return MCIERR_DUPLICATE_ALIAS;
+    if (!Ready()) return MCIERR_HARDWARE;
     music_ = Mix_LoadMUS(file.c_str());
-    return music_ != nullptr ? 0 : kFileNotFound;
+    return music_ != nullptr ? 0 : MCIERR_FILE_NOT_FOUND;
 }
 
 DWORD Audio::Play() {
-    if (music_ == nullptr) return kDeviceNotOpen;
+    if (music_ == nullptr) return MCIERR_DEVICE_NOT_READY;
     notify_ = true;
     if (Mix_PlayMusic(music_, 1) != 0) {
         notify_ = false;
         QMetaObject::invokeMethod(
             uiThread_, [this]() { notice_(MCI_NOTIFY_FAILURE); }, Qt::QueuedConnection);
-        return kHardware;
+        return MCIERR_HARDWARE;
     }
     return 0;
 }

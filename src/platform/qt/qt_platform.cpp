@@ -168,7 +168,7 @@ BOOL QtPlatform::PlaySoundA(UINT resource, HMODULE /*module*/, DWORD flags) {
 
 DWORD QtPlatform::mciSendStringA(const char* command, char* result, UINT resultSize, HWND notify) {
     if (result != nullptr && resultSize > 0) result[0] = '\0';
-    if (command == nullptr) return 261;
+    if (command == nullptr) return MCIERR_UNRECOGNIZED_COMMAND;
     musicNotify_ = notify;
     return audio_->Command(command);
 }
@@ -256,9 +256,6 @@ void QtPlatform::Reflect(HWND window, Change what) {
             break;
         case Change::Background:
             if (window == mainHandle_) main_->Client()->SetBackground(BackgroundColour(window));
-            break;
-        case Change::Icon:
-            if (window == mainHandle_) main_->setWindowIcon(Icon(w->icon));
             break;
         case Change::Menu:
             if (window == mainHandle_) BuildMenuBar(w->menu);
