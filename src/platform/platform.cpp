@@ -16,8 +16,9 @@ bool IsControlClass(const std::string& name) {
            name == "LISTBOX";
 }
 
+// List-box messages carry their text in lParam, as the system's do.
 const char* TextOf(LPARAM lParam) {
-    return reinterpret_cast<const char*>(lParam);
+    return reinterpret_cast<const char*>(lParam);  // NOLINT(performance-no-int-to-ptr)
 }
 
 }  // namespace

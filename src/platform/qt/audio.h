@@ -13,7 +13,8 @@
 #include "platform/win32.h"
 
 struct Mix_Chunk;
-typedef struct _Mix_Music Mix_Music;
+// SDL_mixer's own name for its music type, declared here to keep its header out of ours.
+typedef struct _Mix_Music Mix_Music;  // NOLINT(bugprone-reserved-identifier)
 
 namespace pv::qt {
 

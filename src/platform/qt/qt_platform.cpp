@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <utility>
 
 #include "assets/catalogue.h"
 #include "platform/qt/qt_text.h"
@@ -31,7 +32,8 @@ constexpr int kClientHeight = 252;
 // A horizontal scroll bar that reports what the user does as scroll requests.
 class ScrollBar : public QScrollBar {
   public:
-    ScrollBar(QWidget* parent, PostFn post) : QScrollBar(Qt::Horizontal, parent), post_(post) {
+    ScrollBar(QWidget* parent, PostFn post)
+        : QScrollBar(Qt::Horizontal, parent), post_(std::move(post)) {
         // A thumb that stands out from its trough, so a child can see what to drag.
         QPalette colours = palette();
         colours.setColor(QPalette::Button, QColor(150, 150, 150));
