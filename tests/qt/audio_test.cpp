@@ -111,6 +111,28 @@ TEST_F(RealAudio, SoundsAreHeardOnlyWithSoundOn) {
     EXPECT_GT(Peak(on, before), 1000) << "switching sound on is heard";
 }
 
+TEST_F(RealAudio, AsynchronousSoundsCutInAndTheTurnSoundWaits) {
+    const DWORD async = SND_RESOURCE | SND_ASYNC | SND_NOWAIT;
+    ASSERT_TRUE(platform->PlaySoundA(464, 0, async));  // the eleven-second tune
+    Run(200);
+    EXPECT_FALSE(platform->PlaySoundA(490, 0, async | SND_NOSTOP)) << "skipped while it plays";
+    EXPECT_TRUE(platform->PlaySoundA(440, 0, async)) << "a click cuts it off";
+    Run(800);
+    std::vector<std::int16_t> samples = Captured();
+    ASSERT_GT(samples.size(), 8000u);
+    // The last fifth of a second: the click has ended and the tune was not left playing.
+    EXPECT_EQ(Peak(samples, samples.size() - 8000), 0);
+    EXPECT_TRUE(platform->PlaySoundA(490, 0, async | SND_NOSTOP)) << "played once all is quiet";
+}
+
+TEST_F(RealAudio, SynchronousSoundReturnsAtItsEnd) {
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(platform->PlaySoundA(480, 0, SND_RESOURCE));  // a fanfare of over a second
+    EXPECT_GT(clock.elapsed(), 1000);
+    EXPECT_LT(clock.elapsed(), 6000);
+}
+
 TEST_F(RealAudio, ShortSongEndsWithASuccessfulNotice) {
     fs::path file = WriteOneNote(dir / "short.mid", 48);  // a quarter of a second
     std::string open = "open " + file.string() + " alias PVVMIDI";
