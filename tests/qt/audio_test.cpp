@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 #include <vector>
 
 #include "app/game.h"
@@ -70,6 +71,16 @@ class RealAudio : public ::testing::Test {
                 if (message.message != WM_QUIT) platform->DispatchMessageA(&message);
             }
         } while (clock.elapsed() < milliseconds);
+    }
+
+    // Sends the player what the music sends for a song: open the file, then play with a notice.
+    // Returns the two results, each 0 on success.
+    std::pair<DWORD, DWORD> OpenAndPlay(const fs::path& file) {
+        std::string open = "open " + file.string() + " alias PVVMIDI";
+        DWORD opened = platform->mciSendStringA(open.c_str(), nullptr, 0, game->mainWindow);
+        DWORD played =
+            platform->mciSendStringA("play PVVMIDI notify", nullptr, 0, game->mainWindow);
+        return {opened, played};
     }
 
     std::vector<std::int16_t> Captured() {
@@ -135,10 +146,8 @@ TEST_F(RealAudio, SynchronousSoundReturnsAtItsEnd) {
 
 TEST_F(RealAudio, ShortSongEndsWithASuccessfulNotice) {
     fs::path file = WriteOneNote(dir / "short.mid", 48);  // a quarter of a second
-    std::string open = "open " + file.string() + " alias PVVMIDI";
     HWND window = game->mainWindow;
-    ASSERT_EQ(platform->mciSendStringA(open.c_str(), nullptr, 0, window), 0u);
-    ASSERT_EQ(platform->mciSendStringA("play PVVMIDI notify", nullptr, 0, window), 0u);
+    ASSERT_EQ(OpenAndPlay(file), (std::pair<DWORD, DWORD>{0, 0}));
     QElapsedTimer clock;
     clock.start();
     MSG message{};
@@ -157,10 +166,8 @@ TEST_F(RealAudio, ShortSongEndsWithASuccessfulNotice) {
 
 TEST_F(RealAudio, StoppingASongIsNoSuccess) {
     fs::path file = WriteOneNote(dir / "long.mid", 480);  // two and a half seconds
-    std::string open = "open " + file.string() + " alias PVVMIDI";
     HWND window = game->mainWindow;
-    ASSERT_EQ(platform->mciSendStringA(open.c_str(), nullptr, 0, window), 0u);
-    ASSERT_EQ(platform->mciSendStringA("play PVVMIDI notify", nullptr, 0, window), 0u);
+    ASSERT_EQ(OpenAndPlay(file), (std::pair<DWORD, DWORD>{0, 0}));
     QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(platform->mciSendStringA("stop PVVMIDI", nullptr, 0, window), 0u);
     EXPECT_EQ(platform->mciSendStringA("close PVVMIDI", nullptr, 0, window), 0u);
@@ -180,12 +187,10 @@ TEST_F(RealAudio, StoppingASongIsNoSuccess) {
 TEST_F(RealAudio, WithoutASoundFontSongsAreSilentNotStuck) {
     setenv("SDL_SOUNDFONTS", (dir / "missing.sf2").c_str(), 1);
     fs::path file = WriteOneNote(dir / "short.mid", 48);
-    std::string open = "open " + file.string() + " alias PVVMIDI";
     HWND window = game->mainWindow;
     QElapsedTimer clock;
     clock.start();
-    platform->mciSendStringA(open.c_str(), nullptr, 0, window);
-    platform->mciSendStringA("play PVVMIDI notify", nullptr, 0, window);
+    OpenAndPlay(file);
     Run(500);
     platform->mciSendStringA("close PVVMIDI", nullptr, 0, window);
     unsetenv("SDL_SOUNDFONTS");
