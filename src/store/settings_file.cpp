@@ -1,6 +1,7 @@
 #include "store/settings_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -117,6 +118,74 @@ std::size_t ReadFileStart(const std::filesystem::path& path,
     return size;
 }
 
+// A file the player has write-protected is a wish to keep it as it is, also from the superuser.
+bool WriteProtected(const std::filesystem::path& file) {
+    struct stat info {};
+    if (stat(file.c_str(), &info) != 0) return false;  // no file yet
+    return (info.st_mode & 0222) == 0 || access(file.c_str(), W_OK) != 0;
+}
+
+// The temporary name of one save: the file's own name, the saving process and an attempt.
+std::string TemporaryName(const std::filesystem::path& target, pid_t pid, int attempt) {
+    return target.string() + "." + std::to_string(pid) + "-" + std::to_string(attempt) + ".tmp";
+}
+
+// The process that left a temporary file of ours beside target ("<name>.<pid>-<n>.tmp"), or 0
+// when the name is not one of ours.
+pid_t LeftBy(const std::string& name, const std::string& base) {
+    const std::string head = base + ".";
+    const std::string tail = ".tmp";
+    if (name.size() <= head.size() + tail.size() || !name.starts_with(head) ||
+        !name.ends_with(tail)) {
+        return 0;
+    }
+    std::string middle = name.substr(head.size(), name.size() - head.size() - tail.size());
+    auto number = [](const std::string& text) {
+        return !text.empty() && text.size() <= 9 &&
+               text.find_first_not_of("0123456789") == std::string::npos;
+    };
+    std::size_t dash = middle.find('-');
+    if (dash == std::string::npos || !number(middle.substr(0, dash)) ||
+        !number(middle.substr(dash + 1))) {
+        return 0;
+    }
+    return static_cast<pid_t>(std::stol(middle.substr(0, dash)));
+}
+
+// A save killed before its rename leaves its temporary file behind; once the process that made
+// it is gone, nobody will finish it. Only regular files of this user are touched.
+void RemoveLeftovers(const std::filesystem::path& target) {
+    std::string base = target.filename().string();
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(target.parent_path(), error)) {
+        pid_t pid = LeftBy(entry.path().filename().string(), base);
+        if (pid <= 0 || pid == getpid() || kill(pid, 0) == 0 || errno != ESRCH) continue;
+        struct stat info {};
+        if (lstat(entry.path().c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            info.st_uid == geteuid()) {
+            unlink(entry.path().c_str());
+        }
+    }
+}
+
+bool WriteAndSync(int file, const std::uint8_t* data, std::size_t size) {
+    bool written = WriteAll(file, data, size) && fsync(file) == 0;
+    return close(file) == 0 && written;
+}
+
+// Where no new file can be made beside it, the file the player may write is written in place,
+// as a plain save would.
+bool WriteInPlace(const std::filesystem::path& target, const std::uint8_t* data, std::size_t size) {
+    int file = open(target.c_str(), O_WRONLY | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (file < 0) return false;
+    struct stat info {};
+    if (fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(file);
+        return false;
+    }
+    return WriteAndSync(file, data, size);
+}
+
 // Replaces the file at path with data, or leaves it as it was: the bytes go to a new file
 // beside it, which takes the old one's place by rename only once all of them are on disk.
 bool ReplaceFile(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size) {
@@ -127,15 +196,16 @@ bool ReplaceFile(const std::filesystem::path& path, const std::uint8_t* data, st
         std::filesystem::path real = std::filesystem::canonical(path, error);
         if (!error) target = real;
     }
+    if (WriteProtected(target)) return false;
+    RemoveLeftovers(target);
 
     // A name of its own per process, so that two games closing at once do not mix their bytes.
     std::string temporary;
     int file = -1;
     for (int attempt = 0; attempt < 100 && file < 0; ++attempt) {
-        temporary = target.string() + "." + std::to_string(getpid()) + "-" +
-                    std::to_string(attempt) + ".tmp";
+        temporary = TemporaryName(target, getpid(), attempt);
         file = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (file < 0 && errno != EEXIST) return false;
+        if (file < 0 && errno != EEXIST) return WriteInPlace(target, data, size);
     }
     if (file < 0) return false;
 
@@ -143,9 +213,7 @@ bool ReplaceFile(const std::filesystem::path& path, const std::uint8_t* data, st
     struct stat old {};
     if (stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) fchmod(file, old.st_mode & 07777);
 
-    bool written = WriteAll(file, data, size) && fsync(file) == 0;
-    written = close(file) == 0 && written;
-    if (!written || rename(temporary.c_str(), target.c_str()) != 0) {
+    if (!WriteAndSync(file, data, size) || rename(temporary.c_str(), target.c_str()) != 0) {
         unlink(temporary.c_str());
         return false;
     }

@@ -64,6 +64,7 @@ std::vector<std::string> TheseFiles(const fs::path& directory) {
     for (const auto& entry : fs::directory_iterator(directory)) {
         names.push_back(entry.path().filename().string());
     }
+    std::sort(names.begin(), names.end());
     return names;
 }
 
@@ -577,18 +578,55 @@ TEST_F(FailedSave, WriteFails) {
         << "the unfinished file is removed";
 }
 
-TEST_F(FailedSave, DirectoryIsReadOnly) {
-    fs::permissions(directory.Path(), fs::perms::owner_read | fs::perms::owner_exec |
-                                          fs::perms::group_read | fs::perms::group_exec |
-                                          fs::perms::others_read | fs::perms::others_exec);
-    int status = SaveInChild([] {
+// The player's own permissions decide: a writable file in a closed directory is written in
+// place, a write-protected file is kept whoever runs the game.
+TEST_F(FailedSave, PermissionsThePlayerSet) {
+    auto mode = [](const fs::path& path) { return fs::status(path).permissions(); };
+    const fs::perms readOnly =
+        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    const fs::perms closed =
+        readOnly | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+
+    fs::permissions(File(), readOnly);
+    int status = SaveInChild([] {});
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(ReadBytes(File()), previous) << "a write-protected file is not replaced";
+    EXPECT_EQ(mode(File()), readOnly);
+
+    fs::permissions(File(), fs::perms::all & ~fs::perms::owner_exec & ~fs::perms::group_exec &
+                                ~fs::perms::others_exec);
+    const fs::perms writable = mode(File());
+    fs::permissions(directory.Path(), closed);
+    status = SaveInChild([] {
         // The superuser writes anywhere; a plain user meets the directory's permissions.
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
     });
     ASSERT_TRUE(WIFEXITED(status));
     ASSERT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(ReadBytes(File()), previous);
+    fs::permissions(directory.Path(), fs::perms::owner_all);
     EXPECT_EQ(TheseFiles(directory.Path()), std::vector<std::string>{"pv2.pv2"});
+    EXPECT_EQ(mode(File()), writable);
+    GameRun after;
+    after.Start();
+    EXPECT_EQ(after.game.operation, '+') << "the run's settings were saved in place";
+    std::vector<std::string> scores = after.Scores();
+    EXPECT_NE(std::find(scores.begin(), scores.end(), ScoreLine(99, "new")), scores.end());
+}
+
+TEST_F(FailedSave, LeftoversOfKilledSavesAreRemovedByTheNext) {
+    pid_t gone = fork();
+    if (gone == 0) _exit(0);
+    waitpid(gone, nullptr, 0);
+    const std::string dead = "pv2.pv2." + std::to_string(gone) + "-0.tmp";
+    const std::string running = "pv2.pv2." + std::to_string(getppid()) + "-3.tmp";
+    for (const std::string& name : {dead, running, std::string("pv2.pv2.notes.tmp")}) {
+        WriteBytes(name, previous);
+    }
+    SaveFile(next.game, next.game.mainWindow);
+    std::vector<std::string> kept = {"pv2.pv2", "pv2.pv2.notes.tmp", running};
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(TheseFiles(directory.Path()), kept)
+        << "only the leftover of a process that is gone goes";
 }
 
 TEST_F(SettingsFile, PathHasNoLengthLimit) {
