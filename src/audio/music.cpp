@@ -60,12 +60,16 @@ void StartNextSong(Game& g, HWND window) {
     g.songPos = g.songPos + 1 < kPlaylistLength ? g.songPos + 1 : 0;
     g.currentSong = g.playlist[g.songPos];
     if (g.musicPlaying != 0) StopPlayer(g, window);
-    if (!path.empty()) {
+    g.musicPlaying = 0;
+    if (written) {
         Send(g, window, g.musicOpenCommand);
         Send(g, window, kPlay);
         g.musicPlaying = 1;
     }
     if (file >= 0) close(file);
+    // A song cut short is no song: the player would end it at once and ask for the next one, over
+    // and over. Music stays quiet instead, until it is switched on again.
+    if (file >= 0 && !written) unlink(path.c_str());
     g.tempMidiWritten = written ? 1 : 0;
 }
 

@@ -121,6 +121,7 @@ constexpr DWORD MCIERR_HARDWARE = 262;
 constexpr DWORD MCIERR_DEVICE_NOT_READY = 263;
 constexpr DWORD MCIERR_FILE_NOT_FOUND = 275;
 constexpr DWORD MCIERR_DUPLICATE_ALIAS = 289;
+constexpr DWORD MCIERR_INVALID_FILE = 296;
 
 // Show commands
 constexpr int SW_HIDE = 0;

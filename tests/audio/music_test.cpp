@@ -127,11 +127,38 @@ TEST_F(Music, ClosingTheGameStopsTheMusicAndRemovesTheFile) {
     EXPECT_FALSE(fs::exists(song));
 }
 
-TEST_F(Music, SongThatCannotBeWrittenIsStillOpenedButNotDeletedLater) {
+// A song that cannot be written is not played: the player would end it at once, report a natural
+// end and be asked for the next song, over and over. Music stays quiet until switched on again.
+TEST_F(Music, SongThatCannotBeWrittenIsNotPlayed) {
+    Command(1402);
+    UINT failing = game.currentSong;
     platform.songsMissing = true;
+    platform.mciCommands.clear();
+    Send(MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 1);
+    EXPECT_EQ(platform.mciCommands, (std::vector<std::string>{"stop PVVMIDI", "close PVVMIDI"}))
+        << "the old song is stopped, the unwritten one never opened";
+    EXPECT_EQ(game.musicPlaying, 0);
+    EXPECT_EQ(game.tempMidiWritten, 0);
+    EXPECT_FALSE(fs::exists(song)) << "the cut-short file is removed";
+    EXPECT_TRUE(Item(1402).checked);
+
+    platform.songsMissing = false;
+    UINT next = game.currentSong;
+    EXPECT_NE(next, failing);
+    platform.mciCommands.clear();
+    Command(1402);
     Command(1402);
     EXPECT_EQ(platform.mciCommands, (std::vector<std::string>{Open(), "play PVVMIDI notify"}));
-    EXPECT_EQ(game.tempMidiWritten, 0);
+    EXPECT_EQ(Slurp(song), SongBytes(next));
+
+    // A link in place of the file is neither written through nor played.
+    Command(1402);
+    fs::create_symlink(runtime / "elsewhere.mid", song);
+    platform.mciCommands.clear();
+    Command(1402);
+    EXPECT_TRUE(platform.mciCommands.empty());
+    EXPECT_TRUE(fs::is_symlink(song));
+    EXPECT_FALSE(fs::exists(runtime / "elsewhere.mid"));
 }
 
 TEST(PrivateDirectory, RefusesLinksAndOtherUsersDirectories) {

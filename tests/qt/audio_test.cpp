@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -196,6 +197,27 @@ TEST_F(RealAudio, WithoutASoundFontSongsAreSilentNotStuck) {
     unsetenv("SDL_SOUNDFONTS");
     EXPECT_LT(clock.elapsed(), 2000);
     EXPECT_EQ(Peak(Captured(), 0), 0);
+}
+
+TEST_F(RealAudio, FileThatIsNoWholeSongIsRefusedAndNeverEnds) {
+    fs::path whole = WriteOneNote(dir / "whole.mid", 48);
+    std::ifstream in(whole, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::ofstream(dir / "cut.mid", std::ios::binary) << bytes.substr(0, bytes.size() - 4);
+    std::ofstream(dir / "text.mid") << "not a song at all\n";
+    std::ofstream(dir / "empty.mid");
+    for (const char* name : {"cut.mid", "text.mid", "empty.mid", "missing.mid"}) {
+        EXPECT_NE(OpenAndPlay(dir / name).first, 0u) << name;
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 300) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            MSG message;
+            while (platform->PeekMessageA(&message)) {
+                EXPECT_NE(message.message, static_cast<UINT>(MM_MCINOTIFY)) << name;
+            }
+        }
+    }
 }
 
 TEST_F(RealAudio, OnlyTheFourCommandTextsAreUnderstood) {

@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "assets/catalogue.h"
+#include "platform/qt/midi_file.h"
 
 namespace pv::qt {
 
@@ -142,6 +143,8 @@ DWORD Audio::Command(const std::string& text) {
 
 DWORD Audio::Open(const std::string& file) {
     if (music_ != nullptr) return MCIERR_DUPLICATE_ALIAS;
+    // A file that is no whole song would end at once, reported as a natural end.
+    if (!IsWholeMidiFile(file)) return MCIERR_INVALID_FILE;
     if (!Ready()) return MCIERR_HARDWARE;
     music_ = Mix_LoadMUS(file.c_str());
     return music_ != nullptr ? 0 : MCIERR_FILE_NOT_FOUND;

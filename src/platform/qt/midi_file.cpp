@@ -1,0 +1,77 @@
+#include "platform/qt/midi_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace pv::qt {
+
+namespace {
+
+// Larger than any song of the game by far; a bigger file is not read at all.
+constexpr std::size_t kLargestSong = 16u << 20;
+constexpr std::size_t kChunkHeader = 8;
+
+std::uint32_t Big32(const unsigned char* p) {
+    return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 |
+           std::uint32_t{p[3]};
+}
+
+std::uint16_t Big16(const unsigned char* p) {
+    return static_cast<std::uint16_t>(p[0] << 8 | p[1]);
+}
+
+}  // namespace
+
+bool IsWholeMidiFile(const unsigned char* bytes, std::size_t size) {
+    if (size < kChunkHeader + 6 || std::memcmp(bytes, "MThd", 4) != 0) return false;
+    std::uint32_t headerLength = Big32(bytes + 4);
+    if (headerLength < 6 || headerLength > size - kChunkHeader) return false;
+    std::uint16_t format = Big16(bytes + 8);
+    std::uint16_t tracks = Big16(bytes + 10);
+    std::uint16_t division = Big16(bytes + 12);
+    if (format > 2 || tracks == 0 || division == 0) return false;
+
+    std::size_t at = kChunkHeader + headerLength;
+    std::uint32_t found = 0;
+    while (size - at >= kChunkHeader) {
+        std::uint32_t length = Big32(bytes + at + 4);
+        if (length > size - at - kChunkHeader) return false;  // cut short
+        const unsigned char* body = bytes + at + kChunkHeader;
+        if (std::memcmp(bytes + at, "MTrk", 4) == 0) {
+            if (length < 3 || std::memcmp(body + length - 3, "\xFF\x2F\x00", 3) != 0) return false;
+            ++found;
+        }
+        at += kChunkHeader + length;
+    }
+    return found >= tracks;
+}
+
+bool IsWholeMidiFile(const std::string& path) {
+    // Only a regular file: a pipe in its place must not keep the game waiting.
+    int file = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (file < 0) return false;
+    struct stat info {};
+    std::vector<unsigned char> bytes;
+    if (fstat(file, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0 &&
+        static_cast<std::size_t>(info.st_size) <= kLargestSong) {
+        bytes.resize(static_cast<std::size_t>(info.st_size));
+        std::size_t got = 0;
+        while (got < bytes.size()) {
+            ssize_t n = read(file, bytes.data() + got, bytes.size() - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            got += static_cast<std::size_t>(n);
+        }
+        bytes.resize(got);
+    }
+    close(file);
+    return IsWholeMidiFile(bytes.data(), bytes.size());
+}
+
+}  // namespace pv::qt
