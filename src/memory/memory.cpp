@@ -84,10 +84,6 @@ void ShowMemoryBoard(Game& g, int show) {
 }
 
 void CardClicked(Game& g, int i) {
-    // Clicks reach the game through a queue, so one can arrive after its card was hidden: after
-    // the game was won or left, or under the about panel. Such a click must not turn a card, and
-    // must not win the game (and its bonus) a second time.
-    if (g.memoryOpen == 0 || g.aboutOpen != 0) return;
     if (i < 0 || static_cast<std::size_t>(i) >= kCardCount) return;
     auto card = static_cast<std::size_t>(i);
 

@@ -251,6 +251,15 @@ LRESULT Platform::SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM 
     return ControlMessage(*w, message, wParam, lParam);
 }
 
+LRESULT Platform::SendNotification(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    while (!queue_.empty() && Find(window) != nullptr) {
+        MSG earlier = queue_.front();
+        queue_.pop_front();
+        DispatchMessageA(&earlier);
+    }
+    return SendMessageA(window, message, wParam, lParam);
+}
+
 BOOL Platform::PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (window != 0 && Find(window) == nullptr) return FALSE;
     queue_.push_back(MSG{window, message, wParam, lParam});

@@ -199,6 +199,12 @@ class Platform {
     void TextTyped(HWND window, const std::string& text);  // the user edited a control's text
 
   protected:
+    // A control's notification, handed to the window procedure at once, as the control's own
+    // window procedure sends it: the input that follows then meets the controls as the game left
+    // them (a button disabled by its first click takes no second). Whatever was queued before it
+    // runs first, as the input that caused it came later.
+    LRESULT SendNotification(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
     // The screens' rectangles in virtual-desktop coordinates, the primary first. By default one
     // screen of the size GetSystemMetrics reports.
     virtual std::vector<RECT> Screens();

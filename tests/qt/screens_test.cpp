@@ -100,6 +100,54 @@ TEST_F(RealScreens, CardsClickedThroughTheWindowPlayAGameToItsEnd) {
     for (HWND button : game.answerButtons) EXPECT_TRUE(WidgetOf(button)->isVisible());
 }
 
+// A card's click reaches the game before the next input: a second click where a card was, once
+// the about panel or the end of the game has hidden it, turns nothing and wins nothing.
+TEST_F(RealScreens, HiddenCardsTakeNoClicks) {
+    auto clickTwice = [&](QPoint at) {
+        for (int i = 0; i < 2; ++i) {
+            QTest::mousePress(Window(), Qt::LeftButton, Qt::NoModifier, at);
+            QTest::mouseRelease(Window(), Qt::LeftButton, Qt::NoModifier, at);
+        }
+        RunQueued();
+    };
+    auto partnerOf = [&](std::size_t i) {
+        std::size_t j = 0;
+        while (j == i || game.cardIcons[j] != game.cardIcons[i]) ++j;
+        return j;
+    };
+    Post(2011);
+    const std::uint32_t start = game.score;
+    // The last card is one with no answer button beneath it, which the second click would press.
+    std::size_t last = 0;
+    auto overAnAnswer = [&](std::size_t card) {
+        for (HWND button : game.answerButtons) {
+            if (WidgetOf(button)->geometry().intersects(
+                    WidgetOf(game.cardButtons[card])->geometry()))
+                return true;
+        }
+        return false;
+    };
+    while (overAnAnswer(last)) ++last;
+    const QPoint lastAt = At(WidgetOf(game.cardButtons[last]), QPoint(16, 16));
+
+    Post(1900);
+    clickTwice(lastAt);
+    EXPECT_EQ(game.cardRevealed[last], 0u) << "the card under the about panel stays down";
+    Post(1801);
+
+    for (std::size_t i = 0; i < kCardCount; ++i) {
+        if (game.cardRevealed[i] == 0 && i != last && i != partnerOf(last)) {
+            Click(WidgetOf(game.cardButtons[i]));
+            Click(WidgetOf(game.cardButtons[partnerOf(i)]));
+        }
+    }
+    Click(WidgetOf(game.cardButtons[partnerOf(last)]));
+    clickTwice(lastAt);
+    EXPECT_EQ(game.memoryOpen, 0);
+    EXPECT_EQ(game.memoryMoves, 30u);
+    EXPECT_EQ(game.score, start + 15 + 491) << "the bonus is paid once";
+}
+
 TEST_F(RealScreens, DraggingAColourBarsThumbRecoloursTheWindow) {
     Post(1403);
     ASSERT_EQ(game.colourOpen, 1);

@@ -202,8 +202,11 @@ QAction* QtPlatform::MenuAction(UINT id) const {
 PostFn QtPlatform::PosterFrom(HWND source) {
     return [this, source](UINT message, WPARAM wParam, LPARAM lParam) {
         if (mainHandle_ == 0) return;
-        // Commands from a control name it, as the system's controls do.
-        if (message == WM_COMMAND && lParam == 0) lParam = static_cast<LPARAM>(source);
+        if (message == WM_COMMAND && source != 0) {
+            // Commands from a control name it, and reach the game before the next input does.
+            SendNotification(mainHandle_, message, wParam, static_cast<LPARAM>(source));
+            return;
+        }
         PostMessageA(mainHandle_, message, wParam, message == WM_HSCROLL ? source : lParam);
     };
 }
@@ -356,7 +359,9 @@ void QtPlatform::Destroy(HWND window) {
         mainHandle_ = 0;
         return;
     }
-    delete widget;
+    // The control may be the one whose click is being handled right now.
+    widget->hide();
+    widget->deleteLater();
 }
 
 void QtPlatform::ShowText(const Window& w) {
