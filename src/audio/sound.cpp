@@ -4,14 +4,7 @@
 
 namespace pv {
 
-namespace {
-
-struct SoundGroup {
-    std::uint32_t count;
-    UINT first;
-};
-
-SoundGroup GroupOf(std::uint32_t kind) {
+SoundGroup SoundGroupOf(std::uint32_t kind) {
     switch (kind) {
         case 1:
             return {5, 400};
@@ -30,10 +23,8 @@ SoundGroup GroupOf(std::uint32_t kind) {
     }
 }
 
-}  // namespace
-
 void PlaySoundEffect(Game& g, std::uint32_t kind, std::uint32_t wait) {
-    SoundGroup group = GroupOf(kind);
+    SoundGroup group = SoundGroupOf(kind);
     // Never the same variant number twice running, whatever the kinds; the draw happens with
     // sound off too, so switching sound changes nothing else the player sees.
     std::uint32_t v = 0;

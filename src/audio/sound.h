@@ -7,6 +7,13 @@
 
 namespace pv {
 
+// The sounds of one kind: `count` variants from resource `first` on.
+struct SoundGroup {
+    std::uint32_t count;
+    UINT first;
+};
+SoundGroup SoundGroupOf(std::uint32_t kind);
+
 void PlaySoundEffect(Game& g, std::uint32_t kind, std::uint32_t wait);
 
 }  // namespace pv

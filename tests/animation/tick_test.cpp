@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <set>
 #include <string>
@@ -131,33 +132,42 @@ TEST_F(Ticks, ToolPicturesNeverRepeatARecordedOne) {
     EXPECT_EQ(game.toolIcons[kToolCount], 0u);
 }
 
-// Right face after an animation step, by current face: candidate A, itself or candidate B.
-// Before any face is set (0) the resting face stands in for the current one.
+// Right face after an animation step, by current face: the draw of 3 picks candidate A (0), the
+// face itself (1) or candidate B (2); a draw of 8 out of 11 copies it to the left face. Before any
+// face is set (0) the resting face stands in for the current one.
 TEST_F(Ticks, AnimatedFacesFollowTheCurrentFaceAndColourSet) {
-    const std::map<std::uint32_t, std::set<std::uint32_t>> allowed = {
-        {0, {901, 900, 902}}, {900, {901, 900, 902}}, {901, {900, 901, 902}},
-        {902, {902, 900}},    {903, {902, 903, 900}}, {904, {900, 904, 901}},
+    const std::map<std::uint32_t, std::array<std::uint32_t, 3>> byDraw = {
+        {0, {901, 900, 902}},   {900, {901, 900, 902}}, {901, {900, 901, 902}},
+        {902, {902, 902, 900}}, {903, {902, 903, 900}}, {904, {900, 904, 901}},
     };
-    int animated = 0;
+    std::set<std::uint32_t> drawsSeen;
+    int copied = 0;
     for (std::uint8_t colour : {std::uint8_t{0}, std::uint8_t{0xFF}}) {
         game.highColour = colour;
         const std::uint32_t add = colour != 0 ? 0 : 10;
         for (int tick = 0; tick < 400; ++tick) {
             game.currentFace = tick % 6 == 5 ? 0 : 900 + tick % 6;
-            std::size_t from = platform.reflected.size();
+            const GameState before = game;
+            const HANDLE left = W(game.leftFace).image;
+            WatchDraws();
             Tick();
-            for (std::size_t i = from; i < platform.reflected.size(); ++i) {
-                HWND face = platform.reflected[i].window;
-                if (face != game.rightFace && face != game.leftFace) continue;
-                animated += face == game.rightFace;
-                EXPECT_EQ(allowed.at(game.currentFace).count(W(face).image - add), 1u)
-                    << game.currentFace << " showed " << W(face).image;
-                EXPECT_EQ(W(face).image, W(game.rightFace).image) << "left copies the right";
-            }
+            std::vector<std::uint32_t> values = ReplayDraws(before, ranges);
+            std::size_t at = ranges.size();
+            while (at > 0 && ranges[at - 1] != 3) --at;
+            if (at == 0) continue;  // no animation this tick
+            ASSERT_EQ(ranges.at(at), 11u);
+            const std::uint32_t r = values[at - 1];
+            drawsSeen.insert(r);
+            const std::uint32_t face = byDraw.at(game.currentFace)[r];
+            EXPECT_EQ(W(game.rightFace).image, face + add) << game.currentFace << " drew " << r;
+            const bool copy = values[at] == 8;
+            copied += copy;
+            EXPECT_EQ(W(game.leftFace).image, copy ? face + add : left);
             EXPECT_EQ(game.currentFace, tick % 6 == 5 ? 0u : 900u + tick % 6) << "never set here";
         }
     }
-    EXPECT_GT(animated, 40);
+    EXPECT_EQ(drawsSeen, (std::set<std::uint32_t>{0, 1, 2}));
+    EXPECT_GT(copied, 0);
 }
 
 // One tick draws: the slot, a picture per candidate, the face chance, and on a hit 3 then 11.

@@ -67,6 +67,17 @@ TEST(Random, SeedWithTicks123456) {
     EXPECT_EQ(s.rngToggle, 0xFF);
 }
 
+// Here the last seeding step falls on register B, and leaves the toggle clear.
+TEST(Random, SeedWithTicks2EndsOnRegisterB) {
+    GameState s;
+    SeedRandomWith(s, 2);
+    EXPECT_EQ(s.rngA.low, 404222602u);
+    EXPECT_EQ(s.rngA.high, 6);
+    EXPECT_EQ(s.rngB.low, 542880224u);
+    EXPECT_EQ(s.rngB.high, 9);
+    EXPECT_EQ(s.rngToggle, 0);
+}
+
 std::vector<std::uint32_t> SeedDraws(std::uint32_t ticks) {
     GameState s;
     std::vector<std::uint32_t> ranges;

@@ -1,6 +1,7 @@
 #include "support/game_fixture.h"
 
 #include "app/main_window.h"
+#include "random/random.h"
 
 namespace pv::testing {
 
@@ -9,6 +10,13 @@ void WatchDraws(GameState& state, std::vector<std::uint32_t>& ranges) {
         static_cast<std::vector<std::uint32_t>*>(context)->push_back(n);
     };
     state.randomObserverContext = &ranges;
+}
+
+std::vector<std::uint32_t> ReplayDraws(GameState before, const std::vector<std::uint32_t>& ranges) {
+    before.randomObserver = nullptr;
+    std::vector<std::uint32_t> values;
+    for (std::uint32_t n : ranges) values.push_back(Random(before, n));
+    return values;
 }
 
 void GameTest::Create(DWORD ticks) {

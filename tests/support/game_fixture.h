@@ -16,6 +16,9 @@ namespace pv::testing {
 
 // Records the range of every draw from the game's generator into ranges, from now on.
 void WatchDraws(GameState& state, std::vector<std::uint32_t>& ranges);
+// The values those draws gave: the same ranges drawn again from a copy of the state taken
+// before them.
+std::vector<std::uint32_t> ReplayDraws(GameState before, const std::vector<std::uint32_t>& ranges);
 
 class GameTest : public ::testing::Test {
   protected:
