@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # What the whole program costs while music is on and the song file cannot be written: a link
-# stands in its place, pointing at a file that is no song. Runs the real game offscreen with the
+# stands in its place, pointing at a song cut short, as a full disk leaves it. Runs the real game offscreen with the
 # disk audio driver for N seconds and prints its CPU use and how many lines it wrote to stderr.
 # Usage: bench/broken_song.sh [seconds] [program]   (default 10, build/pondivar)
 set -euo pipefail
@@ -14,8 +14,8 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -m 0700 "$work/runtime" "$work/runtime/pondivar" "$work/game"
-echo "not a song" >"$work/elsewhere.txt"
-ln -s "$work/elsewhere.txt" "$work/runtime/pondivar/pv2pv2pv.mid"
+head -c 600 src/assets/songs/300.mid >"$work/cut.mid"
+ln -s "$work/cut.mid" "$work/runtime/pondivar/pv2pv2pv.mid"
 # A settings file with music on and the usual colours.
 python3 - "$work/game/pv2.pv2" <<'PY'
 import struct, sys
@@ -36,7 +36,7 @@ lines_before=$(wc -l <"$work/stderr.txt")
 sleep "$seconds"
 after=$(ticks)
 lines_after=$(wc -l <"$work/stderr.txt")
-kill "$pid"
+kill -KILL "$pid"  # the sound library turns a polite request into a quit event
 wait "$pid" 2>/dev/null || true
 hz=$(getconf CLK_TCK)
 awk -v t=$((after - before)) -v hz="$hz" -v s="$seconds" -v l=$((lines_after - lines_before)) \
