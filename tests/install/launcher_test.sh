@@ -3,66 +3,59 @@
 # is swapped for a stand-in that prints the folder it was started in.
 # Usage: launcher_test.sh BUILD_DIR LAUNCHER PROGRAM VERSION  (LAUNCHER, PROGRAM under the prefix)
 set -euo pipefail
-build=$1
-version=$4
 fail() { echo "FAIL: $*"; exit 1; }
-
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-chmod 755 "$tmp"  # the unwritable-folder case runs as another user when we are root
-DESTDIR=$tmp/root cmake --install "$build" --prefix /usr >/dev/null
+chmod 755 "$tmp" # the unwritable-folder case runs as another user when we are root
+DESTDIR=$tmp/root cmake --install "$1" --prefix /usr >/dev/null
 launcher=$tmp/root/usr/$2
 printf '#!/bin/sh\npwd\n' >"$tmp/root/usr/$3"
+h=$tmp/home
+mkdir "$tmp/cwd" "$h"
 
-# launch [VAR=value...] -- [ARG...]: sets rc, out and err.
+# launch [VAR=value...] -- [ARG...]: runs from $tmp/cwd with HOME=$h; sets rc, out and err.
 launch() {
   local vars=()
   while [ "$1" != -- ]; do vars+=("$1"); shift; done
   shift
   rc=0
-  (cd "$tmp/cwd" && env -u XDG_DATA_HOME "${vars[@]}" "$launcher" "$@") >"$tmp/out" 2>"$tmp/err" || rc=$?
-  out=$(cat "$tmp/out")
-  err=$(cat "$tmp/err")
+  (cd "$tmp/cwd" && env -u XDG_DATA_HOME HOME="$h" "${vars[@]}" "$launcher" "$@") \
+    >"$tmp/out" 2>"$tmp/err" || rc=$?
+  out=$(cat "$tmp/out") err=$(cat "$tmp/err")
 }
-mkdir "$tmp/cwd" "$tmp/home"
-h=$tmp/home
 
-launch HOME="$h" -- --version
-[ "$rc/$out" = "0/Pondivar $version" ] || fail "--version: $rc, $out"
-launch HOME="$h" -- --help
+launch -- --version
+[ "$rc/$out" = "0/Pondivar $4" ] || fail "--version: $rc, $out"
+launch -- --help
 [ "$rc" = 0 ] && grep -q '^usage: pondivar' <<<"$out" || fail "--help: $rc, $out"
 for args in --frobnicate "--help --version" -x; do
   # shellcheck disable=SC2086 # split on purpose
-  launch HOME="$h" -- $args
-  [ "$rc" = 2 ] && [ -z "$out" ] && [ "$(wc -l <<<"$err")" = 1 ] && grep -q '^usage:' <<<"$err" ||
-    fail "$args was not refused: $rc, $out, $err"
+  launch -- $args
+  [ "$rc/$out/$(wc -l <<<"$err")" = 2//1 ] && grep -q '^usage:' <<<"$err" || fail "$args: $rc, $err"
 done
 [ ! -e "$h/.local" ] || fail "an option or a refusal made the data folder"
 
 # Unset, empty and relative XDG_DATA_HOME all mean ~/.local/share; each missing level is private.
-launch HOME="$h" --
-[ "$rc/$out" = "0/$h/.local/share/pondivar" ] || fail "default folder: $rc, $out, $err"
-[ "$(stat -c %a "$h/.local" "$h/.local/share/pondivar" | sort -u)" = 700 ] || fail "not private"
-for value in "" relative/data; do
-  launch HOME="$h" XDG_DATA_HOME="$value" --
-  [ "$out" = "$h/.local/share/pondivar" ] || fail "XDG_DATA_HOME='$value' gave $out"
+for value in unset "" relative/data; do
+  if [ "$value" = unset ]; then launch --; else launch XDG_DATA_HOME="$value" --; fi
+  [ "$rc/$out" = "0/$h/.local/share/pondivar" ] || fail "XDG_DATA_HOME $value: $rc, $out, $err"
 done
+[ "$(stat -c %a "$h/.local" "$h/.local/share/pondivar" | sort -u)" = 700 ] || fail "not private"
 [ -z "$(ls -A "$tmp/cwd")" ] || fail "files left in the current directory"
-launch HOME="$h" XDG_DATA_HOME="$tmp/data" --
+launch XDG_DATA_HOME="$tmp/data" --
 [ "$out" = "$tmp/data/pondivar" ] || fail "XDG_DATA_HOME gave $out"
 
 # A file where the folder belongs, a folder below a file, a folder the player cannot write to.
 touch "$tmp/file"
-mkdir -p "$tmp/blocked"
-touch "$tmp/blocked/pondivar"
+mkdir -p "$tmp/blocked" && touch "$tmp/blocked/pondivar"
 mkdir -p -m 0555 "$tmp/readonly/pondivar"
 as_player=()
 [ "$(id -u)" != 0 ] || as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 for data in "$tmp/blocked" "$tmp/file" "$tmp/readonly"; do
-  if [ "$data" = "$tmp/readonly" ]; then launcher_as=("${as_player[@]}"); else launcher_as=(); fi
+  run=("$launcher")
+  [ "$data" != "$tmp/readonly" ] || run=("${as_player[@]}" "$launcher")
   rc=0
-  (cd / && env HOME="$h" XDG_DATA_HOME="$data" "${launcher_as[@]}" "$launcher") >"$tmp/out" 2>"$tmp/err" || rc=$?
-  [ "$rc" = 1 ] && [ ! -s "$tmp/out" ] && [ "$(wc -l <"$tmp/err")" = 1 ] && grep -qF "$data/pondivar" "$tmp/err" ||
+  (cd / && HOME=$h XDG_DATA_HOME=$data "${run[@]}") >"$tmp/out" 2>"$tmp/err" || rc=$?
+  [ "$rc/$(wc -c <"$tmp/out")/$(wc -l <"$tmp/err")" = 1/0/1 ] && grep -qF "$data/pondivar" "$tmp/err" ||
     fail "$data was not refused: $rc, $(cat "$tmp/out" "$tmp/err")"
 done
-echo "launcher: options, refusals and the data folder behave"
