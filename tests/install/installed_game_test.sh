@@ -34,7 +34,8 @@ mkdir -m 0700 "$tmp/home" "$tmp/cwd" "$tmp/run"
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$tmp/display")"
+DISPLAY=":$(cat "$tmp/display")"
+export DISPLAY
 (cd "$tmp/cwd" && HOME=$tmp/home XDG_DATA_HOME=$tmp/data XDG_RUNTIME_DIR=$tmp/run \
   QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "$exec_line") &
 game=$!

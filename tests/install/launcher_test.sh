@@ -48,7 +48,7 @@ launch XDG_DATA_HOME="$tmp/data" --
 # A file where the folder belongs, a folder below a file, a folder the player cannot write to.
 touch "$tmp/file"
 mkdir -p "$tmp/blocked" && touch "$tmp/blocked/pondivar"
-mkdir -p -m 0555 "$tmp/readonly/pondivar"
+mkdir "$tmp/readonly" && mkdir -m 0555 "$tmp/readonly/pondivar"
 as_player=()
 [ "$(id -u)" != 0 ] || as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 for data in "$tmp/blocked" "$tmp/file" "$tmp/readonly"; do
