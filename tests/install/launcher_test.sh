@@ -4,9 +4,10 @@
 # Usage: launcher_test.sh BUILD_DIR LAUNCHER PROGRAM VERSION  (LAUNCHER, PROGRAM under the prefix)
 set -euo pipefail
 fail() { echo "FAIL: $*"; exit 1; }
-tmp=$(mktemp -d)
+# In /tmp and open to all: the unwritable-folder case runs as another user when we are root.
+tmp=$(mktemp -d /tmp/pv-launcher-test.XXXXXX)
 trap 'rm -rf "$tmp"' EXIT
-chmod 755 "$tmp" # the unwritable-folder case runs as another user when we are root
+chmod 755 "$tmp"
 DESTDIR=$tmp/root cmake --install "$1" --prefix /usr >/dev/null
 launcher=$tmp/root/usr/$2
 printf '#!/bin/sh\npwd\n' >"$tmp/root/usr/$3"
