@@ -10,6 +10,11 @@ cmake --preset release -DPV_BUILD_TESTS=ON >/dev/null
 cmake --build --preset release
 ctest --preset release -j2
 
+# The Debian package; lintian, when present, must find no errors in it.
+rm -f build/pondivar_*.deb
+cmake --build --preset release --target package
+if command -v lintian >/dev/null; then lintian --fail-on error build/pondivar_*.deb; fi
+
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sanitize -j2

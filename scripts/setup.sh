@@ -9,6 +9,7 @@ pv_packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation2 timgm6mb-soundfont
   clang libclang-rt-14-dev
+  dpkg-dev file lintian desktop-file-utils appstream xvfb python3-xlib
 )
 
 pv_install() {

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Installs into a temporary DESTDIR as the package does, validates what the desktop reads, then
+# starts the game through its desktop entry's Exec line, closes its window and expects the scores
+# in the player's data folder and nothing in the current directory. On Xvfb, not offscreen: only
+# a real X server lets the window be closed from outside, and a signal kills the game unsaved.
+# Usage: installed_game_test.sh BUILD_DIR
+set -euo pipefail
+build=$1
+here=$(dirname "$0")
+for tool in desktop-file-validate appstreamcli Xvfb; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+/usr/bin/python3 -c 'import Xlib' 2>/dev/null || { echo "SKIP: python3-xlib is not installed"; exit 77; }
+fail() { echo "FAIL: $*"; exit 1; }
+
+tmp=$(mktemp -d)
+xvfb=""
+trap '[ -z "$xvfb" ] || kill "$xvfb"; rm -rf "$tmp"' EXIT
+root=$tmp/root
+DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
+
+entry=$root/usr/share/applications/org.pondivar.Pondivar.desktop
+# --no-hints: listing both Education and Game earns a hint about two main categories.
+out=$(desktop-file-validate --no-hints "$entry" 2>&1) && [ -z "$out" ] || fail "$out"
+out=$(appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml 2>&1) || fail "$out"
+! grep -E '^(E|W):' <<<"$out" || fail "appstreamcli warns"
+icon=$(sed -n 's/^Icon=//p' "$entry")
+for size in 32x32 48x48 64x64 128x128 256x256; do
+  [ -f "$root/usr/share/icons/hicolor/$size/apps/$icon.png" ] || fail "no $size icon $icon"
+done
+exec_line=$root$(sed -n 's/^Exec=//p' "$entry")
+
+mkdir -m 0700 "$tmp/home" "$tmp/cwd" "$tmp/run"
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+DISPLAY=":$(cat "$tmp/display")"
+export DISPLAY
+(cd "$tmp/cwd" && HOME=$tmp/home XDG_DATA_HOME=$tmp/data XDG_RUNTIME_DIR=$tmp/run \
+  QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "$exec_line") &
+game=$!
+"$here/close_window.py" Pondivar 30 || { kill "$game"; fail "the window did not close"; }
+wait "$game" || fail "the game exited with $?"
+
+[ -s "$tmp/data/pondivar/pv2.pv2" ] || fail "no pv2.pv2 in the data folder"
+[ "$(stat -c %a "$tmp/data/pondivar")" = 700 ] || fail "the data folder is not private"
+[ -z "$(ls -A "$tmp/cwd")" ] || fail "left in the current directory: $(ls -A "$tmp/cwd")"
