@@ -19,8 +19,8 @@
 #include <string>
 #include <vector>
 
-#include "app/game.h"
 #include "app/main_window.h"
+#include "game/game.h"
 #include "platform/qt/qt_platform.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "animation/hotspots.h"
 
-#include "app/screens.h"
 #include "drill/answer.h"
+#include "screens/screens.h"
 
 namespace pv {
 

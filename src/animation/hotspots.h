@@ -1,7 +1,7 @@
 // The picture buttons of the drill screen, served by the main window: hover hints and clicks.
 #pragma once
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace pv {
 

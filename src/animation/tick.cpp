@@ -1,12 +1,12 @@
 #include "animation/tick.h"
 
-#include "app/controls.h"
-#include "app/screens.h"
 #include "assets/catalogue.h"
+#include "controls/controls.h"
 #include "drill/question.h"
 #include "memory/memory.h"
 #include "platform/text.h"
 #include "random/random.h"
+#include "screens/screens.h"
 
 namespace pv {
 

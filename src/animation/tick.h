@@ -1,7 +1,8 @@
-// The 300 ms tick: animation and delayed actions.
+// The 300 ms tick: animation and delayed actions. A subsystem: the window procedure calls it,
+// and it calls sideways into the drill and the memory game for the actions it delays.
 #pragma once
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace pv {
 

@@ -1,7 +1,9 @@
-// Start-up, the main window's procedure with its command table, and shut-down.
+// Start-up, the main window's procedure with its command table, and shut-down. This folder is the
+// top of the game: it calls every subsystem, and nothing in the game calls up into it; only the
+// Qt program above starts it.
 #pragma once
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace pv {
 

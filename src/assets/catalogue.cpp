@@ -9,13 +9,13 @@ namespace {
 
 // Sound groups: first identifier and number of variants.
 struct SoundGroup {
-    UINT first;
-    UINT count;
+    ResourceId first;
+    ResourceId count;
 };
 constexpr std::array<SoundGroup, 7> kSoundGroups = {
     {{400, 5}, {420, 10}, {440, 5}, {460, 5}, {470, 7}, {480, 4}, {490, 2}}};
 
-constexpr bool InRange(UINT id, UINT first, UINT count) {
+constexpr bool InRange(ResourceId id, ResourceId first, ResourceId count) {
     return id >= first && id < first + count;
 }
 
@@ -48,7 +48,7 @@ constexpr MenuTemplateItem kMenu890[] = {
 
 }  // namespace
 
-ResourceKind KindOf(UINT id) {
+ResourceKind KindOf(ResourceId id) {
     if (id == kMainMenu) return ResourceKind::Menu;
     if (InRange(id, kFirstPicture, kAllPictures)) return ResourceKind::Picture;
     if (InRange(id, 900, 5) || InRange(id, 910, 5)) return ResourceKind::Face;
@@ -61,13 +61,13 @@ ResourceKind KindOf(UINT id) {
     return ResourceKind::None;
 }
 
-bool IsIconResource(UINT id) {
+bool IsIconResource(ResourceId id) {
     ResourceKind kind = KindOf(id);
     return kind == ResourceKind::Picture || kind == ResourceKind::Face ||
            kind == ResourceKind::CardBack;
 }
 
-std::string ResourceFile(UINT id) {
+std::string ResourceFile(ResourceId id) {
     std::string number = std::to_string(id);
     switch (KindOf(id)) {
         case ResourceKind::Picture:
@@ -89,7 +89,7 @@ std::string ResourceFile(UINT id) {
     return "";
 }
 
-const MenuTemplateItem* MenuTemplate(UINT id, std::size_t& count) {
+const MenuTemplateItem* MenuTemplate(ResourceId id, std::size_t& count) {
     if (id != kMainMenu) {
         count = 0;
         return nullptr;

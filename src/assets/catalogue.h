@@ -3,38 +3,41 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
-
-#include "platform/win32.h"
 
 namespace pv {
 
+// A resource's number: the same 32-bit unsigned type the platform's calls take. The catalogue is
+// the ground floor that the platform reads resources from, so it names the type itself.
+using ResourceId = std::uint32_t;
+
 enum class ResourceKind { None, Menu, Picture, Face, CardBack, Bitmap, Sound, Song };
 
-constexpr UINT kMainMenu = 890;
-constexpr UINT kFirstPicture = 500;
-constexpr UINT kCartoonPictures = 301;  // 500..800
-constexpr UINT kAllPictures = 344;      // 500..843
-constexpr UINT kAboutBitmap = 905;
-constexpr UINT kFirstSong = 300;
-constexpr UINT kSongCount = 47;
+constexpr ResourceId kMainMenu = 890;
+constexpr ResourceId kFirstPicture = 500;
+constexpr ResourceId kCartoonPictures = 301;  // 500..800
+constexpr ResourceId kAllPictures = 344;      // 500..843
+constexpr ResourceId kAboutBitmap = 905;
+constexpr ResourceId kFirstSong = 300;
+constexpr ResourceId kSongCount = 47;
 
-ResourceKind KindOf(UINT id);
-bool IsIconResource(UINT id);
+ResourceKind KindOf(ResourceId id);
+bool IsIconResource(ResourceId id);
 
 // The embedded file of a resource ("pictures/500.png"), or "" when there is none. Pictures,
 // faces and card backs have a double-size "@2x" variant beside them.
-std::string ResourceFile(UINT id);
+std::string ResourceFile(ResourceId id);
 
 // One entry of a menu template, in reading order: a pop-up opens a level that an End closes.
 struct MenuTemplateItem {
     enum Kind { Command, Popup, End, Separator };
     Kind kind;
-    UINT id;
+    ResourceId id;
     const char* text;
 };
 
 // The template of a menu resource, or nullptr with count 0 when there is none.
-const MenuTemplateItem* MenuTemplate(UINT id, std::size_t& count);
+const MenuTemplateItem* MenuTemplate(ResourceId id, std::size_t& count);
 
 }  // namespace pv

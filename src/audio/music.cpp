@@ -5,9 +5,9 @@
 
 #include <utility>
 
-#include "app/files.h"
 #include "assets/catalogue.h"
 #include "audio/private_dir.h"
+#include "game/files.h"
 #include "random/random.h"
 
 namespace pv {

@@ -1,7 +1,7 @@
 // Background music: the shuffled order of the songs and the player.
 #pragma once
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace pv {
 

@@ -1,9 +1,10 @@
-// Sound effects by kind of event.
+// Sound effects by kind of event. The audio subsystem calls only down: the generator, the record
+// and the platform's player.
 #pragma once
 
 #include <cstdint>
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace pv {
 

@@ -1,9 +1,9 @@
 #include "colour/colour.h"
 
-#include "app/controls.h"
-#include "app/screens.h"
 #include "audio/sound.h"
+#include "controls/controls.h"
 #include "random/random.h"
+#include "screens/screens.h"
 
 namespace pv {
 

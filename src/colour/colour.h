@@ -1,7 +1,8 @@
-// The background colour: the panel of three bars, and random colours.
+// The background colour: the panel of three bars, and random colours. A subsystem; the screen
+// switch calls it sideways for a random background on every change of screen.
 #pragma once
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace pv {
 

@@ -1,7 +1,7 @@
 #include "drill/answer.h"
 
-#include "app/controls.h"
 #include "audio/sound.h"
+#include "controls/controls.h"
 #include "drill/question.h"
 #include "random/random.h"
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace pv {
 

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "app/controls.h"
-#include "app/screens.h"
 #include "audio/sound.h"
+#include "controls/controls.h"
 #include "drill/answer.h"
 #include "memory/memory.h"
 #include "random/random.h"
+#include "screens/screens.h"
 
 namespace pv {
 

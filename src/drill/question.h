@@ -1,9 +1,11 @@
-// The fact grid, levels and the making of questions.
+// The fact grid, levels and the making of questions. The drill is a subsystem: it calls down to
+// the controls, the generator and the record, and sideways to the sounds, the screen switch and
+// the memory game it deals at the end of a level.
 #pragma once
 
 #include <cstdint>
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace pv {
 

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/controls.h"
-#include "app/screens.h"
 #include "assets/catalogue.h"
 #include "audio/sound.h"
+#include "controls/controls.h"
 #include "drill/answer.h"
 #include "random/random.h"
+#include "screens/screens.h"
 
 namespace pv {
 

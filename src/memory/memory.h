@@ -1,7 +1,8 @@
-// The pairs game on thirty picture cards.
+// The pairs game on thirty picture cards. A subsystem, called by the window procedure and by the
+// drill; it calls down to the controls and sideways to the sounds and the screen switch.
 #pragma once
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace pv {
 

@@ -3,6 +3,8 @@
 // their controls, menus, graphics objects, timers and the message queue) so that the game behaves
 // the same in tests and on screen. An implementation mirrors that state on its own widgets
 // through Reflect() and supplies what only it can: time, screen size, waiting for input, sound.
+// Below it lies only the catalogue of built-in resources; the game stands on it, and the Qt
+// implementation in qt/ sits at the very top, where it starts the game.
 #pragma once
 
 #include <cstddef>

@@ -1,6 +1,6 @@
 #include "random/random.h"
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace pv {
 

@@ -1,9 +1,11 @@
-// The game's one random generator: two 39-bit shift registers stepped in turn.
+// The game's one random generator: two 39-bit shift registers stepped in turn. It needs only the
+// game record, and sits just above it: the control helpers draw from it as well as every
+// subsystem.
 #pragma once
 
 #include <cstdint>
 
-#include "app/game_state.h"
+#include "game/game_state.h"
 
 namespace pv {
 

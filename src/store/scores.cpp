@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "app/screens.h"
 #include "audio/sound.h"
 #include "platform/text.h"
 #include "random/random.h"
+#include "screens/screens.h"
 
 namespace pv {
 

@@ -1,7 +1,7 @@
 // The high-score screen.
 #pragma once
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace pv {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <system_error>
 
-#include "app/files.h"
+#include "game/files.h"
 
 namespace pv {
 

@@ -1,6 +1,7 @@
 // The settings and score file: "pv2.pv2" in the directory that is current at start-up. A header
 // of 133 bytes (the settings block of GameState, field by field, little-endian, no padding) is
-// followed by up to 25 score records of 45 bytes, highest score first.
+// followed by up to 25 score records of 45 bytes, highest score first. The store is a subsystem
+// that calls only down, to the record and its file helper.
 #pragma once
 
 #include <array>
@@ -10,7 +11,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace pv {
 

@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "app/controls.h"
+#include "controls/controls.h"
 #include "support/game_fixture.h"
 
 namespace pv::testing {

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/screens.h"
+#include "screens/screens.h"
 #include "support/game_fixture.h"
 
 namespace pv::testing {

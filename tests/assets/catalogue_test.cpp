@@ -1,5 +1,6 @@
 // Every identifier the game computes lands on a resource that exists, with its size.
 #include "assets/catalogue.h"
+#include "platform/win32.h"
 
 #include <gtest/gtest.h>
 

@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/game.h"
 #include "app/main_window.h"
+#include "game/game.h"
 #include "platform/qt/qt_platform.h"
 
 namespace pv::qt {

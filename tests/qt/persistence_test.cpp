@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "../support/scratch_dir.h"
-#include "app/game.h"
 #include "app/main_window.h"
+#include "game/game.h"
 #include "platform/qt/qt_platform.h"
 #include "store/settings_file.h"
 

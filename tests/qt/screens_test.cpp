@@ -17,8 +17,8 @@
 
 #include <array>
 
-#include "app/game.h"
 #include "app/main_window.h"
+#include "game/game.h"
 #include "platform/qt/qt_platform.h"
 
 namespace pv::qt {

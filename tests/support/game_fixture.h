@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/game.h"
+#include "game/game.h"
 #include "support/recording_platform.h"
 #include "support/scratch_dir.h"
 

@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "app/game.h"
 #include "app/main_window.h"
+#include "game/game.h"
 #include "platform/qt/qt_platform.h"
 
 namespace pv::qt {

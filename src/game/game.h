@@ -1,8 +1,9 @@
 // A running game: its state record and the services it calls. Every routine takes the game it
-// works on, so that any number of games (one per test) can exist side by side.
+// works on, so that any number of games (one per test) can exist side by side. This folder is
+// the game's ground floor: it includes only the platform layer, and every floor above includes it.
 #pragma once
 
-#include "app/game_state.h"
+#include "game/game_state.h"
 #include "platform/platform.h"
 
 namespace pv {

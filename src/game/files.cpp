@@ -1,4 +1,4 @@
-#include "app/files.h"
+#include "game/files.h"
 
 #include <unistd.h>
 

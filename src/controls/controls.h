@@ -1,13 +1,13 @@
-// Every control of every screen, made once when the main window is created.
+// The control helpers every screen is made and labelled with: one control of each kind, a label
+// set from numbers, and the places of the cards. They sit above the game record and the
+// generator and below the subsystems, which all use them.
 #pragma once
 
 #include <cstdint>
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace pv {
-
-LRESULT CreateControls(Game& g, HWND window);
 
 HWND MakeButton(Game& g, const char* text, HWND parent, int x, int y, int width, int height,
                 DWORD style, UINT id);

@@ -1,0 +1,36 @@
+#include "app/about.h"
+
+#include "audio/sound.h"
+#include "memory/memory.h"
+#include "screens/screens.h"
+
+namespace pv {
+
+void OpenAbout(Game& g) {
+    Platform& p = g.platform;
+    PlaySoundEffect(g, 3, 0);
+    ShowDrillScreen(g, SW_HIDE);
+    for (HWND control : {g.aboutPicture, g.aboutText, g.contactText, g.aboutOkButton}) {
+        p.ShowWindow(control, SW_SHOWNORMAL);
+    }
+    p.SetFocus(g.contactText);
+    // A game under the panel only hides; it goes on where it stood when the panel closes.
+    if (g.memoryOpen != 0) ShowMemoryBoard(g, 0);
+    g.aboutOpen = 1;
+}
+
+void CloseAbout(Game& g) {
+    Platform& p = g.platform;
+    PlaySoundEffect(g, 3, 0);
+    for (HWND control : {g.aboutPicture, g.aboutText, g.contactText, g.aboutOkButton}) {
+        p.ShowWindow(control, SW_HIDE);
+    }
+    if (g.memoryOpen != 0) {
+        ShowMemoryBoard(g, 1);
+    } else {
+        ShowDrillScreen(g, SW_SHOWNORMAL);
+    }
+    g.aboutOpen = 0;
+}
+
+}  // namespace pv
