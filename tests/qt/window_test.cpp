@@ -9,12 +9,14 @@
 #include <QTest>
 #include <QWindow>
 
+#include <csignal>
 #include <memory>
 #include <vector>
 
 #include "app/main_window.h"
 #include "game/game.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/quit_signals.h"
 
 namespace pv::qt {
 namespace {
@@ -221,6 +223,17 @@ TEST_F(RealWindow, CloseButtonGoesThroughTheGame) {
     MSG quit;
     ASSERT_TRUE(platform.PeekMessageA(&quit));
     EXPECT_EQ(quit.message, WM_QUIT);
+}
+
+TEST_F(RealWindow, EndOfSessionSignalClosesThroughTheGame) {
+    QuitSignals quit([this]() { platform.Main()->close(); });
+    for (int signal : {SIGTERM, SIGHUP}) {
+        ASSERT_EQ(raise(signal), 0);
+        std::vector<MSG> asked = Collect();
+        ASSERT_EQ(asked.size(), 1u) << "signal " << signal;
+        EXPECT_EQ(asked[0].message, WM_SYSCOMMAND);
+        EXPECT_EQ(asked[0].wParam, static_cast<WPARAM>(SC_CLOSE));
+    }
 }
 
 }  // namespace

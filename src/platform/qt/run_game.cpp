@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "game/game.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/quit_signals.h"
 
 namespace pv::qt {
 
@@ -25,6 +26,9 @@ int RunGame(int argc, char** argv, const std::function<void(QtPlatform&)>& onFir
     QtPlatform platform;
     if (onFirstShown) platform.onFirstShown = [&]() { onFirstShown(platform); };
     auto game = std::make_unique<Game>(platform);
+    QuitSignals quit([&platform]() {
+        if (platform.Main() != nullptr) platform.Main()->close();
+    });
     return ProgramStart(*game);
 }
 

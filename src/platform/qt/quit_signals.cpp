@@ -1,0 +1,57 @@
+#include "platform/qt/quit_signals.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <utility>
+
+namespace pv::qt {
+
+namespace {
+
+constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+// A handler may do next to nothing: it only wakes the user-interface thread through a pipe.
+int wakeUp[2] = {-1, -1};
+
+void Note(int /*signal*/) {
+    int saved = errno;
+    char byte = 1;
+    [[maybe_unused]] ssize_t ignored = write(wakeUp[1], &byte, 1);
+    errno = saved;
+}
+
+}  // namespace
+
+QuitSignals::QuitSignals(std::function<void()> close) : close_(std::move(close)) {
+    // The sound library would otherwise take these signals for a quit event of its own, which
+    // nobody reads: the game would not end at all.
+    setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);
+    if (pipe2(wakeUp, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    notifier_ = std::make_unique<QSocketNotifier>(wakeUp[0], QSocketNotifier::Read);
+    connect(notifier_.get(), &QSocketNotifier::activated, this, [this]() {
+        char bytes[16];
+        while (read(wakeUp[0], bytes, sizeof bytes) > 0) {
+        }
+        close_();
+    });
+    struct sigaction action {};
+    action.sa_handler = &Note;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : kSignals) sigaction(signal, &action, nullptr);
+}
+
+QuitSignals::~QuitSignals() {
+    if (wakeUp[0] < 0) return;
+    for (int signal : kSignals) std::signal(signal, SIG_DFL);
+    notifier_.reset();
+    close(wakeUp[0]);
+    close(wakeUp[1]);
+    wakeUp[0] = wakeUp[1] = -1;
+}
+
+}  // namespace pv::qt
