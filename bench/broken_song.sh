@@ -36,7 +36,7 @@ lines_before=$(wc -l <"$work/stderr.txt")
 sleep "$seconds"
 after=$(ticks)
 lines_after=$(wc -l <"$work/stderr.txt")
-kill -KILL "$pid"  # the sound library turns a polite request into a quit event
+kill -KILL "$pid"  # builds before the end-of-session handling ignored a polite request
 wait "$pid" 2>/dev/null || true
 hz=$(getconf CLK_TCK)
 awk -v t=$((after - before)) -v hz="$hz" -v s="$seconds" -v l=$((lines_after - lines_before)) \
