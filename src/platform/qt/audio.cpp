@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
 
 #include <QFile>
 #include <QMetaObject>
@@ -28,6 +29,60 @@ constexpr int kBytesPerFrame = 4;  // 16-bit stereo
 
 // SDL_mixer's end-of-music hook takes no context; there is one player per process.
 Audio* activePlayer = nullptr;
+
+}  // namespace
+
+// SDL and SDL_mixer, with all they bring (the synthesiser, sound-server clients, codecs), take
+// longer to load than the rest of the program. Most players keep sound and music off, so the
+// library is loaded only once either is wanted.
+#define PV_MIXER_FUNCTIONS(X) \
+    X(SDL_InitSubSystem)      \
+    X(SDL_QuitSubSystem)      \
+    X(SDL_RWFromConstMem)     \
+    X(SDL_GetTicks)           \
+    X(SDL_Delay)              \
+    X(Mix_OpenAudio)          \
+    X(Mix_CloseAudio)         \
+    X(Mix_Init)               \
+    X(Mix_Quit)               \
+    X(Mix_AllocateChannels)   \
+    X(Mix_SetSoundFonts)      \
+    X(Mix_HookMusicFinished)  \
+    X(Mix_LoadWAV_RW)         \
+    X(Mix_FreeChunk)          \
+    X(Mix_PlayChannelTimed)   \
+    X(Mix_Playing)            \
+    X(Mix_HaltChannel)        \
+    X(Mix_LoadMUS)            \
+    X(Mix_FreeMusic)          \
+    X(Mix_PlayMusic)          \
+    X(Mix_HaltMusic)
+
+struct MixerLibrary {
+#define PV_MIXER_FIELD(name) decltype(&::name) name = nullptr;
+    PV_MIXER_FUNCTIONS(PV_MIXER_FIELD)
+#undef PV_MIXER_FIELD
+};
+
+namespace {
+
+// Loaded once and kept; nullptr when the library or one of its functions is missing.
+const MixerLibrary* LoadMixer() {
+    static const MixerLibrary* loaded = []() -> const MixerLibrary* {
+        void* library = dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (library == nullptr) return nullptr;
+        static MixerLibrary mixer;
+        bool complete = true;
+        // SDL's own functions are found through the mixer, which depends on it.
+#define PV_MIXER_LOAD(name)                                                  \
+    mixer.name = reinterpret_cast<decltype(&::name)>(dlsym(library, #name)); \
+    complete = complete && mixer.name != nullptr;
+        PV_MIXER_FUNCTIONS(PV_MIXER_LOAD)
+#undef PV_MIXER_LOAD
+        return complete ? &mixer : nullptr;
+    }();
+    return loaded;
+}
 
 bool EndsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() &&
@@ -63,29 +118,31 @@ Audio::Audio(QObject* uiThread, std::function<void(DWORD code)> notice)
 Audio::~Audio() {
     if (!ready_) return;
     Close();
-    Mix_HaltChannel(-1);
-    for (auto& [id, chunk] : chunks_) Mix_FreeChunk(chunk);
-    Mix_HookMusicFinished(nullptr);
+    mix_->Mix_HaltChannel(-1);
+    for (auto& [id, chunk] : chunks_) mix_->Mix_FreeChunk(chunk);
+    mix_->Mix_HookMusicFinished(nullptr);
     activePlayer = nullptr;
-    Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    mix_->Mix_CloseAudio();
+    mix_->Mix_Quit();
+    mix_->SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool Audio::Ready() {
     if (tried_) return ready_;
     tried_ = true;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kBufferFrames) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    mix_ = LoadMixer();
+    if (mix_ == nullptr) return false;
+    if (mix_->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    if (mix_->Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kBufferFrames) != 0) {
+        mix_->SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    Mix_AllocateChannels(1);
+    mix_->Mix_AllocateChannels(1);
     std::string font = FindSoundFont();
-    if (!font.empty()) Mix_SetSoundFonts(font.c_str());
-    Mix_Init(MIX_INIT_MID);
+    if (!font.empty()) mix_->Mix_SetSoundFonts(font.c_str());
+    mix_->Mix_Init(MIX_INIT_MID);
     activePlayer = this;
-    Mix_HookMusicFinished(&Audio::MusicFinished);
+    mix_->Mix_HookMusicFinished(&Audio::MusicFinished);
     ready_ = true;
     return true;
 }
@@ -98,8 +155,9 @@ Mix_Chunk* Audio::Chunk(UINT resource) {
         QFile file(QStringLiteral(":/") + QString::fromStdString(ResourceFile(resource)));
         if (file.open(QIODevice::ReadOnly)) {
             QByteArray bytes = file.readAll();
-            SDL_RWops* data = SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size()));
-            chunk = Mix_LoadWAV_RW(data, 1);  // copies the samples out
+            SDL_RWops* data =
+                mix_->SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size()));
+            chunk = mix_->Mix_LoadWAV_RW(data, 1);  // copies the samples out
         }
     }
     chunks_[resource] = chunk;  // a sound that does not load is not tried again
@@ -110,13 +168,14 @@ BOOL Audio::PlaySound(UINT resource, DWORD flags) {
     if (!Ready()) return FALSE;
     Mix_Chunk* chunk = Chunk(resource);
     if (chunk == nullptr) return FALSE;
-    if ((flags & SND_NOSTOP) != 0 && Mix_Playing(kChannel) != 0) return FALSE;
-    if (Mix_PlayChannel(kChannel, chunk, 0) < 0) return FALSE;
+    if ((flags & SND_NOSTOP) != 0 && mix_->Mix_Playing(kChannel) != 0) return FALSE;
+    if (mix_->Mix_PlayChannelTimed(kChannel, chunk, 0, -1) < 0) return FALSE;
     if ((flags & SND_ASYNC) == 0) {
         // To its end, but never longer than the sound itself and a little more.
         Uint32 length = chunk->alen / (kRate * kBytesPerFrame / 1000);
-        Uint32 deadline = SDL_GetTicks() + length + 500;
-        while (Mix_Playing(kChannel) != 0 && SDL_GetTicks() < deadline) SDL_Delay(5);
+        Uint32 deadline = mix_->SDL_GetTicks() + length + 500;
+        while (mix_->Mix_Playing(kChannel) != 0 && mix_->SDL_GetTicks() < deadline)
+            mix_->SDL_Delay(5);
     }
     return TRUE;
 }
@@ -143,14 +202,14 @@ DWORD Audio::Command(const std::string& text) {
 DWORD Audio::Open(const std::string& file) {
     if (music_ != nullptr) return MCIERR_DUPLICATE_ALIAS;
     if (!Ready()) return MCIERR_HARDWARE;
-    music_ = Mix_LoadMUS(file.c_str());
+    music_ = mix_->Mix_LoadMUS(file.c_str());
     return music_ != nullptr ? 0 : MCIERR_FILE_NOT_FOUND;
 }
 
 DWORD Audio::Play() {
     if (music_ == nullptr) return MCIERR_DEVICE_NOT_READY;
     notify_ = true;
-    if (Mix_PlayMusic(music_, 1) != 0) {
+    if (mix_->Mix_PlayMusic(music_, 1) != 0) {
         notify_ = false;
         QMetaObject::invokeMethod(
             uiThread_, [this]() { notice_(MCI_NOTIFY_FAILURE); }, Qt::QueuedConnection);
@@ -161,14 +220,14 @@ DWORD Audio::Play() {
 
 void Audio::Stop() {
     stopping_ = true;
-    Mix_HaltMusic();
+    mix_->Mix_HaltMusic();
     stopping_ = false;
 }
 
 void Audio::Close() {
     if (music_ == nullptr) return;
     Stop();
-    Mix_FreeMusic(music_);
+    mix_->Mix_FreeMusic(music_);
     music_ = nullptr;
     notify_ = false;
 }

@@ -18,6 +18,8 @@ typedef struct _Mix_Music Mix_Music;  // NOLINT(bugprone-reserved-identifier)
 
 namespace pv::qt {
 
+struct MixerLibrary;
+
 class Audio {
   public:
     // notice is called on the user-interface thread with the notice code of a song that ended
@@ -43,6 +45,7 @@ class Audio {
     void Close();
     static void MusicFinished();
 
+    const MixerLibrary* mix_ = nullptr;  // loaded with the device
     QObject* uiThread_;
     std::function<void(DWORD)> notice_;
     bool tried_ = false;
