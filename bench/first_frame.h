@@ -16,7 +16,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <utility>
 
 namespace pv::bench {
 
@@ -47,11 +49,12 @@ inline long ResidentKilobytes() {
 
 // Watches a window that has just been asked to show. A widget window draws and flushes its
 // first frame while it handles the first expose; a call queued from there runs once that is
-// done, and prints shown_ms (show asked), frame_ms (first frame drawn) and rss_kb, then leaves
-// the process at once.
+// done: it runs then (when given), prints shown_ms (show asked), frame_ms (first frame drawn)
+// and rss_kb, and leaves the process at once.
 class FirstFrame : public QObject {
   public:
-    FirstFrame(QWidget* top, long long launched) : launched_(launched) {
+    FirstFrame(QWidget* top, long long launched, std::function<void()> then = {})
+        : launched_(launched), then_(std::move(then)) {
         shownMs_ = Since(launched_);
         QWindow* window = top->windowHandle();
         if (window == nullptr || window->isExposed()) {
@@ -78,14 +81,17 @@ class FirstFrame : public QObject {
         QMetaObject::invokeMethod(
             this,
             [this]() {
-                std::printf("shown_ms=%.1f frame_ms=%.1f rss_kb=%ld\n", shownMs_, Since(launched_),
-                            ResidentKilobytes());
+                double frameMs = Since(launched_);
+                long rss = ResidentKilobytes();
+                if (then_) then_();
+                std::printf("shown_ms=%.1f frame_ms=%.1f rss_kb=%ld\n", shownMs_, frameMs, rss);
                 std::fflush(stdout);
                 _exit(0);
             },
             Qt::QueuedConnection);
     }
     long long launched_;
+    std::function<void()> then_;
     double shownMs_ = 0;
 };
 
