@@ -4,15 +4,20 @@
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
+#include <QIconEngine>
+#include <QImageReader>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -110,6 +115,99 @@ QFont FontFor(const GdiObject& object) {
     }
     return font;
 }
+
+// A picture at one or more sizes, each decoded only when first drawn at about that size. A game
+// draws a few of its pictures before its first frame and most of them never, nor the double-size
+// ones on an ordinary screen. Which size is drawn, and how, is as for a picture loaded whole.
+class LazyPicture : public QIconEngine {
+  public:
+    explicit LazyPicture(const QStringList& files) {
+        for (const QString& file : files) sizes_.push_back({file, QSize(), QPixmap(), false});
+    }
+
+    QIconEngine* clone() const override { return new LazyPicture(*this); }
+    QString key() const override { return QStringLiteral("LazyPicture"); }
+    bool isNull() override { return Best(QSize()) == nullptr; }
+
+    QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        QList<QSize> sizes;
+        for (Size& entry : sizes_) {
+            if (Read(entry)) sizes.push_back(entry.size);
+        }
+        return sizes;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        Size* best = Best(size);
+        if (best == nullptr) return {};
+        QSize actual = best->size;
+        if (actual.width() > size.width() || actual.height() > size.height()) {
+            actual.scale(size, Qt::KeepAspectRatio);
+        }
+        return actual;
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        Size* best = Best(size);
+        if (best == nullptr) return {};
+        if (best->pixmap.isNull())
+            best->pixmap = QPixmap::fromImage(QImageReader(best->file).read());
+        QPixmap pixmap = best->pixmap;
+        QSize actual = actualSize(size, mode, state);
+        if (pixmap.size() != actual) {
+            pixmap = pixmap.scaled(actual, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+        if (mode != QIcon::Normal) {
+            QStyleOption option;
+            pixmap = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+        }
+        return pixmap;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        QPaintDevice* device = painter->device();
+        qreal ratio = device != nullptr ? device->devicePixelRatio() : qApp->devicePixelRatio();
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+  private:
+    struct Size {
+        QString file;
+        QSize size;  // from the file's header, read once
+        QPixmap pixmap;
+        bool read;
+    };
+
+    static bool Read(Size& entry) {
+        if (!entry.read) {
+            entry.read = true;
+            entry.size = QImageReader(entry.file).size();
+        }
+        return entry.size.isValid();
+    }
+
+    // The smallest size at least as large as asked, else the largest; any when none is asked.
+    Size* Best(const QSize& wanted) {
+        Size* best = nullptr;
+        int area = wanted.width() * wanted.height();
+        for (Size& entry : sizes_) {
+            if (!Read(entry)) continue;
+            if (best == nullptr) {
+                best = &entry;
+                continue;
+            }
+            int a = best->size.width() * best->size.height();
+            int b = entry.size.width() * entry.size.height();
+            bool bFits = b >= area;
+            bool aFits = a >= area;
+            if ((bFits && (!aFits || b < a)) || (!bFits && !aFits && b > a)) best = &entry;
+        }
+        return best;
+    }
+
+    std::vector<Size> sizes_;
+};
 
 }  // namespace
 
@@ -423,8 +521,7 @@ const QIcon& QtPlatform::Icon(UINT resource) {
     if (!file.empty()) {
         QString path = QStringLiteral(":/") + QString::fromStdString(file);
         QString large = QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
-        icon.addFile(path);
-        icon.addFile(large);
+        icon = QIcon(new LazyPicture({path, large}));
     }
     return icons_.emplace(resource, icon).first->second;
 }
