@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QMetaObject>
 #include <QObject>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -50,7 +51,8 @@ inline long ResidentKilobytes() {
 // Watches a window that has just been asked to show. A widget window draws and flushes its
 // first frame while it handles the first expose; a call queued from there runs once that is
 // done: it runs then (when given), prints shown_ms (show asked), frame_ms (first frame drawn)
-// and rss_kb, and leaves the process at once.
+// and rss_kb, and leaves the process; with PV_PROBE_SETTLE_MS set, only after that much more
+// time, printing settled_rss_kb (what the game started once its window was up included).
 class FirstFrame : public QObject {
   public:
     FirstFrame(QWidget* top, long long launched, std::function<void()> then = {})
@@ -74,6 +76,11 @@ class FirstFrame : public QObject {
     }
 
   private:
+    [[noreturn]] static void Leave() {
+        std::printf("\n");
+        std::fflush(stdout);
+        _exit(0);
+    }
     static double Since(long long launched) {
         return static_cast<double>(NowNanoseconds() - launched) / 1e6;
     }
@@ -84,9 +91,13 @@ class FirstFrame : public QObject {
                 double frameMs = Since(launched_);
                 long rss = ResidentKilobytes();
                 if (then_) then_();
-                std::printf("shown_ms=%.1f frame_ms=%.1f rss_kb=%ld\n", shownMs_, frameMs, rss);
-                std::fflush(stdout);
-                _exit(0);
+                std::printf("shown_ms=%.1f frame_ms=%.1f rss_kb=%ld", shownMs_, frameMs, rss);
+                const char* settle = std::getenv("PV_PROBE_SETTLE_MS");
+                if (settle == nullptr) Leave();
+                QTimer::singleShot(std::atoi(settle), []() {
+                    std::printf(" settled_rss_kb=%ld", ResidentKilobytes());
+                    Leave();
+                });
             },
             Qt::QueuedConnection);
     }

@@ -32,7 +32,7 @@ probe() {
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-field() { sed -n "s/.*$1=\([0-9.]*\).*/\1/p" "$2"; }
+field() { sed -n "s/.*\<$1=\([0-9.]*\).*/\1/p" "$2"; }
 mb() { awk '{ printf "%.1f", $1 / 1024 }'; }
 
 # A settings file with music on, written by the game itself when told to switch music on.
@@ -50,6 +50,10 @@ measure() {
     probe pondivar_startup_probe >>"$work/game.txt"
     probe pondivar_startup_probe "$music_dir" >>"$work/music.txt"
   done
+  # Memory once the song started after the first frame is playing.
+  for _ in 1 2 3; do
+    PV_PROBE_SETTLE_MS=1500 probe pondivar_startup_probe "$music_dir"
+  done >"$work/settled.txt"
   local floor game music
   floor=$(field frame_ms "$work/floor.txt" | median)
   game=$(field frame_ms "$work/game.txt" | median)
@@ -62,6 +66,8 @@ measure() {
     "$label" "$(field rss_kb "$work/floor.txt" | median | mb)" \
     "$(field rss_kb "$work/game.txt" | median | mb)" "$(field rss_kb "$work/game.txt" | sort -n | tail -1 | mb)" \
     "$(field rss_kb "$work/music.txt" | median | mb)" "$(field rss_kb "$work/music.txt" | sort -n | tail -1 | mb)"
+  printf '%s resident 1.5 s after the first frame with music playing: median %s MB\n' "$label" \
+    "$(field settled_rss_kb "$work/settled.txt" | median | mb)"
 }
 
 QT_QPA_PLATFORM=offscreen measure offscreen

@@ -15,6 +15,7 @@
 #include "app/game.h"
 #include "app/main_window.h"
 #include "platform/qt/qt_platform.h"
+#include "store/settings_file.h"
 
 namespace pv::qt {
 namespace {
@@ -120,6 +121,28 @@ TEST_F(RealAudio, SoundsAreHeardOnlyWithSoundOn) {
     std::vector<std::int16_t> on = Captured();
     ASSERT_GT(on.size(), before) << "the device was opened and plays";
     EXPECT_GT(Peak(on, before), 1000) << "switching sound on is heard";
+}
+
+TEST_F(RealAudio, WhatTheGameAsksAsItStartsIsHeardOnceItsWindowIsDrawn) {
+    // The next start finds sound and music on: its start-up sound and first song wait for the
+    // window's first frame, and are then heard.
+    game->soundOn = 0xFF;
+    game->musicOn = 0xFF;
+    SaveFile(*game, game->mainWindow);
+    game.reset();
+    platform = std::make_unique<QtPlatform>();
+    game = std::make_unique<Game>(*platform);
+    game->instance = platform->GetModuleHandleA(nullptr);
+    std::size_t before = Captured().size();
+    CreateMainWindow(*game);
+    Run(0);
+    ASSERT_NE(game->musicPlaying, 0);
+    Run(1500);
+    std::vector<std::int16_t> samples = Captured();
+    ASSERT_GT(samples.size(), before);
+    EXPECT_GT(Peak(samples, before), 1000);
+    EXPECT_EQ(platform->mciSendStringA("stop PVVMIDI", nullptr, 0, game->mainWindow), 0u)
+        << "the song was opened";
 }
 
 TEST_F(RealAudio, AsynchronousSoundsCutInAndTheTurnSoundWaits) {

@@ -30,6 +30,17 @@ constexpr int kBytesPerFrame = 4;  // 16-bit stereo
 // SDL_mixer's end-of-music hook takes no context; there is one player per process.
 Audio* activePlayer = nullptr;
 
+bool EndsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// "open <file> alias PVVMIDI"
+bool IsOpen(const std::string& text) {
+    return text.rfind("open ", 0) == 0 && EndsWith(text, kAlias) &&
+           text.size() > std::string("open ").size() + std::string(kAlias).size();
+}
+
 }  // namespace
 
 // SDL and SDL_mixer, with all they bring (the synthesiser, sound-server clients, codecs), take
@@ -82,11 +93,6 @@ const MixerLibrary* LoadMixer() {
         return complete ? &mixer : nullptr;
     }();
     return loaded;
-}
-
-bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 }  // namespace
@@ -180,9 +186,13 @@ BOOL Audio::PlaySound(UINT resource, DWORD flags) {
     return TRUE;
 }
 
+bool Audio::Understands(const std::string& text) {
+    return IsOpen(text) || text == "play PVVMIDI notify" || text == "stop PVVMIDI" ||
+           text == "close PVVMIDI";
+}
+
 DWORD Audio::Command(const std::string& text) {
-    if (text.rfind("open ", 0) == 0 && EndsWith(text, kAlias) &&
-        text.size() > std::string("open ").size() + std::string(kAlias).size()) {
+    if (IsOpen(text)) {
         return Open(text.substr(5, text.size() - 5 - std::string(kAlias).size()));
     }
     if (text == "play PVVMIDI notify") return Play();

@@ -33,6 +33,8 @@ class Audio {
     // Understands exactly "open <file> alias PVVMIDI", "play PVVMIDI notify", "stop PVVMIDI" and
     // "close PVVMIDI". Returns 0 on success, else an error number.
     DWORD Command(const std::string& text);
+    // Whether Command understands the text (whatever the state of the player).
+    static bool Understands(const std::string& text);
 
     // Opens the sound device (at most once); false when there is none.
     bool Ready();

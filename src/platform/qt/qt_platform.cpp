@@ -263,14 +263,54 @@ BOOL QtPlatform::GetWindowRect(HWND window, RECT* rect) {
 }
 
 BOOL QtPlatform::PlaySoundA(UINT resource, HMODULE /*module*/, DWORD flags) {
+    // A sound to wait for plays now; its caller expects to hear it before going on.
+    if ((flags & SND_ASYNC) != 0 &&
+        HoldAudio([this, resource, flags]() { audio_->PlaySound(resource, flags); })) {
+        return TRUE;
+    }
     return audio_->PlaySound(resource, flags);
 }
 
 DWORD QtPlatform::mciSendStringA(const char* command, char* result, UINT resultSize, HWND notify) {
     if (result != nullptr && resultSize > 0) result[0] = '\0';
-    if (command == nullptr) return MCIERR_UNRECOGNIZED_COMMAND;
-    musicNotify_ = notify;
-    return audio_->Command(command);
+    if (command == nullptr || !Audio::Understands(command)) return MCIERR_UNRECOGNIZED_COMMAND;
+    std::string text = command;
+    auto send = [this, text, notify]() {
+        musicNotify_ = notify;
+        return audio_->Command(text);
+    };
+    // Held until the first frame: a failure then shows as a song that is not heard, and a play
+    // that cannot start sends its failure notice, as it would now.
+    if (HoldAudio(send)) return 0;
+    return send();
+}
+
+// Opening the sound device takes longer than drawing the whole window, and for music, loading
+// the SoundFont several times longer: what the game asks of the audio before its window first
+// shows waits until that window's first frame is drawn. Anything asked after the window shows
+// comes after the held requests, in order.
+bool QtPlatform::HoldAudio(std::function<void()> request) {
+    if (main_ != nullptr && !shownOnce_) {
+        heldAudio_.push_back(std::move(request));
+        return true;
+    }
+    ReleaseAudio();
+    return false;
+}
+
+void QtPlatform::ReleaseAudio() {
+    std::vector<std::function<void()>> held;
+    held.swap(heldAudio_);
+    for (auto& request : held) request();
+}
+
+bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == main_ && event->type() == QEvent::Paint) {
+        main_->removeEventFilter(this);
+        // Queued, so it runs once the frame being painted has reached the screen.
+        QMetaObject::invokeMethod(this, &QtPlatform::ReleaseAudio, Qt::QueuedConnection);
+    }
+    return false;
 }
 
 Platform::Bytes QtPlatform::ResourceBytes(UINT resource) {
@@ -320,9 +360,13 @@ void QtPlatform::Reflect(HWND window, Change what) {
     if (w == nullptr || widget == nullptr) return;
     switch (what) {
         case Change::Visible:
+            if (window == mainHandle_ && w->visible && !shownOnce_) main_->installEventFilter(this);
             widget->setVisible(w->visible);
             if (window == mainHandle_ && w->visible && !shownOnce_) {
                 shownOnce_ = true;
+                // Should no frame come (a window that is never exposed), the audio waits no
+                // longer than this.
+                QTimer::singleShot(1000, this, &QtPlatform::ReleaseAudio);
                 if (onFirstShown) onFirstShown();
             }
             break;

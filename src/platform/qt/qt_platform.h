@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/qt/audio.h"
@@ -42,6 +43,7 @@ class QtPlatform : public QObject, public Platform {
     std::function<void()> onFirstShown;
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     std::vector<RECT> Screens() override;
     Bytes ResourceBytes(UINT resource) override;
     void Reflect(HWND window, Change what) override;
@@ -63,6 +65,8 @@ class QtPlatform : public QObject, public Platform {
     void Destroy(HWND window);
     const QIcon& Icon(UINT resource);
     QColor BackgroundColour(HWND window) const;
+    bool HoldAudio(std::function<void()> request);
+    void ReleaseAudio();
 
     MainWidget* main_ = nullptr;
     HWND mainHandle_ = 0;
@@ -76,6 +80,8 @@ class QtPlatform : public QObject, public Platform {
     std::map<UINT, QByteArray> songs_;
     std::unique_ptr<Audio> audio_;
     HWND musicNotify_ = 0;
+    // What the game asks of the audio as it starts, run once its first frame is drawn.
+    std::vector<std::function<void()>> heldAudio_;
 };
 
 }  // namespace pv::qt
