@@ -11,8 +11,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "assets/catalogue.h"
+#include "platform/qt/synth.h"
 
 namespace pv::qt {
 
@@ -26,9 +28,6 @@ constexpr int kChannel = 0;
 constexpr int kRate = 22050;
 constexpr int kBufferFrames = 256;
 constexpr int kBytesPerFrame = 4;  // 16-bit stereo
-
-// SDL_mixer's end-of-music hook takes no context; there is one player per process.
-Audio* activePlayer = nullptr;
 
 bool EndsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() &&
@@ -52,22 +51,17 @@ bool IsOpen(const std::string& text) {
     X(SDL_RWFromConstMem)     \
     X(SDL_GetTicks)           \
     X(SDL_Delay)              \
-    X(Mix_OpenAudio)          \
+    X(Mix_OpenAudioDevice)    \
+    X(Mix_QuerySpec)          \
     X(Mix_CloseAudio)         \
-    X(Mix_Init)               \
     X(Mix_Quit)               \
     X(Mix_AllocateChannels)   \
-    X(Mix_SetSoundFonts)      \
-    X(Mix_HookMusicFinished)  \
+    X(Mix_HookMusic)          \
     X(Mix_LoadWAV_RW)         \
     X(Mix_FreeChunk)          \
     X(Mix_PlayChannelTimed)   \
     X(Mix_Playing)            \
-    X(Mix_HaltChannel)        \
-    X(Mix_LoadMUS)            \
-    X(Mix_FreeMusic)          \
-    X(Mix_PlayMusic)          \
-    X(Mix_HaltMusic)
+    X(Mix_HaltChannel)
 
 struct MixerLibrary {
 #define PV_MIXER_FIELD(name) decltype(&::name) name = nullptr;
@@ -126,8 +120,8 @@ Audio::~Audio() {
     Close();
     mix_->Mix_HaltChannel(-1);
     for (auto& [id, chunk] : chunks_) mix_->Mix_FreeChunk(chunk);
-    mix_->Mix_HookMusicFinished(nullptr);
-    activePlayer = nullptr;
+    mix_->Mix_HookMusic(nullptr, nullptr);  // the audio thread no longer renders songs
+    synth_.reset();
     mix_->Mix_CloseAudio();
     mix_->Mix_Quit();
     mix_->SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -139,16 +133,17 @@ bool Audio::Ready() {
     mix_ = LoadMixer();
     if (mix_ == nullptr) return false;
     if (mix_->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (mix_->Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kBufferFrames) != 0) {
+    // Only the rate may differ from what is asked: the songs are rendered as 16-bit stereo.
+    if (mix_->Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, 2, kBufferFrames, nullptr,
+                                  SDL_AUDIO_ALLOW_FREQUENCY_CHANGE) != 0) {
         mix_->SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
+    Uint16 format = 0;
+    int channels = 0;
+    if (mix_->Mix_QuerySpec(&rate_, &format, &channels) == 0) rate_ = kRate;
     mix_->Mix_AllocateChannels(1);
-    std::string font = FindSoundFont();
-    if (!font.empty()) mix_->Mix_SetSoundFonts(font.c_str());
-    mix_->Mix_Init(MIX_INIT_MID);
-    activePlayer = this;
-    mix_->Mix_HookMusicFinished(&Audio::MusicFinished);
+    mix_->Mix_HookMusic(&Audio::RenderSong, this);
     ready_ = true;
     return true;
 }
@@ -178,7 +173,7 @@ BOOL Audio::PlaySound(UINT resource, DWORD flags) {
     if (mix_->Mix_PlayChannelTimed(kChannel, chunk, 0, -1) < 0) return FALSE;
     if ((flags & SND_ASYNC) == 0) {
         // To its end, but never longer than the sound itself and a little more.
-        Uint32 length = chunk->alen / (kRate * kBytesPerFrame / 1000);
+        Uint32 length = chunk->alen / static_cast<Uint32>(rate_ * kBytesPerFrame / 1000);
         Uint32 deadline = mix_->SDL_GetTicks() + length + 500;
         while (mix_->Mix_Playing(kChannel) != 0 && mix_->SDL_GetTicks() < deadline)
             mix_->SDL_Delay(5);
@@ -197,12 +192,12 @@ DWORD Audio::Command(const std::string& text) {
     }
     if (text == "play PVVMIDI notify") return Play();
     if (text == "stop PVVMIDI") {
-        if (music_ == nullptr) return MCIERR_DEVICE_NOT_READY;
+        if (!SongOpen()) return MCIERR_DEVICE_NOT_READY;
         Stop();
         return 0;
     }
     if (text == "close PVVMIDI") {
-        if (music_ == nullptr) return MCIERR_DEVICE_NOT_READY;
+        if (!SongOpen()) return MCIERR_DEVICE_NOT_READY;
         Close();
         return 0;
     }
@@ -210,45 +205,61 @@ DWORD Audio::Command(const std::string& text) {
 }
 
 DWORD Audio::Open(const std::string& file) {
-    if (music_ != nullptr) return MCIERR_DUPLICATE_ALIAS;
+    if (synth_ != nullptr && synth_->IsOpen()) return MCIERR_DUPLICATE_ALIAS;
     if (!Ready()) return MCIERR_HARDWARE;
-    music_ = mix_->Mix_LoadMUS(file.c_str());
-    return music_ != nullptr ? 0 : MCIERR_FILE_NOT_FOUND;
+    if (synth_ == nullptr) {
+        // Once per run: the SoundFont stays loaded for every later song.
+        synth_ = Synth::Load(rate_, FindSoundFont());
+        if (synth_ == nullptr) return MCIERR_FILE_NOT_FOUND;
+        rendering_ = synth_.get();
+    }
+    QFile in(QString::fromStdString(file));
+    if (!in.open(QIODevice::ReadOnly)) return MCIERR_FILE_NOT_FOUND;
+    QByteArray bytes = in.readAll();
+    std::vector<char> song(bytes.begin(), bytes.end());
+    return synth_->Open(song) ? 0 : MCIERR_FILE_NOT_FOUND;
+}
+
+bool Audio::SongOpen() const {
+    return synth_ != nullptr && synth_->IsOpen();
 }
 
 DWORD Audio::Play() {
-    if (music_ == nullptr) return MCIERR_DEVICE_NOT_READY;
+    if (!SongOpen()) return MCIERR_DEVICE_NOT_READY;
     notify_ = true;
-    if (mix_->Mix_PlayMusic(music_, 1) != 0) {
+    if (!synth_->Play()) {
         notify_ = false;
-        QMetaObject::invokeMethod(
-            uiThread_, [this]() { notice_(MCI_NOTIFY_FAILURE); }, Qt::QueuedConnection);
+        Notify(MCI_NOTIFY_FAILURE);
         return MCIERR_HARDWARE;
     }
     return 0;
 }
 
 void Audio::Stop() {
-    stopping_ = true;
-    mix_->Mix_HaltMusic();
-    stopping_ = false;
+    if (SongOpen() && synth_->Stop() && notify_) Notify(MCI_NOTIFY_ABORTED);
 }
 
 void Audio::Close() {
-    if (music_ == nullptr) return;
+    if (!SongOpen()) return;
     Stop();
-    mix_->Mix_FreeMusic(music_);
-    music_ = nullptr;
+    synth_->Close();
     notify_ = false;
 }
 
-void Audio::MusicFinished() {
-    // On SDL's audio thread, or inside a stop: only note which it was and hand it over.
-    Audio* self = activePlayer;
-    if (self == nullptr || !self->notify_) return;
-    DWORD code = self->stopping_ ? MCI_NOTIFY_ABORTED : MCI_NOTIFY_SUCCESSFUL;
+void Audio::Notify(DWORD code) {
     QMetaObject::invokeMethod(
-        self->uiThread_, [self, code]() { self->notice_(code); }, Qt::QueuedConnection);
+        uiThread_, [this, code]() { notice_(code); }, Qt::QueuedConnection);
+}
+
+void Audio::RenderSong(void* self, Uint8* stream, int bytes) {
+    // On SDL's audio thread: the song goes in first, the sound effects are mixed over it.
+    auto* audio = static_cast<Audio*>(self);
+    Synth* synth = audio->rendering_;
+    if (synth == nullptr) return;
+    if (synth->Render(reinterpret_cast<std::int16_t*>(stream), bytes / kBytesPerFrame) &&
+        audio->notify_) {
+        audio->Notify(MCI_NOTIFY_SUCCESSFUL);
+    }
 }
 
 }  // namespace pv::qt
