@@ -1,7 +1,6 @@
 // Plays the real game at random, fast, with sound and music on, and prints the resident memory
 // every 250 actions: what the caches hold after long play (see play.sh).
 //   play_probe [actions]   (default 4000)
-#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFrame>
@@ -54,8 +53,11 @@ int main(int argc, char** argv) {
     game->instance = platform.GetModuleHandleA(nullptr);
     pv::CreateMainWindow(*game);
     Run(platform, 300);
-    platform.MenuAction(1401)->trigger();  // sound on
-    platform.MenuAction(1402)->trigger();  // music on
+    auto command = [&](pv::UINT id) {
+        platform.SendMessageA(game->mainWindow, pv::WM_COMMAND, id, 0);
+    };
+    command(1401);  // sound on
+    command(1402);  // music on
     Run(platform, 1000);
     std::printf("actions=0 rss_kb=%ld\n", pv::bench::ResidentKilobytes());
     std::mt19937 random(12345);
@@ -66,11 +68,11 @@ int main(int argc, char** argv) {
     for (int done = 1; done <= actions; ++done) {
         std::uint32_t pick = random() % 100;
         if (pick < 2) {
-            platform.MenuAction(1402)->trigger();
+            command(1402);
             Run(platform, 20);
-            platform.MenuAction(1402)->trigger();
+            command(1402);
         } else if (pick < 12) {
-            platform.MenuAction(commands[random() % commands.size()])->trigger();
+            command(commands[random() % commands.size()]);
         } else {
             std::vector<QWidget*> live;
             for (QWidget* child : platform.Main()->findChildren<QWidget*>()) {
