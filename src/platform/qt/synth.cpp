@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 #include <fluidsynth.h>
+#include <malloc.h>
 
 namespace pv::qt {
 
@@ -66,6 +67,9 @@ std::unique_ptr<Synth> Synth::Load(int rate, const std::string& soundFont) {
     fluid->fluid_settings_setnum(settings, "synth.sample-rate", rate);
     // As loud as SDL_mixer played the songs: its full music volume was a gain of 1.2.
     fluid->fluid_settings_setnum(settings, "synth.gain", 1.2);
+    // Only the instruments a song picks are read in, not the whole SoundFont: a song uses a
+    // handful of its instruments, and this keeps some 5 MB of samples out of memory.
+    fluid->fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
     fluid_synth_t* synth = fluid->new_fluid_synth(settings);
     if (synth == nullptr ||
         fluid->fluid_synth_sfload(synth, soundFont.c_str(), 1) == FLUID_FAILED) {
@@ -73,6 +77,8 @@ std::unique_ptr<Synth> Synth::Load(int rate, const std::string& soundFont) {
         fluid->delete_fluid_settings(settings);
         return nullptr;
     }
+    // Reading the SoundFont's structure leaves megabytes of freed buffers behind; give them back.
+    malloc_trim(0);
     return std::unique_ptr<Synth>(new Synth(fluid, settings, synth));
 }
 
