@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <dlfcn.h>
+#include <malloc.h>
 
 #include <QFile>
 #include <QMetaObject>
@@ -51,6 +52,7 @@ bool IsOpen(const std::string& text) {
     X(SDL_RWFromConstMem)     \
     X(SDL_GetTicks)           \
     X(SDL_Delay)              \
+    X(SDL_realloc)            \
     X(Mix_OpenAudioDevice)    \
     X(Mix_QuerySpec)          \
     X(Mix_CloseAudio)         \
@@ -159,6 +161,12 @@ Mix_Chunk* Audio::Chunk(UINT resource) {
             SDL_RWops* data =
                 mix_->SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size()));
             chunk = mix_->Mix_LoadWAV_RW(data, 1);  // copies the samples out
+            // The samples were converted in a buffer several times their final size; keep only
+            // what they fill, as the cache holds every sound played so far.
+            if (chunk != nullptr && chunk->allocated != 0 && chunk->alen > 0) {
+                void* fitted = mix_->SDL_realloc(chunk->abuf, chunk->alen);
+                if (fitted != nullptr) chunk->abuf = static_cast<Uint8*>(fitted);
+            }
         }
     }
     chunks_[resource] = chunk;  // a sound that does not load is not tried again
@@ -244,6 +252,9 @@ void Audio::Close() {
     Stop();
     synth_->Close();
     notify_ = false;
+    // The song's instruments were let go; their samples' memory goes back to the system rather
+    // than staying with the process until a later song happens to reuse it.
+    malloc_trim(0);
 }
 
 void Audio::Notify(DWORD code) {
