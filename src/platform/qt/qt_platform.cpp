@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCache>
 #include <QFile>
 #include <QFontDatabase>
 #include <QIconEngine>
@@ -119,10 +120,15 @@ QFont FontFor(const GdiObject& object) {
 // A picture at one or more sizes, each decoded only when first drawn at about that size. A game
 // draws a few of its pictures before its first frame and most of them never, nor the double-size
 // ones on an ordinary screen. Which size is drawn, and how, is as for a picture loaded whole.
+// Decoded pictures are kept in a cache shared by all, of the ones most recently drawn: more than
+// a window ever shows at once, far fewer than a long game goes through.
 class LazyPicture : public QIconEngine {
   public:
-    explicit LazyPicture(const QStringList& files) {
-        for (const QString& file : files) sizes_.push_back({file, QSize(), QPixmap(), false});
+    using Decoded = QCache<QString, QPixmap>;
+
+    LazyPicture(const QStringList& files, std::shared_ptr<Decoded> decoded)
+        : decoded_(std::move(decoded)) {
+        for (const QString& file : files) sizes_.push_back({file, QSize(), false});
     }
 
     QIconEngine* clone() const override { return new LazyPicture(*this); }
@@ -150,9 +156,12 @@ class LazyPicture : public QIconEngine {
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         Size* best = Best(size);
         if (best == nullptr) return {};
-        if (best->pixmap.isNull())
-            best->pixmap = QPixmap::fromImage(QImageReader(best->file).read());
-        QPixmap pixmap = best->pixmap;
+        QPixmap* decoded = decoded_->object(best->file);
+        if (decoded == nullptr) {
+            decoded = new QPixmap(QPixmap::fromImage(QImageReader(best->file).read()));
+            decoded_->insert(best->file, decoded);
+        }
+        QPixmap pixmap = *decoded;
         QSize actual = actualSize(size, mode, state);
         if (pixmap.size() != actual) {
             pixmap = pixmap.scaled(actual, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -175,7 +184,6 @@ class LazyPicture : public QIconEngine {
     struct Size {
         QString file;
         QSize size;  // from the file's header, read once
-        QPixmap pixmap;
         bool read;
     };
 
@@ -207,6 +215,7 @@ class LazyPicture : public QIconEngine {
     }
 
     std::vector<Size> sizes_;
+    std::shared_ptr<Decoded> decoded_;
 };
 
 }  // namespace
@@ -565,7 +574,7 @@ const QIcon& QtPlatform::Icon(UINT resource) {
     if (!file.empty()) {
         QString path = QStringLiteral(":/") + QString::fromStdString(file);
         QString large = QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
-        icon = QIcon(new LazyPicture({path, large}));
+        icon = QIcon(new LazyPicture({path, large}, decodedPictures_));
     }
     return icons_.emplace(resource, icon).first->second;
 }

@@ -6,6 +6,9 @@
 #include <QObject>
 
 #include <QByteArray>
+#include <QCache>
+#include <QPixmap>
+#include <QString>
 
 #include <functional>
 #include <map>
@@ -24,6 +27,10 @@ namespace pv::qt {
 
 class QtPlatform : public QObject, public Platform {
   public:
+    // How many decoded pictures are kept: the memory game's board and the tools together are
+    // well under this.
+    static constexpr int kDecodedPictures = 96;
+
     QtPlatform();
     ~QtPlatform() override;
 
@@ -77,6 +84,8 @@ class QtPlatform : public QObject, public Platform {
     std::map<UINT, QAction*> actions_;
     std::map<UINT, QTimer*> timers_;
     std::map<UINT, QIcon> icons_;
+    std::shared_ptr<QCache<QString, QPixmap>> decodedPictures_ =
+        std::make_shared<QCache<QString, QPixmap>>(kDecodedPictures);
     std::map<UINT, QByteArray> songs_;
     std::unique_ptr<Audio> audio_;
     HWND musicNotify_ = 0;
