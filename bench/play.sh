@@ -12,4 +12,5 @@ mkdir -m 700 "$work/runtime"
 root=$PWD
 (cd "$work" && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$work/runtime" \
   "$root/build/pondivar_play_probe" "$actions" 2>/dev/null) |
-  awk -F'[ =]' '{ printf "after %5d actions: %.1f MB resident\n", $2, $4 / 1024 }'
+  awk -F'[ =]' '{ printf "after %5d actions: %.1f MB resident", $2, $4 / 1024 }
+               NF > 4 { printf ", %.1f MB allocated by malloc", $6 / 1024 } { printf "\n" }'

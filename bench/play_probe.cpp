@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <malloc.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -43,6 +45,13 @@ void Click(QWidget* widget) {
     QCoreApplication::sendEvent(widget, &press);
 }
 
+void Report(int actions) {
+    struct mallinfo2 heap = mallinfo2();
+    std::printf("actions=%d rss_kb=%ld allocated_kb=%zu\n", actions, pv::bench::ResidentKilobytes(),
+                (heap.uordblks + heap.hblkhd) / 1024);
+    std::fflush(stdout);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,7 +68,7 @@ int main(int argc, char** argv) {
     command(1401);  // sound on
     command(1402);  // music on
     Run(platform, 1000);
-    std::printf("actions=0 rss_kb=%ld\n", pv::bench::ResidentKilobytes());
+    Report(0);
     std::mt19937 random(12345);
     // Menu commands that keep the game running; music is switched off and on again now and then,
     // which starts the next song.
@@ -86,8 +95,7 @@ int main(int argc, char** argv) {
         }
         Run(platform, 10);
         if (done % 250 == 0) {
-            std::printf("actions=%d rss_kb=%ld\n", done, pv::bench::ResidentKilobytes());
-            std::fflush(stdout);
+            Report(done);
         }
     }
     return 0;
