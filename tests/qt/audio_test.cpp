@@ -84,6 +84,20 @@ class RealAudio : public ::testing::Test {
         return {opened, played};
     }
 
+    // The code of the next song notice within five seconds, or 0.
+    WPARAM AwaitNotice() {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            MSG message;
+            while (platform->PeekMessageA(&message)) {
+                if (message.message == MM_MCINOTIFY) return message.wParam;
+            }
+        }
+        return 0;
+    }
+
     std::vector<std::int16_t> Captured() {
         std::ifstream in(capture, std::ios::binary);
         std::vector<std::int16_t> samples;
@@ -185,6 +199,18 @@ TEST_F(RealAudio, ShortSongEndsWithASuccessfulNotice) {
     EXPECT_EQ(message.hwnd, window);
     EXPECT_GT(Peak(Captured(), 0), 100) << "the note was heard";
     EXPECT_EQ(platform->mciSendStringA("close PVVMIDI", nullptr, 0, window), 0u);
+}
+
+TEST_F(RealAudio, OneSongAfterAnotherEachPlaysToItsEnd) {
+    // The second is played by the synthesiser the first left behind.
+    for (const char* name : {"first.mid", "second.mid"}) {
+        fs::path file = WriteOneNote(dir / name, 48);
+        std::size_t before = Captured().size();
+        ASSERT_EQ(OpenAndPlay(file), (std::pair<DWORD, DWORD>{0, 0})) << name;
+        EXPECT_EQ(AwaitNotice(), MCI_NOTIFY_SUCCESSFUL) << name;
+        EXPECT_GT(Peak(Captured(), before), 100) << name << " was heard";
+        EXPECT_EQ(platform->mciSendStringA("close PVVMIDI", nullptr, 0, game->mainWindow), 0u);
+    }
 }
 
 TEST_F(RealAudio, StoppingASongIsNoSuccess) {
