@@ -29,6 +29,9 @@ constexpr int kChannel = 0;
 constexpr int kRate = 22050;
 constexpr int kBufferFrames = 256;
 constexpr int kBytesPerFrame = 4;  // 16-bit stereo
+// Converted sounds up to this size (all but the one long tune) are kept once played: loading
+// one again costs about a millisecond on the click that plays it.
+constexpr Uint32 kLongestKept = 512 * 1024;
 
 bool EndsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() &&
@@ -122,6 +125,7 @@ Audio::~Audio() {
     Close();
     mix_->Mix_HaltChannel(-1);
     for (auto& [id, chunk] : chunks_) mix_->Mix_FreeChunk(chunk);
+    if (unkept_ != nullptr) mix_->Mix_FreeChunk(unkept_);
     mix_->Mix_HookMusic(nullptr, nullptr);  // the audio thread no longer renders songs
     synth_.reset();
     mix_->Mix_CloseAudio();
@@ -153,6 +157,7 @@ bool Audio::Ready() {
 Mix_Chunk* Audio::Chunk(UINT resource) {
     auto it = chunks_.find(resource);
     if (it != chunks_.end()) return it->second;
+    if (unkept_ != nullptr && unkeptId_ == resource) return unkept_;
     Mix_Chunk* chunk = nullptr;
     if (KindOf(resource) == ResourceKind::Sound) {
         QFile file(QStringLiteral(":/") + QString::fromStdString(ResourceFile(resource)));
@@ -169,15 +174,24 @@ Mix_Chunk* Audio::Chunk(UINT resource) {
             }
         }
     }
+    if (chunk != nullptr && chunk->alen > kLongestKept) {
+        // A long tune, heard rarely, is converted again when next wanted rather than kept; it
+        // stays only while it may still be playing.
+        if (unkept_ != nullptr) mix_->Mix_FreeChunk(unkept_);
+        unkept_ = chunk;
+        unkeptId_ = resource;
+        return chunk;
+    }
     chunks_[resource] = chunk;  // a sound that does not load is not tried again
     return chunk;
 }
 
 BOOL Audio::PlaySound(UINT resource, DWORD flags) {
     if (!Ready()) return FALSE;
+    // Before loading: a long tune loaded now would end the one playing.
+    if ((flags & SND_NOSTOP) != 0 && mix_->Mix_Playing(kChannel) != 0) return FALSE;
     Mix_Chunk* chunk = Chunk(resource);
     if (chunk == nullptr) return FALSE;
-    if ((flags & SND_NOSTOP) != 0 && mix_->Mix_Playing(kChannel) != 0) return FALSE;
     if (mix_->Mix_PlayChannelTimed(kChannel, chunk, 0, -1) < 0) return FALSE;
     if ((flags & SND_ASYNC) == 0) {
         // To its end, but never longer than the sound itself and a little more.

@@ -58,6 +58,8 @@ class Audio {
     bool ready_ = false;
     int rate_ = 0;
     std::map<UINT, Mix_Chunk*> chunks_;
+    Mix_Chunk* unkept_ = nullptr;  // the long tune last played, not kept with the others
+    UINT unkeptId_ = 0;
     std::unique_ptr<Synth> synth_;
     std::atomic<Synth*> rendering_{nullptr};  // what the audio thread renders from
     std::atomic<bool> notify_{false};

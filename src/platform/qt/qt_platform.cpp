@@ -133,7 +133,12 @@ class LazyPicture : public QIconEngine {
 
     QIconEngine* clone() const override { return new LazyPicture(*this); }
     QString key() const override { return QStringLiteral("LazyPicture"); }
-    bool isNull() override { return Best(QSize()) == nullptr; }
+    bool isNull() override {
+        for (Size& entry : sizes_) {
+            if (Read(entry)) return false;
+        }
+        return true;
+    }
 
     QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
         QList<QSize> sizes;
@@ -201,6 +206,8 @@ class LazyPicture : public QIconEngine {
         int area = wanted.width() * wanted.height();
         for (Size& entry : sizes_) {
             if (!Read(entry)) continue;
+            // Exactly the size wanted: no other file need even be opened.
+            if (entry.size == wanted) return &entry;
             if (best == nullptr) {
                 best = &entry;
                 continue;
