@@ -1,22 +1,83 @@
 #!/usr/bin/env bash
-# Start-up time (process launch to window shown) and resident memory once shown, over N runs of
-# the real program offscreen. Usage: bench/startup.sh [runs]   (default 10)
+# Start-up time (launch to the window's first frame) and resident memory once shown, of the real
+# program against a floor: a bare Qt window with a menu bar and 60 push buttons. The two run
+# interleaved, so a busy machine slows both alike; the ratio of the medians is what to compare.
+# Offscreen always, under Xvfb too when it is installed, and once more with music on.
+# Usage: bench/startup.sh [runs]   (default 11)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs=${1:-10}
+runs=${1:-11}
 cmake --preset release -DPV_BUILD_BENCH=ON >/dev/null
-cmake --build --preset release --target pondivar_startup_probe >/dev/null
-export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+cmake --build --preset release --target pondivar_startup_probe pondivar_floor_probe >/dev/null
+export SDL_AUDIODRIVER=dummy
+root=$PWD
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-for _ in $(seq "$runs"); do
-  # A fresh directory each time, so no settings file from an earlier run is read.
-  (cd "$work" && PV_LAUNCH_NS=$(date +%s%N) "$OLDPWD/build/pondivar_startup_probe" 2>/dev/null)
-done >"$work/runs.txt"
-ms=$(sed -n 's/.*shown_ms=\([0-9.]*\).*/\1/p' "$work/runs.txt" | sort -n)
-kb=$(sed -n 's/.*rss_kb=\([0-9]*\).*/\1/p' "$work/runs.txt" | sort -n)
-n=$(echo "$ms" | wc -l)
-median=$(echo "$ms" | awk -v n="$n" '{ v[NR] = $1 } END { print (n % 2) ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2 }')
-printf 'runs %d: window shown after median %s ms (min %s, max %s); resident memory once shown %s MB (max over runs)\n' \
-  "$n" "$median" "$(echo "$ms" | head -1)" "$(echo "$ms" | tail -1)" \
-  "$(echo "$kb" | tail -1 | awk '{ printf "%.1f", $1 / 1024 }')"
+xvfb_pid=
+cleanup() {
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# One run of a probe in a fresh directory (so no settings file from an earlier run is read),
+# or in the given one.
+probe() {
+  local program=$1 dir=${2:-}
+  if [ -z "$dir" ]; then
+    dir=$(mktemp -d -p "$work")
+  fi
+  (cd "$dir" && PV_LAUNCH_NS=$(date +%s%N) "$root/build/$program" 2>/dev/null)
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+field() { sed -n "s/.*\<$1=\([0-9.]*\).*/\1/p" "$2"; }
+mb() { awk '{ printf "%.1f", $1 / 1024 }'; }
+
+# A settings file with music on, written by the game itself when told to switch music on.
+music_dir=$work/music
+mkdir "$music_dir"
+(cd "$music_dir" && QT_QPA_PLATFORM=offscreen PV_PROBE_MUSIC_ON=1 "$root/build/pondivar_startup_probe" >/dev/null 2>&1)
+
+measure() {
+  local label=$1
+  : >"$work/floor.txt"
+  : >"$work/game.txt"
+  : >"$work/music.txt"
+  for _ in $(seq "$runs"); do
+    probe pondivar_floor_probe >>"$work/floor.txt"
+    probe pondivar_startup_probe >>"$work/game.txt"
+    probe pondivar_startup_probe "$music_dir" >>"$work/music.txt"
+  done
+  # Memory once the song started after the first frame is playing.
+  for _ in 1 2 3; do
+    PV_PROBE_SETTLE_MS=1500 probe pondivar_startup_probe "$music_dir"
+  done >"$work/settled.txt"
+  local floor game music
+  floor=$(field frame_ms "$work/floor.txt" | median)
+  game=$(field frame_ms "$work/game.txt" | median)
+  music=$(field frame_ms "$work/music.txt" | median)
+  printf '%s, %d runs each: first frame after median %s ms (floor) vs %s ms (game): ratio %s;' \
+    "$label" "$runs" "$floor" "$game" "$(awk -v a="$game" -v b="$floor" 'BEGIN { printf "%.2f", a / b }')"
+  printf ' music on %s ms (ratio %s)\n' "$music" \
+    "$(awk -v a="$music" -v b="$floor" 'BEGIN { printf "%.2f", a / b }')"
+  printf '%s resident once shown, median (max): floor %s MB, game %s (%s) MB, music on %s (%s) MB\n' \
+    "$label" "$(field rss_kb "$work/floor.txt" | median | mb)" \
+    "$(field rss_kb "$work/game.txt" | median | mb)" "$(field rss_kb "$work/game.txt" | sort -n | tail -1 | mb)" \
+    "$(field rss_kb "$work/music.txt" | median | mb)" "$(field rss_kb "$work/music.txt" | sort -n | tail -1 | mb)"
+  printf '%s resident 1.5 s after the first frame with music playing: median %s MB\n' "$label" \
+    "$(field settled_rss_kb "$work/settled.txt" | median | mb)"
+}
+
+QT_QPA_PLATFORM=offscreen measure offscreen
+
+if command -v Xvfb >/dev/null; then
+  exec {fd}<> <(:)
+  Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  read -r -t 10 display <&"$fd"
+  DISPLAY=:$display QT_QPA_PLATFORM=xcb measure Xvfb
+else
+  echo "Xvfb is not installed (apt-get install xvfb): no measurement on an X server"
+fi

@@ -5,7 +5,7 @@ set -euo pipefail
 
 pv_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libsdl2-mixer-dev
+  qt6-base-dev libsdl2-mixer-dev libfluidsynth-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2 timgm6mb-soundfont
   clang libclang-rt-14-dev

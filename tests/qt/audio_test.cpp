@@ -16,6 +16,7 @@
 #include "app/main_window.h"
 #include "game/game.h"
 #include "platform/qt/qt_platform.h"
+#include "store/settings_file.h"
 
 namespace pv::qt {
 namespace {
@@ -84,6 +85,20 @@ class RealAudio : public ::testing::Test {
         return {opened, played};
     }
 
+    // The code of the next song notice within five seconds, or 0.
+    WPARAM AwaitNotice() {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            MSG message;
+            while (platform->PeekMessageA(&message)) {
+                if (message.message == MM_MCINOTIFY) return message.wParam;
+            }
+        }
+        return 0;
+    }
+
     std::vector<std::int16_t> Captured() {
         std::ifstream in(capture, std::ios::binary);
         std::vector<std::int16_t> samples;
@@ -121,6 +136,28 @@ TEST_F(RealAudio, SoundsAreHeardOnlyWithSoundOn) {
     std::vector<std::int16_t> on = Captured();
     ASSERT_GT(on.size(), before) << "the device was opened and plays";
     EXPECT_GT(Peak(on, before), 1000) << "switching sound on is heard";
+}
+
+TEST_F(RealAudio, WhatTheGameAsksAsItStartsIsHeardOnceItsWindowIsDrawn) {
+    // The next start finds sound and music on: its start-up sound and first song wait for the
+    // window's first frame, and are then heard.
+    game->soundOn = 0xFF;
+    game->musicOn = 0xFF;
+    SaveFile(*game, game->mainWindow);
+    game.reset();
+    platform = std::make_unique<QtPlatform>();
+    game = std::make_unique<Game>(*platform);
+    game->instance = platform->GetModuleHandleA(nullptr);
+    std::size_t before = Captured().size();
+    CreateMainWindow(*game);
+    Run(0);
+    ASSERT_NE(game->musicPlaying, 0);
+    Run(1500);
+    std::vector<std::int16_t> samples = Captured();
+    ASSERT_GT(samples.size(), before);
+    EXPECT_GT(Peak(samples, before), 1000);
+    EXPECT_EQ(platform->mciSendStringA("stop PVVMIDI", nullptr, 0, game->mainWindow), 0u)
+        << "the song was opened";
 }
 
 TEST_F(RealAudio, AsynchronousSoundsCutInAndTheTurnSoundWaits) {
@@ -163,6 +200,18 @@ TEST_F(RealAudio, ShortSongEndsWithASuccessfulNotice) {
     EXPECT_EQ(message.hwnd, window);
     EXPECT_GT(Peak(Captured(), 0), 100) << "the note was heard";
     EXPECT_EQ(platform->mciSendStringA("close PVVMIDI", nullptr, 0, window), 0u);
+}
+
+TEST_F(RealAudio, OneSongAfterAnotherEachPlaysToItsEnd) {
+    // The second is played by the synthesiser the first left behind.
+    for (const char* name : {"first.mid", "second.mid"}) {
+        fs::path file = WriteOneNote(dir / name, 48);
+        std::size_t before = Captured().size();
+        ASSERT_EQ(OpenAndPlay(file), (std::pair<DWORD, DWORD>{0, 0})) << name;
+        EXPECT_EQ(AwaitNotice(), MCI_NOTIFY_SUCCESSFUL) << name;
+        EXPECT_GT(Peak(Captured(), before), 100) << name << " was heard";
+        EXPECT_EQ(platform->mciSendStringA("close PVVMIDI", nullptr, 0, game->mainWindow), 0u);
+    }
 }
 
 TEST_F(RealAudio, StoppingASongIsNoSuccess) {

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
+#include <malloc.h>
 
 #include <QFile>
 #include <QMetaObject>
@@ -10,9 +12,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "assets/catalogue.h"
 #include "platform/qt/midi_file.h"
+#include "platform/qt/synth.h"
 
 namespace pv::qt {
 
@@ -26,13 +30,69 @@ constexpr int kChannel = 0;
 constexpr int kRate = 22050;
 constexpr int kBufferFrames = 256;
 constexpr int kBytesPerFrame = 4;  // 16-bit stereo
-
-// SDL_mixer's end-of-music hook takes no context; there is one player per process.
-Audio* activePlayer = nullptr;
+// Converted sounds up to this size (all but the one long tune) are kept once played: loading
+// one again costs about a millisecond on the click that plays it.
+constexpr Uint32 kLongestKept = 512 * 1024;
 
 bool EndsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() &&
            text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// "open <file> alias PVVMIDI"
+bool IsOpen(const std::string& text) {
+    return text.rfind("open ", 0) == 0 && EndsWith(text, kAlias) &&
+           text.size() > std::string("open ").size() + std::string(kAlias).size();
+}
+
+}  // namespace
+
+// SDL and SDL_mixer, with all they bring (the synthesiser, sound-server clients, codecs), take
+// longer to load than the rest of the program. Most players keep sound and music off, so the
+// library is loaded only once either is wanted.
+#define PV_MIXER_FUNCTIONS(X) \
+    X(SDL_InitSubSystem)      \
+    X(SDL_QuitSubSystem)      \
+    X(SDL_RWFromConstMem)     \
+    X(SDL_GetTicks)           \
+    X(SDL_Delay)              \
+    X(SDL_realloc)            \
+    X(Mix_OpenAudioDevice)    \
+    X(Mix_QuerySpec)          \
+    X(Mix_CloseAudio)         \
+    X(Mix_Quit)               \
+    X(Mix_AllocateChannels)   \
+    X(Mix_HookMusic)          \
+    X(Mix_LoadWAV_RW)         \
+    X(Mix_FreeChunk)          \
+    X(Mix_PlayChannelTimed)   \
+    X(Mix_Playing)            \
+    X(Mix_HaltChannel)
+
+struct MixerLibrary {
+#define PV_MIXER_FIELD(name) decltype(&::name) name = nullptr;
+    PV_MIXER_FUNCTIONS(PV_MIXER_FIELD)
+#undef PV_MIXER_FIELD
+};
+
+namespace {
+
+// Loaded once and kept; nullptr when the library or one of its functions is missing.
+const MixerLibrary* LoadMixer() {
+    static const MixerLibrary* loaded = []() -> const MixerLibrary* {
+        void* library = dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (library == nullptr) return nullptr;
+        static MixerLibrary mixer;
+        bool complete = true;
+        // SDL's own functions are found through the mixer, which depends on it.
+#define PV_MIXER_LOAD(name)                                                  \
+    mixer.name = reinterpret_cast<decltype(&::name)>(dlsym(library, #name)); \
+    complete = complete && mixer.name != nullptr;
+        PV_MIXER_FUNCTIONS(PV_MIXER_LOAD)
+#undef PV_MIXER_LOAD
+        return complete ? &mixer : nullptr;
+    }();
+    return loaded;
 }
 
 }  // namespace
@@ -64,29 +124,33 @@ Audio::Audio(QObject* uiThread, std::function<void(DWORD code)> notice)
 Audio::~Audio() {
     if (!ready_) return;
     Close();
-    Mix_HaltChannel(-1);
-    for (auto& [id, chunk] : chunks_) Mix_FreeChunk(chunk);
-    Mix_HookMusicFinished(nullptr);
-    activePlayer = nullptr;
-    Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    mix_->Mix_HaltChannel(-1);
+    for (auto& [id, chunk] : chunks_) mix_->Mix_FreeChunk(chunk);
+    if (unkept_ != nullptr) mix_->Mix_FreeChunk(unkept_);
+    mix_->Mix_HookMusic(nullptr, nullptr);  // the audio thread no longer renders songs
+    synth_.reset();
+    mix_->Mix_CloseAudio();
+    mix_->Mix_Quit();
+    mix_->SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool Audio::Ready() {
     if (tried_) return ready_;
     tried_ = true;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kBufferFrames) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    mix_ = LoadMixer();
+    if (mix_ == nullptr) return false;
+    if (mix_->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    // Only the rate may differ from what is asked: the songs are rendered as 16-bit stereo.
+    if (mix_->Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, 2, kBufferFrames, nullptr,
+                                  SDL_AUDIO_ALLOW_FREQUENCY_CHANGE) != 0) {
+        mix_->SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    Mix_AllocateChannels(1);
-    std::string font = FindSoundFont();
-    if (!font.empty()) Mix_SetSoundFonts(font.c_str());
-    Mix_Init(MIX_INIT_MID);
-    activePlayer = this;
-    Mix_HookMusicFinished(&Audio::MusicFinished);
+    Uint16 format = 0;
+    int channels = 0;
+    if (mix_->Mix_QuerySpec(&rate_, &format, &channels) == 0) rate_ = kRate;
+    mix_->Mix_AllocateChannels(1);
+    mix_->Mix_HookMusic(&Audio::RenderSong, this);
     ready_ = true;
     return true;
 }
@@ -94,14 +158,30 @@ bool Audio::Ready() {
 Mix_Chunk* Audio::Chunk(UINT resource) {
     auto it = chunks_.find(resource);
     if (it != chunks_.end()) return it->second;
+    if (unkept_ != nullptr && unkeptId_ == resource) return unkept_;
     Mix_Chunk* chunk = nullptr;
     if (KindOf(resource) == ResourceKind::Sound) {
         QFile file(QStringLiteral(":/") + QString::fromStdString(ResourceFile(resource)));
         if (file.open(QIODevice::ReadOnly)) {
             QByteArray bytes = file.readAll();
-            SDL_RWops* data = SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size()));
-            chunk = Mix_LoadWAV_RW(data, 1);  // copies the samples out
+            SDL_RWops* data =
+                mix_->SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size()));
+            chunk = mix_->Mix_LoadWAV_RW(data, 1);  // copies the samples out
+            // The samples were converted in a buffer several times their final size; keep only
+            // what they fill, as the cache holds every sound played so far.
+            if (chunk != nullptr && chunk->allocated != 0 && chunk->alen > 0) {
+                void* fitted = mix_->SDL_realloc(chunk->abuf, chunk->alen);
+                if (fitted != nullptr) chunk->abuf = static_cast<Uint8*>(fitted);
+            }
         }
+    }
+    if (chunk != nullptr && chunk->alen > kLongestKept) {
+        // A long tune, heard rarely, is converted again when next wanted rather than kept; it
+        // stays only while it may still be playing.
+        if (unkept_ != nullptr) mix_->Mix_FreeChunk(unkept_);
+        unkept_ = chunk;
+        unkeptId_ = resource;
+        return chunk;
     }
     chunks_[resource] = chunk;  // a sound that does not load is not tried again
     return chunk;
@@ -109,32 +189,38 @@ Mix_Chunk* Audio::Chunk(UINT resource) {
 
 BOOL Audio::PlaySound(UINT resource, DWORD flags) {
     if (!Ready()) return FALSE;
+    // Before loading: a long tune loaded now would end the one playing.
+    if ((flags & SND_NOSTOP) != 0 && mix_->Mix_Playing(kChannel) != 0) return FALSE;
     Mix_Chunk* chunk = Chunk(resource);
     if (chunk == nullptr) return FALSE;
-    if ((flags & SND_NOSTOP) != 0 && Mix_Playing(kChannel) != 0) return FALSE;
-    if (Mix_PlayChannel(kChannel, chunk, 0) < 0) return FALSE;
+    if (mix_->Mix_PlayChannelTimed(kChannel, chunk, 0, -1) < 0) return FALSE;
     if ((flags & SND_ASYNC) == 0) {
         // To its end, but never longer than the sound itself and a little more.
-        Uint32 length = chunk->alen / (kRate * kBytesPerFrame / 1000);
-        Uint32 deadline = SDL_GetTicks() + length + 500;
-        while (Mix_Playing(kChannel) != 0 && SDL_GetTicks() < deadline) SDL_Delay(5);
+        Uint32 length = chunk->alen / static_cast<Uint32>(rate_ * kBytesPerFrame / 1000);
+        Uint32 deadline = mix_->SDL_GetTicks() + length + 500;
+        while (mix_->Mix_Playing(kChannel) != 0 && mix_->SDL_GetTicks() < deadline)
+            mix_->SDL_Delay(5);
     }
     return TRUE;
 }
 
+bool Audio::Understands(const std::string& text) {
+    return IsOpen(text) || text == "play PVVMIDI notify" || text == "stop PVVMIDI" ||
+           text == "close PVVMIDI";
+}
+
 DWORD Audio::Command(const std::string& text) {
-    if (text.rfind("open ", 0) == 0 && EndsWith(text, kAlias) &&
-        text.size() > std::string("open ").size() + std::string(kAlias).size()) {
+    if (IsOpen(text)) {
         return Open(text.substr(5, text.size() - 5 - std::string(kAlias).size()));
     }
     if (text == "play PVVMIDI notify") return Play();
     if (text == "stop PVVMIDI") {
-        if (music_ == nullptr) return MCIERR_DEVICE_NOT_READY;
+        if (!SongOpen()) return MCIERR_DEVICE_NOT_READY;
         Stop();
         return 0;
     }
     if (text == "close PVVMIDI") {
-        if (music_ == nullptr) return MCIERR_DEVICE_NOT_READY;
+        if (!SongOpen()) return MCIERR_DEVICE_NOT_READY;
         Close();
         return 0;
     }
@@ -142,47 +228,66 @@ DWORD Audio::Command(const std::string& text) {
 }
 
 DWORD Audio::Open(const std::string& file) {
-    if (music_ != nullptr) return MCIERR_DUPLICATE_ALIAS;
+    if (synth_ != nullptr && synth_->IsOpen()) return MCIERR_DUPLICATE_ALIAS;
     // A file that is no whole song would end at once, reported as a natural end.
     if (!IsWholeMidiFile(file)) return MCIERR_INVALID_FILE;
     if (!Ready()) return MCIERR_HARDWARE;
-    music_ = Mix_LoadMUS(file.c_str());
-    return music_ != nullptr ? 0 : MCIERR_FILE_NOT_FOUND;
+    if (synth_ == nullptr) {
+        // Once per run: the SoundFont stays loaded for every later song.
+        synth_ = Synth::Load(rate_, FindSoundFont());
+        if (synth_ == nullptr) return MCIERR_FILE_NOT_FOUND;
+        rendering_ = synth_.get();
+    }
+    QFile in(QString::fromStdString(file));
+    if (!in.open(QIODevice::ReadOnly)) return MCIERR_FILE_NOT_FOUND;
+    QByteArray bytes = in.readAll();
+    std::vector<char> song(bytes.begin(), bytes.end());
+    return synth_->Open(song) ? 0 : MCIERR_FILE_NOT_FOUND;
+}
+
+bool Audio::SongOpen() const {
+    return synth_ != nullptr && synth_->IsOpen();
 }
 
 DWORD Audio::Play() {
-    if (music_ == nullptr) return MCIERR_DEVICE_NOT_READY;
+    if (!SongOpen()) return MCIERR_DEVICE_NOT_READY;
     notify_ = true;
-    if (Mix_PlayMusic(music_, 1) != 0) {
+    if (!synth_->Play()) {
         notify_ = false;
-        QMetaObject::invokeMethod(
-            uiThread_, [this]() { notice_(MCI_NOTIFY_FAILURE); }, Qt::QueuedConnection);
+        Notify(MCI_NOTIFY_FAILURE);
         return MCIERR_HARDWARE;
     }
     return 0;
 }
 
 void Audio::Stop() {
-    stopping_ = true;
-    Mix_HaltMusic();
-    stopping_ = false;
+    if (SongOpen() && synth_->Stop() && notify_) Notify(MCI_NOTIFY_ABORTED);
 }
 
 void Audio::Close() {
-    if (music_ == nullptr) return;
+    if (!SongOpen()) return;
     Stop();
-    Mix_FreeMusic(music_);
-    music_ = nullptr;
+    synth_->Close();
     notify_ = false;
+    // The song's instruments were let go; their samples' memory goes back to the system rather
+    // than staying with the process until a later song happens to reuse it.
+    malloc_trim(0);
 }
 
-void Audio::MusicFinished() {
-    // On SDL's audio thread, or inside a stop: only note which it was and hand it over.
-    Audio* self = activePlayer;
-    if (self == nullptr || !self->notify_) return;
-    DWORD code = self->stopping_ ? MCI_NOTIFY_ABORTED : MCI_NOTIFY_SUCCESSFUL;
+void Audio::Notify(DWORD code) {
     QMetaObject::invokeMethod(
-        self->uiThread_, [self, code]() { self->notice_(code); }, Qt::QueuedConnection);
+        uiThread_, [this, code]() { notice_(code); }, Qt::QueuedConnection);
+}
+
+void Audio::RenderSong(void* self, Uint8* stream, int bytes) {
+    // On SDL's audio thread: the song goes in first, the sound effects are mixed over it.
+    auto* audio = static_cast<Audio*>(self);
+    Synth* synth = audio->rendering_;
+    if (synth == nullptr) return;
+    if (synth->Render(reinterpret_cast<std::int16_t*>(stream), bytes / kBytesPerFrame) &&
+        audio->notify_) {
+        audio->Notify(MCI_NOTIFY_SUCCESSFUL);
+    }
 }
 
 }  // namespace pv::qt

@@ -2,17 +2,23 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCache>
 #include <QFile>
 #include <QFontDatabase>
+#include <QIconEngine>
+#include <QImageReader>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -111,6 +117,114 @@ QFont FontFor(const GdiObject& object) {
     return font;
 }
 
+// A picture at one or more sizes, each decoded only when first drawn at about that size. A game
+// draws a few of its pictures before its first frame and most of them never, nor the double-size
+// ones on an ordinary screen. Which size is drawn, and how, is as for a picture loaded whole.
+// Decoded pictures are kept in a cache shared by all, of the ones most recently drawn: more than
+// a window ever shows at once, far fewer than a long game goes through.
+class LazyPicture : public QIconEngine {
+  public:
+    using Decoded = QCache<QString, QPixmap>;
+
+    LazyPicture(const QStringList& files, std::shared_ptr<Decoded> decoded)
+        : decoded_(std::move(decoded)) {
+        for (const QString& file : files) sizes_.push_back({file, QSize(), false});
+    }
+
+    QIconEngine* clone() const override { return new LazyPicture(*this); }
+    QString key() const override { return QStringLiteral("LazyPicture"); }
+    bool isNull() override {
+        for (Size& entry : sizes_) {
+            if (Read(entry)) return false;
+        }
+        return true;
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        QList<QSize> sizes;
+        for (Size& entry : sizes_) {
+            if (Read(entry)) sizes.push_back(entry.size);
+        }
+        return sizes;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        Size* best = Best(size);
+        if (best == nullptr) return {};
+        QSize actual = best->size;
+        if (actual.width() > size.width() || actual.height() > size.height()) {
+            actual.scale(size, Qt::KeepAspectRatio);
+        }
+        return actual;
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        Size* best = Best(size);
+        if (best == nullptr) return {};
+        QPixmap* decoded = decoded_->object(best->file);
+        if (decoded == nullptr) {
+            decoded = new QPixmap(QPixmap::fromImage(QImageReader(best->file).read()));
+            decoded_->insert(best->file, decoded);
+        }
+        QPixmap pixmap = *decoded;
+        QSize actual = actualSize(size, mode, state);
+        if (pixmap.size() != actual) {
+            pixmap = pixmap.scaled(actual, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+        if (mode != QIcon::Normal) {
+            QStyleOption option;
+            pixmap = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+        }
+        return pixmap;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        QPaintDevice* device = painter->device();
+        qreal ratio = device != nullptr ? device->devicePixelRatio() : qApp->devicePixelRatio();
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+  private:
+    struct Size {
+        QString file;
+        QSize size;  // from the file's header, read once
+        bool read;
+    };
+
+    static bool Read(Size& entry) {
+        if (!entry.read) {
+            entry.read = true;
+            entry.size = QImageReader(entry.file).size();
+        }
+        return entry.size.isValid();
+    }
+
+    // The smallest size at least as large as asked, else the largest; any when none is asked.
+    Size* Best(const QSize& wanted) {
+        Size* best = nullptr;
+        int area = wanted.width() * wanted.height();
+        for (Size& entry : sizes_) {
+            if (!Read(entry)) continue;
+            // Exactly the size wanted: no other file need even be opened.
+            if (entry.size == wanted) return &entry;
+            if (best == nullptr) {
+                best = &entry;
+                continue;
+            }
+            int a = best->size.width() * best->size.height();
+            int b = entry.size.width() * entry.size.height();
+            bool bFits = b >= area;
+            bool aFits = a >= area;
+            if ((bFits && (!aFits || b < a)) || (!bFits && !aFits && b > a)) best = &entry;
+        }
+        return best;
+    }
+
+    std::vector<Size> sizes_;
+    std::shared_ptr<Decoded> decoded_;
+};
+
 }  // namespace
 
 QtPlatform::QtPlatform()
@@ -165,14 +279,54 @@ BOOL QtPlatform::GetWindowRect(HWND window, RECT* rect) {
 }
 
 BOOL QtPlatform::PlaySoundA(UINT resource, HMODULE /*module*/, DWORD flags) {
+    // A sound to wait for plays now; its caller expects to hear it before going on.
+    if ((flags & SND_ASYNC) != 0 &&
+        HoldAudio([this, resource, flags]() { audio_->PlaySound(resource, flags); })) {
+        return TRUE;
+    }
     return audio_->PlaySound(resource, flags);
 }
 
 DWORD QtPlatform::mciSendStringA(const char* command, char* result, UINT resultSize, HWND notify) {
     if (result != nullptr && resultSize > 0) result[0] = '\0';
-    if (command == nullptr) return MCIERR_UNRECOGNIZED_COMMAND;
-    musicNotify_ = notify;
-    return audio_->Command(command);
+    if (command == nullptr || !Audio::Understands(command)) return MCIERR_UNRECOGNIZED_COMMAND;
+    std::string text = command;
+    auto send = [this, text, notify]() {
+        musicNotify_ = notify;
+        return audio_->Command(text);
+    };
+    // Held until the first frame: a failure then shows as a song that is not heard, and a play
+    // that cannot start sends its failure notice, as it would now.
+    if (HoldAudio(send)) return 0;
+    return send();
+}
+
+// Opening the sound device takes longer than drawing the whole window, and for music, loading
+// the SoundFont several times longer: what the game asks of the audio before its window first
+// shows waits until that window's first frame is drawn. Anything asked after the window shows
+// comes after the held requests, in order.
+bool QtPlatform::HoldAudio(std::function<void()> request) {
+    if (main_ != nullptr && !shownOnce_) {
+        heldAudio_.push_back(std::move(request));
+        return true;
+    }
+    ReleaseAudio();
+    return false;
+}
+
+void QtPlatform::ReleaseAudio() {
+    std::vector<std::function<void()>> held;
+    held.swap(heldAudio_);
+    for (auto& request : held) request();
+}
+
+bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == main_ && event->type() == QEvent::Paint) {
+        main_->removeEventFilter(this);
+        // Queued, so it runs once the frame being painted has reached the screen.
+        QMetaObject::invokeMethod(this, &QtPlatform::ReleaseAudio, Qt::QueuedConnection);
+    }
+    return false;
 }
 
 Platform::Bytes QtPlatform::ResourceBytes(UINT resource) {
@@ -225,9 +379,13 @@ void QtPlatform::Reflect(HWND window, Change what) {
     if (w == nullptr || widget == nullptr) return;
     switch (what) {
         case Change::Visible:
+            if (window == mainHandle_ && w->visible && !shownOnce_) main_->installEventFilter(this);
             widget->setVisible(w->visible);
             if (window == mainHandle_ && w->visible && !shownOnce_) {
                 shownOnce_ = true;
+                // Should no frame come (a window that is never exposed), the audio waits no
+                // longer than this.
+                QTimer::singleShot(1000, this, &QtPlatform::ReleaseAudio);
                 if (onFirstShown) onFirstShown();
             }
             break;
@@ -428,8 +586,7 @@ const QIcon& QtPlatform::Icon(UINT resource) {
     if (!file.empty()) {
         QString path = QStringLiteral(":/") + QString::fromStdString(file);
         QString large = QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
-        icon.addFile(path);
-        icon.addFile(large);
+        icon = QIcon(new LazyPicture({path, large}, decodedPictures_));
     }
     return icons_.emplace(resource, icon).first->second;
 }

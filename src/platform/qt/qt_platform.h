@@ -6,10 +6,14 @@
 #include <QObject>
 
 #include <QByteArray>
+#include <QCache>
+#include <QPixmap>
+#include <QString>
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/qt/audio.h"
@@ -23,6 +27,10 @@ namespace pv::qt {
 
 class QtPlatform : public QObject, public Platform {
   public:
+    // How many decoded pictures are kept: the memory game's board and the tools together are
+    // well under this.
+    static constexpr int kDecodedPictures = 96;
+
     QtPlatform();
     ~QtPlatform() override;
 
@@ -42,6 +50,7 @@ class QtPlatform : public QObject, public Platform {
     std::function<void()> onFirstShown;
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     std::vector<RECT> Screens() override;
     Bytes ResourceBytes(UINT resource) override;
     void Reflect(HWND window, Change what) override;
@@ -63,6 +72,8 @@ class QtPlatform : public QObject, public Platform {
     void Destroy(HWND window);
     const QIcon& Icon(UINT resource);
     QColor BackgroundColour(HWND window) const;
+    bool HoldAudio(std::function<void()> request);
+    void ReleaseAudio();
 
     MainWidget* main_ = nullptr;
     HWND mainHandle_ = 0;
@@ -73,9 +84,13 @@ class QtPlatform : public QObject, public Platform {
     std::map<UINT, QAction*> actions_;
     std::map<UINT, QTimer*> timers_;
     std::map<UINT, QIcon> icons_;
+    std::shared_ptr<QCache<QString, QPixmap>> decodedPictures_ =
+        std::make_shared<QCache<QString, QPixmap>>(kDecodedPictures);
     std::map<UINT, QByteArray> songs_;
     std::unique_ptr<Audio> audio_;
     HWND musicNotify_ = 0;
+    // What the game asks of the audio as it starts, run once its first frame is drawn.
+    std::vector<std::function<void()>> heldAudio_;
 };
 
 }  // namespace pv::qt

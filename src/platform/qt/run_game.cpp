@@ -13,7 +13,8 @@
 
 namespace pv::qt {
 
-int RunGame(int argc, char** argv, const std::function<void(QtPlatform&)>& onFirstShown) {
+int RunGame(int argc, char** argv, const std::function<void(QtPlatform&)>& onFirstShown,
+            const std::function<std::unique_ptr<QtPlatform>()>& makePlatform) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pondivar"));
     // One look on every desktop, close to the plain grey controls the game was drawn for.
@@ -23,7 +24,9 @@ int RunGame(int argc, char** argv, const std::function<void(QtPlatform&)>& onFir
     palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(96, 96, 96));
     palette.setColor(QPalette::Disabled, QPalette::Text, QColor(96, 96, 96));
     QApplication::setPalette(palette);
-    QtPlatform platform;
+    std::unique_ptr<QtPlatform> made =
+        makePlatform ? makePlatform() : std::make_unique<QtPlatform>();
+    QtPlatform& platform = *made;
     if (onFirstShown) platform.onFirstShown = [&]() { onFirstShown(platform); };
     auto game = std::make_unique<Game>(platform);
     QuitSignals quit([&platform]() {

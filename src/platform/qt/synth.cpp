@@ -1,0 +1,147 @@
+#include "platform/qt/synth.h"
+
+#include <dlfcn.h>
+#include <fluidsynth.h>
+#include <malloc.h>
+
+namespace pv::qt {
+
+// Loaded at run time, as SDL_mixer is (see audio.cpp), and only once a song is wanted.
+#define PV_SYNTH_FUNCTIONS(X)        \
+    X(new_fluid_settings)            \
+    X(delete_fluid_settings)         \
+    X(fluid_settings_setint)         \
+    X(fluid_settings_setnum)         \
+    X(new_fluid_synth)               \
+    X(delete_fluid_synth)            \
+    X(fluid_synth_sfload)            \
+    X(fluid_synth_set_interp_method) \
+    X(fluid_synth_write_s16)         \
+    X(fluid_synth_all_sounds_off)    \
+    X(fluid_synth_system_reset)      \
+    X(new_fluid_player)              \
+    X(delete_fluid_player)           \
+    X(fluid_player_add_mem)          \
+    X(fluid_player_play)             \
+    X(fluid_player_stop)             \
+    X(fluid_player_get_status)
+
+struct SynthLibrary {
+#define PV_SYNTH_FIELD(name) decltype(&::name) name = nullptr;
+    PV_SYNTH_FUNCTIONS(PV_SYNTH_FIELD)
+#undef PV_SYNTH_FIELD
+};
+
+namespace {
+
+const SynthLibrary* LoadLibrary() {
+    static const SynthLibrary* loaded = []() -> const SynthLibrary* {
+        void* library = dlopen("libfluidsynth.so.3", RTLD_NOW | RTLD_LOCAL);
+        if (library == nullptr) return nullptr;
+        static SynthLibrary fluid;
+        bool complete = true;
+#define PV_SYNTH_LOAD(name)                                                  \
+    fluid.name = reinterpret_cast<decltype(&::name)>(dlsym(library, #name)); \
+    complete = complete && fluid.name != nullptr;
+        PV_SYNTH_FUNCTIONS(PV_SYNTH_LOAD)
+#undef PV_SYNTH_LOAD
+        return complete ? &fluid : nullptr;
+    }();
+    return loaded;
+}
+
+fluid_synth_t* AsSynth(void* p) {
+    return static_cast<fluid_synth_t*>(p);
+}
+fluid_player_t* AsPlayer(void* p) {
+    return static_cast<fluid_player_t*>(p);
+}
+
+}  // namespace
+
+std::unique_ptr<Synth> Synth::Load(int rate, const std::string& soundFont) {
+    const SynthLibrary* fluid = LoadLibrary();
+    if (fluid == nullptr || soundFont.empty()) return nullptr;
+    fluid_settings_t* settings = fluid->new_fluid_settings();
+    if (settings == nullptr) return nullptr;
+    fluid->fluid_settings_setnum(settings, "synth.sample-rate", rate);
+    // As loud as SDL_mixer played the songs: its full music volume was a gain of 1.2.
+    fluid->fluid_settings_setnum(settings, "synth.gain", 1.2);
+    // Only the instruments a song picks are read in, not the whole SoundFont: a song uses a
+    // handful of its instruments, and this keeps some 5 MB of samples out of memory.
+    fluid->fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    fluid_synth_t* synth = fluid->new_fluid_synth(settings);
+    if (synth == nullptr ||
+        fluid->fluid_synth_sfload(synth, soundFont.c_str(), 1) == FLUID_FAILED) {
+        if (synth != nullptr) fluid->delete_fluid_synth(synth);
+        fluid->delete_fluid_settings(settings);
+        return nullptr;
+    }
+    // Reading the SoundFont's structure leaves megabytes of freed buffers behind; give them back.
+    malloc_trim(0);
+    return std::unique_ptr<Synth>(new Synth(fluid, settings, synth));
+}
+
+Synth::Synth(const SynthLibrary* fluid, void* settings, void* synth)
+    : fluid_(fluid), settings_(settings), synth_(synth) {}
+
+Synth::~Synth() {
+    Close();
+    fluid_->delete_fluid_synth(AsSynth(synth_));
+    fluid_->delete_fluid_settings(static_cast<fluid_settings_t*>(settings_));
+}
+
+bool Synth::Open(const std::vector<char>& song) {
+    Close();
+    // A Standard MIDI File starts with its header chunk.
+    if (song.size() < 14 || std::string(song.data(), 4) != "MThd") return false;
+    fluid_player_t* player = fluid_->new_fluid_player(AsSynth(synth_));
+    if (player == nullptr) return false;
+    if (fluid_->fluid_player_add_mem(player, song.data(), song.size()) != FLUID_OK) {
+        fluid_->delete_fluid_player(player);
+        return false;
+    }
+    std::lock_guard<std::mutex> hold(lock_);
+    player_ = player;
+    return true;
+}
+
+bool Synth::Play() {
+    std::lock_guard<std::mutex> hold(lock_);
+    if (player_ == nullptr || fluid_->fluid_player_play(AsPlayer(player_)) != FLUID_OK) {
+        return false;
+    }
+    playing_ = true;
+    return true;
+}
+
+bool Synth::Stop() {
+    std::lock_guard<std::mutex> hold(lock_);
+    bool was = playing_;
+    playing_ = false;
+    if (player_ != nullptr) fluid_->fluid_player_stop(AsPlayer(player_));
+    // Notes still sounding, and the song's instruments and controllers, do not carry over into
+    // the next song.
+    fluid_->fluid_synth_all_sounds_off(AsSynth(synth_), -1);
+    fluid_->fluid_synth_system_reset(AsSynth(synth_));
+    return was;
+}
+
+void Synth::Close() {
+    if (player_ == nullptr) return;
+    Stop();
+    std::lock_guard<std::mutex> hold(lock_);
+    fluid_->delete_fluid_player(AsPlayer(player_));
+    player_ = nullptr;
+}
+
+bool Synth::Render(std::int16_t* out, int frames) {
+    std::lock_guard<std::mutex> hold(lock_);
+    if (!playing_) return false;
+    fluid_->fluid_synth_write_s16(AsSynth(synth_), frames, out, 0, 2, out, 1, 2);
+    if (fluid_->fluid_player_get_status(AsPlayer(player_)) != FLUID_PLAYER_DONE) return false;
+    playing_ = false;
+    return true;
+}
+
+}  // namespace pv::qt
