@@ -85,11 +85,11 @@ class RealAudio : public ::testing::Test {
         return {opened, played};
     }
 
-    // The code of the next song notice within five seconds, or 0.
-    WPARAM AwaitNotice() {
+    // The code of the next song notice within the given time, or 0.
+    WPARAM AwaitNotice(int milliseconds = 5000) {
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < 5000) {
+        while (clock.elapsed() < milliseconds) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
             MSG message;
             while (platform->PeekMessageA(&message)) {
@@ -221,17 +221,7 @@ TEST_F(RealAudio, StoppingASongIsNoSuccess) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(platform->mciSendStringA("stop PVVMIDI", nullptr, 0, window), 0u);
     EXPECT_EQ(platform->mciSendStringA("close PVVMIDI", nullptr, 0, window), 0u);
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 300) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        MSG message;
-        while (platform->PeekMessageA(&message)) {
-            if (message.message == MM_MCINOTIFY) {
-                EXPECT_NE(message.wParam, MCI_NOTIFY_SUCCESSFUL);
-            }
-        }
-    }
+    EXPECT_NE(AwaitNotice(300), MCI_NOTIFY_SUCCESSFUL);
 }
 
 TEST_F(RealAudio, WithoutASoundFontSongsAreSilentNotStuck) {
@@ -257,15 +247,7 @@ TEST_F(RealAudio, FileThatIsNoWholeSongIsRefusedAndNeverEnds) {
     std::ofstream(dir / "empty.mid");
     for (const char* name : {"cut.mid", "text.mid", "empty.mid", "missing.mid"}) {
         EXPECT_NE(OpenAndPlay(dir / name).first, 0u) << name;
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 300) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-            MSG message;
-            while (platform->PeekMessageA(&message)) {
-                EXPECT_NE(message.message, static_cast<UINT>(MM_MCINOTIFY)) << name;
-            }
-        }
+        EXPECT_EQ(AwaitNotice(300), 0u) << name;
     }
 }
 
