@@ -70,6 +70,7 @@ bool IsOpen(const std::string& text) {
     X(Mix_HaltChannel)
 
 struct MixerLibrary {
+// NOLINTNEXTLINE(bugprone-macro-parentheses): a declaration, where the name cannot be bracketed
 #define PV_MIXER_FIELD(name) decltype(&::name) name = nullptr;
     PV_MIXER_FUNCTIONS(PV_MIXER_FIELD)
 #undef PV_MIXER_FIELD

@@ -27,6 +27,7 @@ namespace pv::qt {
     X(fluid_player_get_status)
 
 struct SynthLibrary {
+// NOLINTNEXTLINE(bugprone-macro-parentheses): a declaration, where the name cannot be bracketed
 #define PV_SYNTH_FIELD(name) decltype(&::name) name = nullptr;
     PV_SYNTH_FUNCTIONS(PV_SYNTH_FIELD)
 #undef PV_SYNTH_FIELD
