@@ -2,7 +2,6 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <dlfcn.h>
 #include <malloc.h>
 
 #include <QFile>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "assets/catalogue.h"
+#include "platform/qt/loaded_library.h"
 #include "platform/qt/midi_file.h"
 #include "platform/qt/synth.h"
 
@@ -70,29 +70,20 @@ bool IsOpen(const std::string& text) {
     X(Mix_HaltChannel)
 
 struct MixerLibrary {
-// NOLINTNEXTLINE(bugprone-macro-parentheses): a declaration, where the name cannot be bracketed
-#define PV_MIXER_FIELD(name) decltype(&::name) name = nullptr;
-    PV_MIXER_FUNCTIONS(PV_MIXER_FIELD)
-#undef PV_MIXER_FIELD
+    PV_MIXER_FUNCTIONS(PV_LIBRARY_FIELD)
 };
 
 namespace {
 
-// Loaded once and kept; nullptr when the library or one of its functions is missing.
+// Loaded once and kept; nullptr when the library or one of its functions is missing. SDL's own
+// functions are found through the mixer, which depends on it.
 const MixerLibrary* LoadMixer() {
-    static const MixerLibrary* loaded = []() -> const MixerLibrary* {
-        void* library = dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
-        if (library == nullptr) return nullptr;
-        static MixerLibrary mixer;
-        bool complete = true;
-        // SDL's own functions are found through the mixer, which depends on it.
-#define PV_MIXER_LOAD(name)                                                  \
-    mixer.name = reinterpret_cast<decltype(&::name)>(dlsym(library, #name)); \
-    complete = complete && mixer.name != nullptr;
-        PV_MIXER_FUNCTIONS(PV_MIXER_LOAD)
-#undef PV_MIXER_LOAD
-        return complete ? &mixer : nullptr;
-    }();
+    static const MixerLibrary* loaded = LoadLibraryTable<MixerLibrary>(
+        "libSDL2_mixer-2.0.so.0", [](void* library, MixerLibrary& table) {
+            bool complete = true;
+            PV_MIXER_FUNCTIONS(PV_LIBRARY_LOAD)
+            return complete;
+        });
     return loaded;
 }
 
@@ -230,8 +221,12 @@ DWORD Audio::Command(const std::string& text) {
 
 DWORD Audio::Open(const std::string& file) {
     if (synth_ != nullptr && synth_->IsOpen()) return MCIERR_DUPLICATE_ALIAS;
+    std::vector<char> song = ReadSongFile(file);
+    if (song.empty()) return MCIERR_FILE_NOT_FOUND;
     // A file that is no whole song would end at once, reported as a natural end.
-    if (!IsWholeMidiFile(file)) return MCIERR_INVALID_FILE;
+    if (!IsWholeMidiFile(reinterpret_cast<const unsigned char*>(song.data()), song.size())) {
+        return MCIERR_INVALID_FILE;
+    }
     if (!Ready()) return MCIERR_HARDWARE;
     if (synth_ == nullptr) {
         // Once per run: the SoundFont stays loaded for every later song.
@@ -239,10 +234,6 @@ DWORD Audio::Open(const std::string& file) {
         if (synth_ == nullptr) return MCIERR_FILE_NOT_FOUND;
         rendering_ = synth_.get();
     }
-    QFile in(QString::fromStdString(file));
-    if (!in.open(QIODevice::ReadOnly)) return MCIERR_FILE_NOT_FOUND;
-    QByteArray bytes = in.readAll();
-    std::vector<char> song(bytes.begin(), bytes.end());
     return synth_->Open(song) ? 0 : MCIERR_FILE_NOT_FOUND;
 }
 

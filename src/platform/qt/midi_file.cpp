@@ -52,13 +52,13 @@ bool IsWholeMidiFile(const unsigned char* bytes, std::size_t size) {
     return found >= tracks;
 }
 
-bool IsWholeMidiFile(const std::string& path) {
+std::vector<char> ReadSongFile(const std::string& path) {
     // Only a regular file: a pipe in its place must not keep the game waiting.
     int file = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (file < 0) return false;
+    if (file < 0) return {};
     struct stat info {};
-    std::vector<unsigned char> bytes;
-    if (fstat(file, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0 &&
+    std::vector<char> bytes;
+    if (fstat(file, &info) == 0 && S_ISREG(info.st_mode) &&
         static_cast<std::size_t>(info.st_size) <= kLargestSong) {
         bytes.resize(static_cast<std::size_t>(info.st_size));
         std::size_t got = 0;
@@ -71,7 +71,7 @@ bool IsWholeMidiFile(const std::string& path) {
         bytes.resize(got);
     }
     close(file);
-    return IsWholeMidiFile(bytes.data(), bytes.size());
+    return bytes;
 }
 
 }  // namespace pv::qt

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace pv::qt {
 
@@ -10,6 +11,8 @@ namespace pv::qt {
 // and closed by its end-of-track event. A file that is cut short or is no song at all would
 // otherwise "play" for no time and end as if it had finished.
 bool IsWholeMidiFile(const unsigned char* bytes, std::size_t size);
-bool IsWholeMidiFile(const std::string& path);
+
+// The bytes of a song file, or none when it is no regular file or larger than any song.
+std::vector<char> ReadSongFile(const std::string& path);
 
 }  // namespace pv::qt

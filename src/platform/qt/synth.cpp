@@ -1,8 +1,9 @@
 #include "platform/qt/synth.h"
 
-#include <dlfcn.h>
 #include <fluidsynth.h>
 #include <malloc.h>
+
+#include "platform/qt/loaded_library.h"
 
 namespace pv::qt {
 
@@ -27,27 +28,18 @@ namespace pv::qt {
     X(fluid_player_get_status)
 
 struct SynthLibrary {
-// NOLINTNEXTLINE(bugprone-macro-parentheses): a declaration, where the name cannot be bracketed
-#define PV_SYNTH_FIELD(name) decltype(&::name) name = nullptr;
-    PV_SYNTH_FUNCTIONS(PV_SYNTH_FIELD)
-#undef PV_SYNTH_FIELD
+    PV_SYNTH_FUNCTIONS(PV_LIBRARY_FIELD)
 };
 
 namespace {
 
 const SynthLibrary* LoadLibrary() {
-    static const SynthLibrary* loaded = []() -> const SynthLibrary* {
-        void* library = dlopen("libfluidsynth.so.3", RTLD_NOW | RTLD_LOCAL);
-        if (library == nullptr) return nullptr;
-        static SynthLibrary fluid;
-        bool complete = true;
-#define PV_SYNTH_LOAD(name)                                                  \
-    fluid.name = reinterpret_cast<decltype(&::name)>(dlsym(library, #name)); \
-    complete = complete && fluid.name != nullptr;
-        PV_SYNTH_FUNCTIONS(PV_SYNTH_LOAD)
-#undef PV_SYNTH_LOAD
-        return complete ? &fluid : nullptr;
-    }();
+    static const SynthLibrary* loaded = LoadLibraryTable<SynthLibrary>(
+        "libfluidsynth.so.3", [](void* library, SynthLibrary& table) {
+            bool complete = true;
+            PV_SYNTH_FUNCTIONS(PV_LIBRARY_LOAD)
+            return complete;
+        });
     return loaded;
 }
 
