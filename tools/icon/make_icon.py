@@ -29,13 +29,7 @@ def icon_drawing(flat, shaded):
     Fewer and larger things than the about picture: at 32 px only the frog,
     its lily pad and the water can still be told apart."""
     return ''.join([
-        '<defs>'
-        '<linearGradient id="sky" x1="0" y1="0" x2="0" y2="1">'
-        '<stop offset="0" stop-color="#8fd3ff"/><stop offset="1" stop-color="#e3f6ff"/>'
-        '</linearGradient>'
-        '<linearGradient id="pond" x1="0" y1="0" x2="0" y2="1">'
-        '<stop offset="0" stop-color="#4fb3e8"/><stop offset="1" stop-color="#1f6fb5"/>'
-        '</linearGradient>'
+        '<defs>' + pictures.SKY_AND_POND +
         '<clipPath id="tile"><rect x="2" y="2" width="60" height="60" rx="12"/></clipPath>'
         '</defs>',
         '<g clip-path="url(#tile)">',

@@ -291,20 +291,24 @@ def make_card_backs():
         render_both(rect, 32, 32, 32, 32, os.path.join(out, '%d.png' % ident))
 
 
+
+# The sky and water gradients of the pond scene, shared with the desktop icon.
+SKY_AND_POND = (
+    '<linearGradient id="sky" x1="0" y1="0" x2="0" y2="1">'
+    '<stop offset="0" stop-color="#8fd3ff"/><stop offset="1" stop-color="#e3f6ff"/>'
+    '</linearGradient>'
+    '<linearGradient id="pond" x1="0" y1="0" x2="0" y2="1">'
+    '<stop offset="0" stop-color="#4fb3e8"/><stop offset="1" stop-color="#1f6fb5"/>'
+    '</linearGradient>'
+)
+
 def about_drawing(flat, shaded):
     """A frog on a lily pad in a pond, on a 64 x 97 canvas."""
     reed = ('<path d="M{x} 97 Q{x} 70 {t} {y}" stroke="#4f8a2b" stroke-width="1.4" '
             'fill="none" stroke-linecap="round"/>'
             '<rect x="{hx}" y="{hy}" width="3" height="8" rx="1.5" fill="#8a5a2b"/>')
     parts = [
-        '<defs>'
-        '<linearGradient id="sky" x1="0" y1="0" x2="0" y2="1">'
-        '<stop offset="0" stop-color="#8fd3ff"/><stop offset="1" stop-color="#e3f6ff"/>'
-        '</linearGradient>'
-        '<linearGradient id="pond" x1="0" y1="0" x2="0" y2="1">'
-        '<stop offset="0" stop-color="#4fb3e8"/><stop offset="1" stop-color="#1f6fb5"/>'
-        '</linearGradient>'
-        '</defs>',
+        '<defs>' + SKY_AND_POND + '</defs>',
         '<rect width="64" height="97" fill="url(#sky)"/>',
         flat.nested('sun-with-face', 38, 4, 22),
         flat.nested('cloud', 3, 10, 20),
