@@ -42,11 +42,11 @@ TEST(EmbeddedResources, EverySoundOfEveryKindAndEverySongLoads) {
         SoundGroup group = SoundGroupOf(kind);
         for (UINT id = group.first; id < group.first + group.count; ++id, ++sounds) {
             QByteArray bytes = Bytes(id);
-            SDL_AudioSpec spec{};
+            SDL_AudioSpec format{};
             Uint8* samples = nullptr;
             Uint32 length = 0;
-            EXPECT_NE(SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), bytes.size()), 1, &spec,
-                                     &samples, &length),
+            EXPECT_NE(SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), bytes.size()), 1,
+                                     &format, &samples, &length),
                       nullptr)
                 << "sound " << id << ": " << SDL_GetError();
             EXPECT_GT(length, 0u) << id;

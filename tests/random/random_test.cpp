@@ -57,25 +57,26 @@ TEST(Random, SeedWithZeroTicks) {
     EXPECT_EQ(Draw(s, 10, 10), (std::vector<std::uint32_t>{8, 2, 9, 4, 4, 7, 0, 3, 0, 6}));
 }
 
-TEST(Random, SeedWithTicks123456) {
-    GameState s;
-    SeedRandomWith(s, 123456);
-    EXPECT_EQ(s.rngA.low, 1098908420u);
-    EXPECT_EQ(s.rngA.high, 67);
-    EXPECT_EQ(s.rngB.low, 2231416501u);
-    EXPECT_EQ(s.rngB.high, 9);
-    EXPECT_EQ(s.rngToggle, 0xFF);
-}
-
-// Here the last seeding step falls on register B, and leaves the toggle clear.
-TEST(Random, SeedWithTicks2EndsOnRegisterB) {
-    GameState s;
-    SeedRandomWith(s, 2);
-    EXPECT_EQ(s.rngA.low, 404222602u);
-    EXPECT_EQ(s.rngA.high, 6);
-    EXPECT_EQ(s.rngB.low, 542880224u);
-    EXPECT_EQ(s.rngB.high, 9);
-    EXPECT_EQ(s.rngToggle, 0);
+// The registers and toggle that seeding leaves. With 2 ticks the last seeding step falls on
+// register B and leaves the toggle clear.
+TEST(Random, SeedingLeavesTheRegistersAndToggle) {
+    const struct {
+        std::uint32_t ticks;
+        RandomRegister a, b;
+        std::uint8_t toggle;
+    } cases[] = {
+        {123456, {1098908420u, 67}, {2231416501u, 9}, 0xFF},
+        {2, {404222602u, 6}, {542880224u, 9}, 0},
+    };
+    for (const auto& c : cases) {
+        GameState s;
+        SeedRandomWith(s, c.ticks);
+        EXPECT_EQ(s.rngA.low, c.a.low) << c.ticks;
+        EXPECT_EQ(s.rngA.high, c.a.high) << c.ticks;
+        EXPECT_EQ(s.rngB.low, c.b.low) << c.ticks;
+        EXPECT_EQ(s.rngB.high, c.b.high) << c.ticks;
+        EXPECT_EQ(s.rngToggle, c.toggle) << c.ticks;
+    }
 }
 
 std::vector<std::uint32_t> SeedDraws(std::uint32_t ticks) {
