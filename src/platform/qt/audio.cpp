@@ -111,7 +111,10 @@ std::string FindSoundFont() {
 }
 
 Audio::Audio(QObject* uiThread, std::function<void(DWORD code)> notice)
-    : uiThread_(uiThread), notice_(std::move(notice)) {}
+    : uiThread_(uiThread), notice_(std::move(notice)) {
+    unkeptEnd_.setSingleShot(true);
+    QObject::connect(&unkeptEnd_, &QTimer::timeout, [this]() { ReleaseUnkept(); });
+}
 
 Audio::~Audio() {
     if (!ready_) return;
@@ -179,6 +182,20 @@ Mix_Chunk* Audio::Chunk(UINT resource) {
     return chunk;
 }
 
+// The long tune is a megabyte once converted: it goes as soon as it has been heard, and the
+// memory with it.
+void Audio::ReleaseUnkept() {
+    if (unkept_ == nullptr) return;
+    if (mix_->Mix_Playing(kChannel) != 0) {
+        unkeptEnd_.start(250);  // still playing, or a later sound is: ask again soon
+        return;
+    }
+    mix_->Mix_FreeChunk(unkept_);
+    unkept_ = nullptr;
+    unkeptId_ = 0;
+    malloc_trim(0);
+}
+
 BOOL Audio::PlaySound(UINT resource, DWORD flags) {
     if (!Ready()) return FALSE;
     // Before loading: a long tune loaded now would end the one playing.
@@ -186,9 +203,10 @@ BOOL Audio::PlaySound(UINT resource, DWORD flags) {
     Mix_Chunk* chunk = Chunk(resource);
     if (chunk == nullptr) return FALSE;
     if (mix_->Mix_PlayChannelTimed(kChannel, chunk, 0, -1) < 0) return FALSE;
+    Uint32 length = chunk->alen / static_cast<Uint32>(rate_ * kBytesPerFrame / 1000);
+    if (chunk == unkept_) unkeptEnd_.start(static_cast<int>(length) + 100);
     if ((flags & SND_ASYNC) == 0) {
         // To its end, but never longer than the sound itself and a little more.
-        Uint32 length = chunk->alen / static_cast<Uint32>(rate_ * kBytesPerFrame / 1000);
         Uint32 deadline = mix_->SDL_GetTicks() + length + 500;
         while (mix_->Mix_Playing(kChannel) != 0 && mix_->SDL_GetTicks() < deadline)
             mix_->SDL_Delay(5);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 
 #include <atomic>
 #include <cstdint>
@@ -43,6 +44,7 @@ class Audio {
 
   private:
     Mix_Chunk* Chunk(UINT resource);
+    void ReleaseUnkept();
     DWORD Open(const std::string& file);
     bool SongOpen() const;
     DWORD Play();
@@ -60,6 +62,7 @@ class Audio {
     std::map<UINT, Mix_Chunk*> chunks_;
     Mix_Chunk* unkept_ = nullptr;  // the long tune last played, not kept with the others
     UINT unkeptId_ = 0;
+    QTimer unkeptEnd_;  // when the long tune should have finished
     std::unique_ptr<Synth> synth_;
     std::atomic<Synth*> rendering_{nullptr};  // what the audio thread renders from
     std::atomic<bool> notify_{false};

@@ -26,7 +26,73 @@ std::uint16_t Big16(const unsigned char* p) {
     return static_cast<std::uint16_t>(p[0] << 8 | p[1]);
 }
 
+constexpr int kDrumChannel = 9;
+
+// A variable-length quantity; false when it runs past the end.
+bool ReadNumber(const unsigned char* track, std::size_t length, std::size_t& at,
+                std::uint32_t& value) {
+    value = 0;
+    for (int digits = 0; digits < 4 && at < length; ++digits) {
+        unsigned char digit = track[at++];
+        value = value << 7 | (digit & 0x7Fu);
+        if ((digit & 0x80u) == 0) return true;
+    }
+    return false;
+}
+
+// Adds one track's program changes; false when the track says more than program changes can
+// tell (bank selects, system-exclusive messages) or does not parse.
+bool AddInstruments(const unsigned char* track, std::size_t length, SongInstruments& found) {
+    std::size_t at = 0;
+    unsigned char running = 0;
+    while (at < length) {
+        std::uint32_t skip = 0;
+        if (!ReadNumber(track, length, at, skip) || at >= length) return false;  // delta time
+        unsigned char status = track[at];
+        if (status >= 0x80) {
+            ++at;
+        } else if (running == 0) {
+            return false;
+        } else {
+            status = running;
+        }
+        if (status == 0xFF) {  // meta event: type, length, data
+            if (at >= length) return false;
+            ++at;
+            if (!ReadNumber(track, length, at, skip) || skip > length - at) return false;
+            at += skip;
+            continue;
+        }
+        if (status >= 0xF0) return false;
+        running = status;
+        int kind = status & 0xF0;
+        std::size_t data = (kind == 0xC0 || kind == 0xD0) ? 1 : 2;
+        if (data > length - at) return false;
+        if (kind == 0xB0 && (track[at] == 0 || track[at] == 32)) return false;  // bank select
+        if (kind == 0xC0) {
+            ((status & 0x0F) == kDrumChannel ? found.drums : found.melodic).insert(track[at]);
+        }
+        at += data;
+    }
+    return true;
+}
+
 }  // namespace
+
+std::optional<SongInstruments> InstrumentsOf(const unsigned char* bytes, std::size_t size) {
+    if (!IsWholeMidiFile(bytes, size)) return std::nullopt;
+    SongInstruments found;
+    std::size_t at = kChunkHeader + Big32(bytes + 4);
+    while (size - at >= kChunkHeader) {
+        std::uint32_t length = Big32(bytes + at + 4);
+        if (std::memcmp(bytes + at, "MTrk", 4) == 0 &&
+            !AddInstruments(bytes + at + kChunkHeader, length, found)) {
+            return std::nullopt;
+        }
+        at += kChunkHeader + length;
+    }
+    return found;
+}
 
 bool IsWholeMidiFile(const unsigned char* bytes, std::size_t size) {
     if (size < kChunkHeader + 6 || std::memcmp(bytes, "MThd", 4) != 0) return false;

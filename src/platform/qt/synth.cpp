@@ -4,6 +4,8 @@
 #include <malloc.h>
 
 #include "platform/qt/loaded_library.h"
+#include "platform/qt/midi_file.h"
+#include "platform/qt/soundfont_file.h"
 
 namespace pv::qt {
 
@@ -16,6 +18,10 @@ namespace pv::qt {
     X(new_fluid_synth)               \
     X(delete_fluid_synth)            \
     X(fluid_synth_sfload)            \
+    X(fluid_synth_sfunload)          \
+    X(new_fluid_defsfloader)         \
+    X(fluid_sfloader_set_callbacks)  \
+    X(fluid_synth_add_sfloader)      \
     X(fluid_synth_set_interp_method) \
     X(fluid_synth_write_s16)         \
     X(fluid_synth_all_sounds_off)    \
@@ -63,24 +69,39 @@ std::unique_ptr<Synth> Synth::Load(int rate, const std::string& soundFont) {
     // Only the instruments a song picks are read in, not the whole SoundFont: a song uses a
     // handful of its instruments, and this keeps some 5 MB of samples out of memory.
     fluid->fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
-    fluid_synth_t* synth = fluid->new_fluid_synth(settings);
-    if (synth == nullptr ||
-        fluid->fluid_synth_sfload(synth, soundFont.c_str(), 1) == FLUID_FAILED) {
-        if (synth != nullptr) fluid->delete_fluid_synth(synth);
+    // Each voice the synthesiser can sound at once costs some 10 kB whether used or not. The
+    // busiest song sounds 158 at once (tails of released notes included); the default 256 only
+    // holds memory.
+    fluid->fluid_settings_setint(settings, "synth.polyphony", 160);
+    void* synth = NewSynth(fluid, settings);
+    if (synth == nullptr) {
         fluid->delete_fluid_settings(settings);
         return nullptr;
     }
-    // Reading the SoundFont's structure leaves megabytes of freed buffers behind; give them back.
-    malloc_trim(0);
-    return std::unique_ptr<Synth>(new Synth(fluid, settings, synth));
+    return std::unique_ptr<Synth>(new Synth(fluid, settings, synth, soundFont));
 }
 
-Synth::Synth(const SynthLibrary* fluid, void* settings, void* synth)
-    : fluid_(fluid), settings_(settings), synth_(synth) {}
+void* Synth::NewSynth(const SynthLibrary* fluid, void* settings) {
+    auto* fluidSettings = static_cast<fluid_settings_t*>(settings);
+    fluid_synth_t* synth = fluid->new_fluid_synth(fluidSettings);
+    if (synth == nullptr) return nullptr;
+    // SoundFonts are read through the game's own file access, which can read a cut.
+    fluid_sfloader_t* loader = fluid->new_fluid_defsfloader(fluidSettings);
+    if (loader != nullptr) {
+        fluid->fluid_sfloader_set_callbacks(loader, OpenSoundFont, ReadSoundFont, SeekSoundFont,
+                                            TellSoundFont, CloseSoundFont);
+        fluid->fluid_synth_add_sfloader(synth, loader);
+    }
+    return synth;
+}
+
+Synth::Synth(const SynthLibrary* fluid, void* settings, void* synth, std::string soundFont)
+    : fluid_(fluid), settings_(settings), synth_(synth), soundFont_(std::move(soundFont)) {}
 
 Synth::~Synth() {
     Close();
     fluid_->delete_fluid_synth(AsSynth(synth_));
+    if (!cutName_.empty()) Forget(cutName_);
     fluid_->delete_fluid_settings(static_cast<fluid_settings_t*>(settings_));
 }
 
@@ -88,6 +109,8 @@ bool Synth::Open(const std::vector<char>& song) {
     Close();
     // A Standard MIDI File starts with its header chunk.
     if (song.size() < 14 || std::string(song.data(), 4) != "MThd") return false;
+    auto bytes = reinterpret_cast<const unsigned char*>(song.data());
+    if (!LoadSoundFontFor(InstrumentsOf(bytes, song.size()))) return false;
     fluid_player_t* player = fluid_->new_fluid_player(AsSynth(synth_));
     if (player == nullptr) return false;
     if (fluid_->fluid_player_add_mem(player, song.data(), song.size()) != FLUID_OK) {
@@ -118,6 +141,50 @@ bool Synth::Stop() {
     fluid_->fluid_synth_all_sounds_off(AsSynth(synth_), -1);
     fluid_->fluid_synth_system_reset(AsSynth(synth_));
     return was;
+}
+
+bool Synth::LoadSoundFontFor(const std::optional<SongInstruments>& wanted) {
+    if (font_ != FLUID_FAILED && (whole_ || (wanted && *wanted == cutFor_))) return true;
+    if (font_ != FLUID_FAILED && !StartAfresh()) return false;
+    if (wanted) {
+        if (auto cut = CutSoundFont(soundFont_, *wanted)) {
+            std::string name = Publish(std::make_shared<const SoundFontCut>(std::move(*cut)));
+            font_ = fluid_->fluid_synth_sfload(AsSynth(synth_), name.c_str(), 1);
+            if (font_ != FLUID_FAILED) {
+                cutName_ = name;
+                cutFor_ = *wanted;
+            } else {
+                Forget(name);
+            }
+        }
+    }
+    if (font_ == FLUID_FAILED) {
+        // Whole: it serves every song from now on.
+        font_ = fluid_->fluid_synth_sfload(AsSynth(synth_), soundFont_.c_str(), 1);
+        whole_ = font_ != FLUID_FAILED;
+    }
+    // Reading a SoundFont, and the synthesiser let go before it, leave megabytes of freed
+    // buffers behind; give them back.
+    malloc_trim(0);
+    return font_ != FLUID_FAILED;
+}
+
+// A SoundFont that was unloaded is freed only once the notes it sounded have been rendered away,
+// which with the songs stopped may be never; a synthesiser frees every SoundFont it holds when it
+// goes. So the next cut goes into a new synthesiser, which costs a few milliseconds.
+bool Synth::StartAfresh() {
+    void* fresh = NewSynth(fluid_, settings_);
+    if (fresh == nullptr) return false;
+    void* old = synth_;
+    {
+        std::lock_guard<std::mutex> hold(lock_);
+        synth_ = fresh;
+    }
+    fluid_->delete_fluid_synth(AsSynth(old));
+    font_ = FLUID_FAILED;
+    if (!cutName_.empty()) Forget(cutName_);
+    cutName_.clear();
+    return true;
 }
 
 void Synth::Close() {

@@ -1,0 +1,26 @@
+// How the synthesiser reads SoundFonts: through these functions, which it is given in place of
+// its own file access, so that a cut (soundfont_cut.h) reads as if it were a file. Any other
+// name is read as the file of that name. They may run on the audio thread, where the
+// synthesiser reads an instrument's samples when a song first selects it.
+#pragma once
+
+#include <fluidsynth.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/qt/soundfont_cut.h"
+
+namespace pv::qt {
+
+// Makes the cut readable under the returned name until Forget(name).
+std::string Publish(std::shared_ptr<const SoundFontCut> cut);
+void Forget(const std::string& name);
+
+void* OpenSoundFont(const char* name);
+int ReadSoundFont(void* out, fluid_long_long_t count, void* handle);
+int SeekSoundFont(void* handle, fluid_long_long_t offset, int origin);
+fluid_long_long_t TellSoundFont(void* handle);
+int CloseSoundFont(void* handle);
+
+}  // namespace pv::qt
