@@ -62,7 +62,9 @@ TEST(SoundFontCut, EverySongSoundsAsFromTheWholeSoundFont) {
         ASSERT_FALSE(expected.empty());
         EXPECT_TRUE(Render(song, name) == expected) << "song " << id;
         Forget(name);
-        if (id == kFirstSong) EXPECT_TRUE(Render(song, name).empty()) << "forgotten, not read";
+        if (id == kFirstSong) {
+            EXPECT_TRUE(Render(song, name).empty()) << "a forgotten cut is not read";
+        }
     }
 }
 
