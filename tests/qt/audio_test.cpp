@@ -24,8 +24,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // A Standard MIDI File of one middle C lasting the given ticks (96 to the half second).
-fs::path WriteOneNote(const fs::path& file, std::uint32_t ticks) {
-    std::vector<unsigned char> track = {0x00, 0xC0, 0x00, 0x00, 0x90, 0x3C, 0x64};
+fs::path WriteOneNote(const fs::path& file, std::uint32_t ticks, unsigned char program = 0) {
+    std::vector<unsigned char> track = {0x00, 0xC0, program, 0x00, 0x90, 0x3C, 0x64};
     if (ticks >= 0x80) track.push_back(static_cast<unsigned char>(0x80 | (ticks >> 7)));
     track.push_back(static_cast<unsigned char>(ticks & 0x7F));
     for (unsigned char b : {0x80, 0x3C, 0x40, 0x00, 0xFF, 0x2F, 0x00}) track.push_back(b);
@@ -203,9 +203,10 @@ TEST_F(RealAudio, ShortSongEndsWithASuccessfulNotice) {
 }
 
 TEST_F(RealAudio, OneSongAfterAnotherEachPlaysToItsEnd) {
-    // The second is played by the synthesiser the first left behind.
-    for (const char* name : {"first.mid", "second.mid"}) {
-        fs::path file = WriteOneNote(dir / name, 48);
+    // The second plays with the instruments the first loaded; the third needs others, loaded in
+    // place of the first's.
+    for (auto [name, program] : {std::pair{"first.mid", 0}, {"second.mid", 0}, {"third.mid", 73}}) {
+        fs::path file = WriteOneNote(dir / name, 48, static_cast<unsigned char>(program));
         std::size_t before = Captured().size();
         ASSERT_EQ(OpenAndPlay(file), (std::pair<DWORD, DWORD>{0, 0})) << name;
         EXPECT_EQ(AwaitNotice(), MCI_NOTIFY_SUCCESSFUL) << name;
