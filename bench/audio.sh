@@ -4,10 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
-cmake --preset release -DPV_BUILD_BENCH=ON >/dev/null
-cmake --build --preset release --target pondivar_audio_probe >/dev/null
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source bench/common.sh
+build_probes pondivar_audio_probe
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk XDG_RUNTIME_DIR="$work"
 SDL_DISKAUDIOFILE="$work/latency.raw" ./build/pondivar_audio_probe latency 2>/dev/null
 SDL_DISKAUDIOFILE="$work/music.raw" ./build/pondivar_audio_probe music "$seconds" 2>/dev/null |

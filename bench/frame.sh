@@ -6,19 +6,9 @@
 set -euo pipefail
 out=$(realpath -m "${1:-frame.png}")
 cd "$(dirname "$0")/.."
-cmake --preset release -DPV_BUILD_BENCH=ON >/dev/null
-cmake --build --preset release --target pondivar_frame_probe >/dev/null
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 10 display <&"$fd"
+source bench/common.sh
+build_probes pondivar_frame_probe
+start_xvfb 640x480x24
 root=$PWD
 (cd "$work" && DISPLAY=:$display QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
   "$root/build/pondivar_frame_probe" "$out" >/dev/null 2>&1)

@@ -7,17 +7,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-11}
-cmake --preset release -DPV_BUILD_BENCH=ON >/dev/null
-cmake --build --preset release --target pondivar_startup_probe pondivar_floor_probe >/dev/null
+source bench/common.sh
+build_probes pondivar_startup_probe pondivar_floor_probe
 export SDL_AUDIODRIVER=dummy
 root=$PWD
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
@@ -70,14 +63,4 @@ measure() {
     "$(field settled_rss_kb "$work/settled.txt" | median | mb)"
 }
 
-QT_QPA_PLATFORM=offscreen measure offscreen
-
-if command -v Xvfb >/dev/null; then
-  exec {fd}<> <(:)
-  Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  read -r -t 10 display <&"$fd"
-  DISPLAY=:$display QT_QPA_PLATFORM=xcb measure Xvfb
-else
-  echo "Xvfb is not installed (apt-get install xvfb): no measurement on an X server"
-fi
+offscreen_and_xvfb measure

@@ -3,6 +3,6 @@
 # setting changed at a time. Usage: bench/synth.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake --preset release -DPV_BUILD_BENCH=ON >/dev/null
-cmake --build --preset release --target pondivar_synth_probe >/dev/null
+source bench/common.sh
+build_probes pondivar_synth_probe
 QT_QPA_PLATFORM=offscreen ./build/pondivar_synth_probe 2>/dev/null
