@@ -79,11 +79,7 @@ namespace {
 // functions are found through the mixer, which depends on it.
 const MixerLibrary* LoadMixer() {
     static const MixerLibrary* loaded = LoadLibraryTable<MixerLibrary>(
-        "libSDL2_mixer-2.0.so.0", [](void* library, MixerLibrary& table) {
-            bool complete = true;
-            PV_MIXER_FUNCTIONS(PV_LIBRARY_LOAD)
-            return complete;
-        });
+        "libSDL2_mixer-2.0.so.0", PV_LIBRARY_FILL(MixerLibrary, PV_MIXER_FUNCTIONS));
     return loaded;
 }
 

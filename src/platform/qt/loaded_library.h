@@ -13,6 +13,16 @@ namespace pv::qt {
 // Inside LoadLibraryTable's fill: looks the function up and notes whether it was there.
 #define PV_LIBRARY_LOAD(name) complete = LoadSymbol(library, #name, table.name) && complete;
 
+// The fill for LoadLibraryTable: looks up every function of a table's X-list.
+// NOLINTBEGIN(bugprone-macro-parentheses): Table names a parameter's type, never bracketed
+#define PV_LIBRARY_FILL(Table, FUNCTIONS) \
+    [](void* library, Table& table) {     \
+        bool complete = true;             \
+        FUNCTIONS(PV_LIBRARY_LOAD)        \
+        return complete;                  \
+    }
+// NOLINTEND(bugprone-macro-parentheses)
+
 template <class F>
 bool LoadSymbol(void* library, const char* name, F*& field) {
     field = reinterpret_cast<F*>(dlsym(library, name));

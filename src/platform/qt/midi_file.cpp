@@ -28,6 +28,21 @@ std::uint16_t Big16(const unsigned char* p) {
 
 constexpr int kDrumChannel = 9;
 
+// Calls visit(body, length) for every track chunk after the header, in order, while it returns
+// true; false when a chunk runs past the end or visit returned false.
+template <class Visit>
+bool ForEachTrack(const unsigned char* bytes, std::size_t size, Visit visit) {
+    std::size_t at = kChunkHeader + Big32(bytes + 4);
+    while (size - at >= kChunkHeader) {
+        std::uint32_t length = Big32(bytes + at + 4);
+        if (length > size - at - kChunkHeader) return false;  // cut short
+        if (std::memcmp(bytes + at, "MTrk", 4) == 0 && !visit(bytes + at + kChunkHeader, length))
+            return false;
+        at += kChunkHeader + length;
+    }
+    return true;
+}
+
 // A variable-length quantity; false when it runs past the end.
 bool ReadNumber(const unsigned char* track, std::size_t length, std::size_t& at,
                 std::uint32_t& value) {
@@ -82,15 +97,10 @@ bool AddInstruments(const unsigned char* track, std::size_t length, SongInstrume
 std::optional<SongInstruments> InstrumentsOf(const unsigned char* bytes, std::size_t size) {
     if (!IsWholeMidiFile(bytes, size)) return std::nullopt;
     SongInstruments found;
-    std::size_t at = kChunkHeader + Big32(bytes + 4);
-    while (size - at >= kChunkHeader) {
-        std::uint32_t length = Big32(bytes + at + 4);
-        if (std::memcmp(bytes + at, "MTrk", 4) == 0 &&
-            !AddInstruments(bytes + at + kChunkHeader, length, found)) {
-            return std::nullopt;
-        }
-        at += kChunkHeader + length;
-    }
+    bool told = ForEachTrack(bytes, size, [&found](const unsigned char* body, std::size_t length) {
+        return AddInstruments(body, length, found);
+    });
+    if (!told) return std::nullopt;
     return found;
 }
 
@@ -103,19 +113,12 @@ bool IsWholeMidiFile(const unsigned char* bytes, std::size_t size) {
     std::uint16_t division = Big16(bytes + 12);
     if (format > 2 || tracks == 0 || division == 0) return false;
 
-    std::size_t at = kChunkHeader + headerLength;
     std::uint32_t found = 0;
-    while (size - at >= kChunkHeader) {
-        std::uint32_t length = Big32(bytes + at + 4);
-        if (length > size - at - kChunkHeader) return false;  // cut short
-        const unsigned char* body = bytes + at + kChunkHeader;
-        if (std::memcmp(bytes + at, "MTrk", 4) == 0) {
-            if (length < 3 || std::memcmp(body + length - 3, "\xFF\x2F\x00", 3) != 0) return false;
-            ++found;
-        }
-        at += kChunkHeader + length;
-    }
-    return found >= tracks;
+    bool whole = ForEachTrack(bytes, size, [&found](const unsigned char* body, std::size_t length) {
+        ++found;
+        return length >= 3 && std::memcmp(body + length - 3, "\xFF\x2F\x00", 3) == 0;
+    });
+    return whole && found >= tracks;
 }
 
 std::vector<char> ReadSongFile(const std::string& path) {

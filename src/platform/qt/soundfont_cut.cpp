@@ -217,18 +217,18 @@ namespace {
 
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
-bool ReadAt(std::FILE* file, std::uint64_t offset, unsigned char* out, std::size_t count) {
+}  // namespace
+
+bool ReadFileAt(std::FILE* file, std::uint64_t offset, unsigned char* out, std::size_t count) {
     return fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0 &&
            std::fread(out, 1, count, file) == count;
 }
-
-}  // namespace
 
 std::optional<SoundFontCut> CutSoundFont(const std::string& file, const SongInstruments& wanted) {
     File original(std::fopen(file.c_str(), "rb"), &std::fclose);
     if (original == nullptr) return std::nullopt;
     unsigned char riff[12];
-    if (!ReadAt(original.get(), 0, riff, sizeof riff) || std::memcmp(riff, "RIFF", 4) != 0 ||
+    if (!ReadFileAt(original.get(), 0, riff, sizeof riff) || std::memcmp(riff, "RIFF", 4) != 0 ||
         std::memcmp(riff + 8, "sfbk", 4) != 0) {
         return std::nullopt;
     }
@@ -237,13 +237,13 @@ std::optional<SoundFontCut> CutSoundFont(const std::string& file, const SongInst
     std::uint64_t at = sizeof riff;
     unsigned char list[12];
     while (at + sizeof list <= end) {
-        if (!ReadAt(original.get(), at, list, sizeof list)) return std::nullopt;
+        if (!ReadFileAt(original.get(), at, list, sizeof list)) return std::nullopt;
         std::uint32_t length = Little32(list + 4);
         std::uint64_t next = at + kChunkHeader + length + (length & 1u);
         if (std::memcmp(list, "LIST", 4) == 0 && std::memcmp(list + 8, "pdta", 4) == 0) {
             if (next < end || length < 4) return std::nullopt;
             std::vector<unsigned char> body(length - 4);
-            if (!ReadAt(original.get(), at + sizeof list, body.data(), body.size()))
+            if (!ReadFileAt(original.get(), at + sizeof list, body.data(), body.size()))
                 return std::nullopt;
             auto cut = CutPresetData(body.data(), body.size(), wanted);
             if (!cut) return std::nullopt;
@@ -253,8 +253,6 @@ std::optional<SoundFontCut> CutSoundFont(const std::string& file, const SongInst
             Append(result.presets, list, sizeof list);
             Append(result.presets, cut->data(), cut->size());
             Put32(result.presets.data() + 4, result.presets.size() - kChunkHeader);
-            result.head.assign(riff, riff + 4);
-            Append32(result.head, result.Size() - kChunkHeader);
             return result;
         }
         at = next;
@@ -267,12 +265,14 @@ bool SoundFontCut::Read(std::FILE* original, std::uint64_t offset, unsigned char
     if (offset > Size() || count > Size() - offset) return false;
     while (count > 0) {
         std::size_t part = 0;
-        if (offset < head.size()) {
-            part = std::min<std::uint64_t>(count, head.size() - offset);
-            std::memcpy(out, head.data() + offset, part);
+        if (offset < kChunkHeader) {  // the file's header, with the size of the cut
+            unsigned char header[kChunkHeader] = {'R', 'I', 'F', 'F'};
+            Put32(header + 4, Size() - kChunkHeader);
+            part = std::min<std::uint64_t>(count, kChunkHeader - offset);
+            std::memcpy(out, header + offset, part);
         } else if (offset < keptBytes) {
             part = std::min<std::uint64_t>(count, keptBytes - offset);
-            if (!ReadAt(original, offset, out, part)) return false;
+            if (!ReadFileAt(original, offset, out, part)) return false;
         } else {
             part = count;
             std::memcpy(out, presets.data() + (offset - keptBytes), part);

@@ -19,7 +19,6 @@ namespace pv::qt {
 struct SoundFontCut {
     std::string file;                    // the original SoundFont
     std::uint64_t keptBytes = 0;         // of the original, before its preset data
-    std::vector<unsigned char> head;     // the first 8 bytes, with the size of the cut
     std::vector<unsigned char> presets;  // the new preset data, as a whole chunk
 
     std::uint64_t Size() const { return keptBytes + presets.size(); }
@@ -28,6 +27,9 @@ struct SoundFontCut {
     bool Read(std::FILE* original, std::uint64_t offset, unsigned char* out,
               std::size_t count) const;
 };
+
+// Reads count bytes of the file from offset; false unless all of them were read.
+bool ReadFileAt(std::FILE* file, std::uint64_t offset, unsigned char* out, std::size_t count);
 
 // The cut of the SoundFont file for a song's instruments, or nothing when the file is no
 // SoundFont laid out as usual (its preset data last) or its preset data does not hold together.

@@ -76,8 +76,7 @@ int ReadSoundFont(void* out, fluid_long_long_t count, void* opened) {
     auto* bytes = static_cast<unsigned char*>(out);
     auto wanted = static_cast<std::size_t>(count);
     bool read = handle->cut ? handle->cut->Read(handle->file, handle->at, bytes, wanted)
-                            : fseeko(handle->file, static_cast<off_t>(handle->at), SEEK_SET) == 0 &&
-                                  std::fread(bytes, 1, wanted, handle->file) == wanted;
+                            : ReadFileAt(handle->file, handle->at, bytes, wanted);
     if (!read) return FLUID_FAILED;
     handle->at += wanted;
     return FLUID_OK;

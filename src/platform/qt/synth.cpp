@@ -41,11 +41,7 @@ namespace {
 
 const SynthLibrary* LoadLibrary() {
     static const SynthLibrary* loaded = LoadLibraryTable<SynthLibrary>(
-        "libfluidsynth.so.3", [](void* library, SynthLibrary& table) {
-            bool complete = true;
-            PV_SYNTH_FUNCTIONS(PV_LIBRARY_LOAD)
-            return complete;
-        });
+        "libfluidsynth.so.3", PV_LIBRARY_FILL(SynthLibrary, PV_SYNTH_FUNCTIONS));
     return loaded;
 }
 
@@ -144,7 +140,8 @@ bool Synth::Stop() {
 }
 
 bool Synth::LoadSoundFontFor(const std::optional<SongInstruments>& wanted) {
-    if (font_ != FLUID_FAILED && (whole_ || (wanted && *wanted == cutFor_))) return true;
+    bool whole = font_ != FLUID_FAILED && cutName_.empty();
+    if (whole || (font_ != FLUID_FAILED && wanted && *wanted == cutFor_)) return true;
     if (font_ != FLUID_FAILED && !StartAfresh()) return false;
     if (wanted) {
         if (auto cut = CutSoundFont(soundFont_, *wanted)) {
@@ -161,7 +158,6 @@ bool Synth::LoadSoundFontFor(const std::optional<SongInstruments>& wanted) {
     if (font_ == FLUID_FAILED) {
         // Whole: it serves every song from now on.
         font_ = fluid_->fluid_synth_sfload(AsSynth(synth_), soundFont_.c_str(), 1);
-        whole_ = font_ != FLUID_FAILED;
     }
     // Reading a SoundFont, and the synthesiser let go before it, leave megabytes of freed
     // buffers behind; give them back.

@@ -54,9 +54,8 @@ class Synth {
     void* synth_;  // replaced only under lock_
     void* player_ = nullptr;
     std::string soundFont_;
-    int font_ = -1;  // the loaded SoundFont's number, or -1
-    bool whole_ = false;
-    std::string cutName_;  // when a cut is loaded
+    int font_ = -1;        // the loaded SoundFont's number, or -1
+    std::string cutName_;  // when a cut is loaded; none with a loaded font: the whole SoundFont
     SongInstruments cutFor_;
     bool playing_ = false;  // guarded by lock_
     std::mutex lock_;
