@@ -60,3 +60,13 @@ for data in "$tmp/blocked" "$tmp/file" "$tmp/readonly"; do
   [ "$rc/$(wc -c <"$tmp/out")/$(wc -l <"$tmp/err")" = 1/0/1 ] && grep -qF "$data/pondivar" "$tmp/err" ||
     fail "$data was not refused: $rc, $(cat "$tmp/out" "$tmp/err")"
 done
+
+# Started by a path relative to where it is started from, or by its name through sh.
+for form in "games:./pondivar" ".:games/pondivar" "games:sh pondivar"; do
+  rc=0
+  # shellcheck disable=SC2086 # split on purpose
+  (cd "$tmp/root/usr/${form%%:*}" && env -u XDG_DATA_HOME HOME="$h" ${form#*:}) \
+    >"$tmp/out" 2>"$tmp/err" || rc=$?
+  [ "$rc/$(cat "$tmp/out")" = "0/$h/.local/share/pondivar" ] ||
+    fail "started as ${form#*:}: $rc, $(cat "$tmp/out" "$tmp/err")"
+done
