@@ -257,7 +257,21 @@ LRESULT Platform::SendNotification(HWND window, UINT message, WPARAM wParam, LPA
         queue_.pop_front();
         DispatchMessageA(&earlier);
     }
+    // What ran first may have hidden or disabled the control that was clicked (a menu pick
+    // made just before the click, both waiting while the program was busy): a control the user
+    // can no longer see or use says nothing.
+    if (message == WM_COMMAND && lParam != 0 && !Usable(static_cast<HWND>(lParam))) return 0;
     return SendMessageA(window, message, wParam, lParam);
+}
+
+bool Platform::Usable(HWND control) const {
+    const Window* w = Find(control);
+    if (w == nullptr || !w->enabled) return false;
+    for (; w != nullptr; w = Find(w->parent)) {
+        if (!w->visible) return false;
+        if (w->parent == 0) break;
+    }
+    return true;
 }
 
 BOOL Platform::PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -206,6 +206,8 @@ class Platform {
     // them (a button disabled by its first click takes no second). Whatever was queued before it
     // runs first, as the input that caused it came later.
     LRESULT SendNotification(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Enabled, and shown with every window it lies in.
+    bool Usable(HWND control) const;
 
     // The screens' rectangles in virtual-desktop coordinates, the primary first. By default one
     // screen of the size GetSystemMetrics reports.

@@ -226,6 +226,26 @@ TEST_F(Memory, CardsAlreadyUpIgnoreClicks) {
     EXPECT_EQ(platform.sounds.size(), sounds);
 }
 
+// A menu pick and a card click that waited together (the program was busy): the about panel
+// opens first and hides the board, so the click on the card that is gone does nothing.
+TEST_F(Memory, ClickQueuedBehindTheAboutPanelDoesNotTurnAHiddenCard) {
+    Command(2011);
+    const std::uint32_t moves = game.memoryMoves;
+    platform.PostMessageA(game.mainWindow, WM_COMMAND, 1900, 0);
+    platform.SendNotification(game.mainWindow, WM_COMMAND, 3004,
+                              static_cast<LPARAM>(game.cardButtons[4]));
+    EXPECT_NE(game.aboutOpen, 0);
+    EXPECT_FALSE(Visible(game.cardButtons[4]));
+    Command(1801);
+    EXPECT_EQ(game.cardRevealed[4], 0u);
+    EXPECT_EQ(game.memoryMoves, moves);
+    EXPECT_EQ(Shown(4), game.cardBack);
+
+    platform.SendNotification(game.mainWindow, WM_COMMAND, 3004,
+                              static_cast<LPARAM>(game.cardButtons[4]));
+    EXPECT_EQ(game.cardRevealed[4], 1u) << "a card on view still turns";
+}
+
 TEST_F(Memory, LeavingPaysNothingAndKeepsTheBoardForItsFlags) {
     Command(2011);
     Click(3);

@@ -27,6 +27,8 @@ class RecordingPlatform : public Platform {
     int GetSystemMetrics(int index) override;
     BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;
     DWORD mciSendStringA(const char* command, char* result, UINT resultSize, HWND notify) override;
+    // A control's click, as the real controls send it.
+    using Platform::SendNotification;
 
     // The bytes of each song, made up on first use; a test may replace or remove them.
     std::map<UINT, std::string> songs;
