@@ -145,6 +145,7 @@ void OnDestroy(Game& g, HWND window) {
         g.musicOn = static_cast<std::uint8_t>(~g.musicOn);
         UpdateMusic(g, window);
     }
+    RemoveSongFolder(g);
     p.PostQuitMessage(0);
     PlaySoundEffect(g, 5, 1);
 }

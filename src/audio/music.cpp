@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <utility>
 
 #include "assets/catalogue.h"
@@ -85,6 +86,12 @@ void StopMusic(Game& g, HWND window) {
 }
 
 }  // namespace
+
+void RemoveSongFolder(Game& g) {
+    // The private folder was made for the song file; once that is gone, so is the folder, unless
+    // something else was put in it.
+    if (!g.musicPath.empty()) rmdir(std::filesystem::path(g.musicPath).parent_path().c_str());
+}
 
 void BuildPlaylist(Game& g) {
     for (std::uint32_t i = 0; i < kPlaylistLength; ++i) g.playlist[i] = kFirstSong + i;

@@ -7,5 +7,7 @@ namespace pv {
 
 void BuildPlaylist(Game& g);
 void UpdateMusic(Game& g, HWND window);
+// At exit, with the music stopped: removes the song file's folder when it is empty.
+void RemoveSongFolder(Game& g);
 
 }  // namespace pv

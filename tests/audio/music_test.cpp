@@ -125,6 +125,15 @@ TEST_F(Music, ClosingTheGameStopsTheMusicAndRemovesTheFile) {
     Send(WM_COMMAND, 1000);
     EXPECT_EQ(platform.mciCommands, (std::vector<std::string>{"stop PVVMIDI", "close PVVMIDI"}));
     EXPECT_FALSE(fs::exists(song));
+    EXPECT_FALSE(fs::exists(song.parent_path())) << "the emptied private folder goes too";
+}
+
+TEST_F(Music, PrivateFolderWithOtherFilesStaysAtExit) {
+    Command(1402);
+    std::ofstream(song.parent_path() / "notes.txt") << "kept";
+    Send(WM_COMMAND, 1000);
+    EXPECT_FALSE(fs::exists(song));
+    EXPECT_TRUE(fs::exists(song.parent_path() / "notes.txt"));
 }
 
 // A song that cannot be written is not played: the player would end it at once, report a natural

@@ -94,5 +94,19 @@ TEST_F(Sounds, SoundOffStillDrawsAndRemembers) {
     EXPECT_TRUE(platform.sounds.empty());
 }
 
+// The toggle's click is heard when sound comes on, never as it goes off.
+TEST_F(Sounds, ToggleSoundsOnlyWhenSwitchingOn) {
+    Start();
+    for (std::uint8_t from : {std::uint8_t{0xFF}, std::uint8_t{0}}) {
+        game.soundOn = from;
+        platform.sounds.clear();
+        Command(1401);
+        ASSERT_EQ(platform.sounds.size(), from == 0 ? 1u : 0u) << int{from};
+        if (from == 0) {
+            EXPECT_GE(Last().resource, 460u);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace pv::testing
