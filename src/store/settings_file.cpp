@@ -168,22 +168,32 @@ void RemoveLeftovers(const std::filesystem::path& target) {
     }
 }
 
-bool WriteAndSync(int file, const std::uint8_t* data, std::size_t size) {
-    bool written = WriteAll(file, data, size) && fsync(file) == 0;
+// Puts what was written on disk and closes the file; true when the writing went well and so did
+// both of these.
+bool SyncAndClose(int file, bool written) {
+    written = written && fsync(file) == 0;
     return close(file) == 0 && written;
 }
 
-// Where no new file can be made beside it, the file the player may write is written in place,
-// as a plain save would.
+// Only a directory that refuses new files is a reason to write the file itself; a full disk, a
+// name too long or too many open files would make that write fail as well.
+bool RefusesNewFiles(int error) {
+    return error == EACCES || error == EPERM || error == EROFS;
+}
+
+// Where no new file can be made beside it, the file the player may write is written in place.
+// It is cut to the new length only once every byte is written: a write that fails on the way
+// leaves a file of its old length, never an empty one.
 bool WriteInPlace(const std::filesystem::path& target, const std::uint8_t* data, std::size_t size) {
-    int file = open(target.c_str(), O_WRONLY | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    int file = open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (file < 0) return false;
     struct stat info {};
     if (fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
         close(file);
         return false;
     }
-    return WriteAndSync(file, data, size);
+    return SyncAndClose(
+        file, WriteAll(file, data, size) && ftruncate(file, static_cast<off_t>(size)) == 0);
 }
 
 // Replaces the file at path with data, or leaves it as it was: the bytes go to a new file
@@ -205,7 +215,9 @@ bool ReplaceFile(const std::filesystem::path& path, const std::uint8_t* data, st
     for (int attempt = 0; attempt < 100 && file < 0; ++attempt) {
         temporary = TemporaryName(target, getpid(), attempt);
         file = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (file < 0 && errno != EEXIST) return WriteInPlace(target, data, size);
+        if (file < 0 && errno != EEXIST) {
+            return RefusesNewFiles(errno) && WriteInPlace(target, data, size);
+        }
     }
     if (file < 0) return false;
 
@@ -213,7 +225,8 @@ bool ReplaceFile(const std::filesystem::path& path, const std::uint8_t* data, st
     struct stat old {};
     if (stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) fchmod(file, old.st_mode & 07777);
 
-    if (!WriteAndSync(file, data, size) || rename(temporary.c_str(), target.c_str()) != 0) {
+    if (!SyncAndClose(file, WriteAll(file, data, size)) ||
+        rename(temporary.c_str(), target.c_str()) != 0) {
         unlink(temporary.c_str());
         return false;
     }

@@ -613,6 +613,48 @@ TEST_F(FailedSave, PermissionsThePlayerSet) {
     EXPECT_NE(std::find(scores.begin(), scores.end(), ScoreLine(99, "new")), scores.end());
 }
 
+// The file itself is written only where the directory refuses new files; then a write that fails
+// part way leaves a file of the old length. Any other failure leaves the file as it was.
+TEST_F(FailedSave, InPlaceOnlyWhereTheDirectoryRefusesNewFiles) {
+    auto diskFullAt500 = [] {
+        rlimit small{500, 500};
+        setrlimit(RLIMIT_FSIZE, &small);
+        signal(SIGXFSZ, SIG_IGN);
+    };
+    // The link's target has a name so long that no temporary name fits beside it.
+    const std::string longName(248, 'k');
+    fs::rename(File(), longName);
+    fs::create_symlink(longName, File());
+    int status = SaveInChild(diskFullAt500);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(ReadBytes(longName), previous) << "a name too long is no reason to write in place";
+    fs::remove(File());
+    fs::rename(longName, File());
+
+    fs::permissions(File(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                fs::perms::group_write | fs::perms::others_read |
+                                fs::perms::others_write);
+    fs::permissions(directory.Path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                          fs::perms::group_read | fs::perms::group_exec |
+                                          fs::perms::others_read | fs::perms::others_exec);
+    status = SaveInChild([&] {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
+        diskFullAt500();
+    });
+    fs::permissions(directory.Path(), fs::perms::owner_all);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadBytes(File()).size(), previous.size()) << "never cut short";
+}
+
+// A save keeps the permissions the player gave the file.
+TEST_F(FailedSave, ModeThePlayerGaveSurvivesASave) {
+    fs::permissions(File(), fs::perms::owner_read | fs::perms::owner_write);
+    SaveFile(next.game, next.game.mainWindow);
+    EXPECT_NE(ReadBytes(File()), previous) << "saved";
+    EXPECT_EQ(fs::status(File()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
 TEST_F(FailedSave, LeftoversOfKilledSavesAreRemovedByTheNext) {
     pid_t gone = fork();
     if (gone == 0) _exit(0);
