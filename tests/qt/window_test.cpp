@@ -226,7 +226,7 @@ TEST_F(RealWindow, CloseButtonGoesThroughTheGame) {
 }
 
 TEST_F(RealWindow, EndOfSessionSignalClosesThroughTheGame) {
-    QuitSignals quit([this]() { platform.Main()->close(); });
+    QuitSignals quit([this]() { platform.Main()->close(); }, [] {});
     for (int signal : {SIGTERM, SIGHUP}) {
         ASSERT_EQ(raise(signal), 0);
         std::vector<MSG> asked = Collect();
@@ -234,6 +234,40 @@ TEST_F(RealWindow, EndOfSessionSignalClosesThroughTheGame) {
         EXPECT_EQ(asked[0].message, WM_SYSCOMMAND);
         EXPECT_EQ(asked[0].wParam, static_cast<WPARAM>(SC_CLOSE));
     }
+}
+
+// Started under nohup: the hangup stays ignored, the other requests still close.
+TEST_F(RealWindow, SignalIgnoredAtStartStaysIgnored) {
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    struct sigaction before {};
+    sigaction(SIGHUP, &ignore, &before);
+    {
+        QuitSignals quit([this]() { platform.Main()->close(); }, [] {});
+        ASSERT_EQ(raise(SIGHUP), 0);
+        EXPECT_TRUE(Collect().empty());
+        ASSERT_EQ(raise(SIGTERM), 0);
+        EXPECT_EQ(Collect().size(), 1u);
+    }
+    struct sigaction after {};
+    sigaction(SIGHUP, nullptr, &after);
+    EXPECT_EQ(after.sa_handler, SIG_IGN) << "and stays so once the game is done with signals";
+    sigaction(SIGHUP, &before, nullptr);
+}
+
+// A close that does not get through (the window was destroyed by another program) is followed,
+// after the grace time, by the end that saves and leaves; once, however many signals came.
+TEST(QuitSignalsAlone, CloseThatDoesNotEndTheProgramIsFollowedByTheEnd) {
+    int closes = 0;
+    int ends = 0;
+    QuitSignals quit([&closes]() { ++closes; }, [&ends]() { ++ends; },
+                     std::chrono::milliseconds(50));
+    ASSERT_EQ(raise(SIGTERM), 0);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(raise(SIGINT), 0);
+    QTest::qWait(300);
+    EXPECT_EQ(closes, 2);
+    EXPECT_EQ(ends, 1);
 }
 
 }  // namespace

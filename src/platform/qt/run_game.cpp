@@ -29,9 +29,16 @@ int RunGame(int argc, char** argv, const std::function<void(QtPlatform&)>& onFir
     QtPlatform& platform = *made;
     if (onFirstShown) platform.onFirstShown = [&]() { onFirstShown(platform); };
     auto game = std::make_unique<Game>(platform);
-    QuitSignals quit([&platform]() {
-        if (platform.Main() != nullptr) platform.Main()->close();
-    });
+    Game& played = *game;
+    QuitSignals quit(
+        [&platform]() {
+            if (platform.Main() != nullptr) platform.Main()->close();
+        },
+        // The close did not get through: destroying the window saves and ends the game as a
+        // close would, with or without the window on screen.
+        [&platform, &played]() {
+            if (!platform.DestroyWindow(played.mainWindow)) platform.PostQuitMessage(0);
+        });
     return ProgramStart(*game);
 }
 
