@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -116,6 +117,7 @@ int main(int argc, char** argv) {
     pv::qt::QtPlatform platform;
     auto game = std::make_unique<pv::Game>(platform);
     game->instance = platform.GetModuleHandleA(nullptr);
+    game->dataFolder = std::filesystem::current_path();
     pv::CreateMainWindow(*game);
     Run(platform, 100);
     std::string mode = argc > 1 ? argv[1] : "latency";

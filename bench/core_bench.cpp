@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 
 #include "animation/tick.h"
@@ -27,6 +28,7 @@ void StartGame(RecordingPlatform& platform, Game& game, pv::DWORD ticks) {
     platform.ticks = ticks;
     game.instance = platform.GetModuleHandleA(nullptr);
     game.commandLine = platform.GetCommandLineA();
+    game.dataFolder = std::filesystem::current_path();
     pv::CreateMainWindow(game);
     RunPosted(platform);
 }

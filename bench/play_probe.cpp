@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <random>
 #include <vector>
@@ -60,6 +61,7 @@ int main(int argc, char** argv) {
     pv::qt::QtPlatform platform;
     auto game = std::make_unique<pv::Game>(platform);
     game->instance = platform.GetModuleHandleA(nullptr);
+    game->dataFolder = std::filesystem::current_path();
     pv::CreateMainWindow(*game);
     Run(platform, 300);
     auto command = [&](pv::UINT id) {

@@ -1,5 +1,6 @@
 #include "animation/hotspots.h"
 
+#include "assets/catalogue.h"
 #include "drill/answer.h"
 #include "screens/screens.h"
 
@@ -12,7 +13,7 @@ constexpr std::uint32_t kBoxSize = 36;
 }  // namespace
 
 void HitTest(Game& g, LPARAM point, int click) {
-    if (g.actionDelay == 0) ShowFace(g, 900);
+    if (g.actionDelay == 0) ShowFace(g, Face::Neutral);
     // x is signed so that a point left of the window becomes a huge unsigned value and hits
     // no box.
     auto x = static_cast<std::uint32_t>(static_cast<std::int32_t>(

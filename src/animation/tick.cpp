@@ -33,12 +33,14 @@ void ChangeToolPicture(Game& g) {
 
 // The sound and music hints name what a click would do now.
 void UpdateToggleHints(Game& g) {
-    g.hotspots[2].text = g.soundOn != 0 ? kHintSoundOff : kHintSoundOn;
-    g.hotspots[3].text = g.musicOn != 0 ? kHintMusicOff : kHintMusicOn;
+    Hotspot& sound = g.hotspots[HotspotOf(Command::SoundToggle)];
+    Hotspot& music = g.hotspots[HotspotOf(Command::MusicToggle)];
+    sound.text = g.soundOn != 0 ? kHintSoundOff : kHintSoundOn;
+    music.text = g.musicOn != 0 ? kHintMusicOff : kHintMusicOn;
     if (g.currentHint == kHintSoundOn || g.currentHint == kHintSoundOff) {
-        g.currentHint = g.hotspots[2].text;
+        g.currentHint = sound.text;
     } else if (g.currentHint == kHintMusicOn || g.currentHint == kHintMusicOff) {
-        g.currentHint = g.hotspots[3].text;
+        g.currentHint = music.text;
     }
 }
 
@@ -64,29 +66,29 @@ void ShowHint(Game& g) {
 void AnimateFaces(Game& g) {
     if (Random(g, 7) != 5) return;
     // Before any face has been set the resting face stands in for the current one.
-    std::uint32_t current = g.currentFace != 0 ? g.currentFace : 900;
-    std::uint32_t candidateA = 901;
-    std::uint32_t candidateB = 902;
+    std::uint32_t current = g.currentFace != 0 ? g.currentFace : Face::Neutral;
+    std::uint32_t candidateA = Face::WrongAgain;
+    std::uint32_t candidateB = Face::NewQuestion;
     switch (current) {
-        case 902:
-        case 903:
-            candidateA = 902;
-            candidateB = 900;
+        case Face::NewQuestion:
+        case Face::Right:
+            candidateA = Face::NewQuestion;
+            candidateB = Face::Neutral;
             break;
-        case 904:
-            candidateA = 900;
-            candidateB = 901;
+        case Face::Wrong:
+            candidateA = Face::Neutral;
+            candidateB = Face::WrongAgain;
             break;
-        case 901:
-            candidateA = 900;
-            candidateB = 902;
+        case Face::WrongAgain:
+            candidateA = Face::Neutral;
+            candidateB = Face::NewQuestion;
             break;
         default:
             break;
     }
     std::uint32_t r = Random(g, 3);
     std::uint32_t face = r == 0 ? candidateA : r == 1 ? current : candidateB;
-    if (g.highColour == 0) face += 10;
+    if (g.highColour == 0) face += kLowColourFace;
     HICON picture = g.platform.LoadIconA(g.instance, face);
     g.platform.SendMessageA(g.rightFace, STM_SETIMAGE, IMAGE_ICON, picture);
     if (Random(g, 11) == 8) g.platform.SendMessageA(g.leftFace, STM_SETIMAGE, IMAGE_ICON, picture);

@@ -6,6 +6,9 @@
 
 namespace pv {
 
+constexpr UINT kTickTimer = 1;
+constexpr UINT kTickMilliseconds = 300;
+
 void OnTick(Game& g);
 
 }  // namespace pv

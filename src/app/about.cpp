@@ -8,7 +8,7 @@ namespace pv {
 
 void OpenAbout(Game& g) {
     Platform& p = g.platform;
-    PlaySoundEffect(g, 3, 0);
+    PlaySoundEffect(g, Sound::Click);
     ShowDrillScreen(g, SW_HIDE);
     for (HWND control : {g.aboutPicture, g.aboutText, g.contactText, g.aboutOkButton}) {
         p.ShowWindow(control, SW_SHOWNORMAL);
@@ -21,7 +21,7 @@ void OpenAbout(Game& g) {
 
 void CloseAbout(Game& g) {
     Platform& p = g.platform;
-    PlaySoundEffect(g, 3, 0);
+    PlaySoundEffect(g, Sound::Click);
     for (HWND control : {g.aboutPicture, g.aboutText, g.contactText, g.aboutOkButton}) {
         p.ShowWindow(control, SW_HIDE);
     }

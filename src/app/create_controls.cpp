@@ -1,14 +1,15 @@
 #include "app/create_controls.h"
 
+#include "animation/tick.h"
+#include "app/main_window.h"
 #include "assets/catalogue.h"
+#include "assets/commands.h"
 #include "controls/controls.h"
 #include "memory/memory.h"
 
 namespace pv {
 
 namespace {
-
-constexpr UINT kLabelId = 1999;  // shared by the labels and panels that command nothing
 
 HFONT MakeFont(Game& g, int height, int width) {
     return g.platform.CreateFontA(height, width, 0, 0, FW_HEAVY, FALSE, FALSE, FALSE,
@@ -36,43 +37,45 @@ HWND Label(Game& g, HWND window, const char* text, int x, int y, int width, int 
                   state);
 }
 
+HWND MakeFaceButton(Game& g, HWND window, std::uint32_t command) {
+    const PictureButton& face = kPictureButtons[HotspotOf(command)];
+    return MakePictureButton(g, window, face.x, face.y, face.command);
+}
+
 void MakeDrillControls(Game& g, HWND window) {
     g.largeFont = MakeFont(g, 55, 25);
-    g.questionDisplay = Finish(g, MakeButton(g, "hi", window, 10, 48, 224, 50, WS_DLGFRAME, 2000),
-                               g.largeFont, kDisabled);
+    g.questionDisplay = Finish(
+        g, MakeButton(g, "hi", window, 10, 48, 224, 50, WS_DLGFRAME, Command::QuestionDisplay),
+        g.largeFont, kDisabled);
 
     g.mediumFont = MakeFont(g, 28, 10);
     for (int i = 0; i < 4; ++i) {
-        g.answerButtons[i] =
-            Finish(g, MakeButton(g, "hi", window, 10 + 58 * i, 105, 50, 28, WS_BORDER, 2001 + i),
-                   g.mediumFont, kShown);
+        g.answerButtons[i] = Finish(g,
+                                    MakeButton(g, "hi", window, 10 + 58 * i, 105, 50, 28, WS_BORDER,
+                                               Command::FirstAnswer + i),
+                                    g.mediumFont, kShown);
     }
 
-    g.leftFace = Finish(g, MakePictureButton(g, window, 80, 5, 2012), 0, kDisabled);
-    g.rightFace = Finish(g, MakePictureButton(g, window, 126, 5, 2013), 0, kDisabled);
+    g.leftFace = Finish(g, MakeFaceButton(g, window, Command::LeftFace), 0, kDisabled);
+    g.rightFace = Finish(g, MakeFaceButton(g, window, Command::RightFace), 0, kDisabled);
 
     g.smallFont = MakeFont(g, 15, 18);
     g.levelLabel = Label(g, window, "hi", 56, 159, 133, 21, WS_BORDER, kLabelId, kDisabled);
     g.questionsLeftLabel = Label(g, window, "hi", 56, 177, 133, 21, WS_BORDER, kLabelId, kDisabled);
     g.hintLabel = Label(g, window, "hi", 10, 142, 224, 17, 0, kLabelId, kDisabled);
-    g.movesLabel = Label(g, window, "SCORE", 3, 5, 44, 19, 0, 3101, kHidden);
-    g.byeButton = Label(g, window, "bye", 197, 5, 44, 19, 0, 3101, kHidden);
+    g.movesLabel = Label(g, window, "SCORE", 3, 5, 44, 19, 0, Command::LeaveMemoryGame, kHidden);
+    g.byeButton = Label(g, window, "bye", 197, 5, 44, 19, 0, Command::LeaveMemoryGame, kHidden);
 
-    struct Place {
-        int x, y;
-        UINT id;
-    };
-    constexpr Place kTools[kToolCount] = {{10, 160, 1401},  {10, 205, 1402},  {56, 205, 2007},
-                                          {103, 205, 1403}, {150, 205, 2009}, {196, 205, 2010},
-                                          {196, 160, 2011}};
     for (std::size_t i = 0; i < kToolCount; ++i) {
-        g.toolButtons[i] = Finish(
-            g, MakePictureButton(g, window, kTools[i].x, kTools[i].y, kTools[i].id), 0, kDisabled);
+        const PictureButton& tool = Tool(i);
+        g.toolButtons[i] =
+            Finish(g, MakePictureButton(g, window, tool.x, tool.y, tool.command), 0, kDisabled);
     }
 }
 
 void MakeAboutPanel(Game& g, HWND window) {
-    g.aboutPicture = Finish(g, MakePictureFrame(g, window, 0, 123, 1801), 0, kHidden);
+    g.aboutPicture =
+        Finish(g, MakePictureFrame(g, window, 0, 123, Command::CloseAbout), 0, kHidden);
     g.aboutBitmap = g.platform.LoadBitmapA(g.instance, kAboutBitmap);
     g.platform.SendMessageA(g.aboutPicture, STM_SETIMAGE, IMAGE_BITMAP, g.aboutBitmap);
     g.aboutText =
@@ -81,12 +84,13 @@ void MakeAboutPanel(Game& g, HWND window) {
     g.contactText = Finish(
         g, MakeTextPanel(g, g.contactTextContent.data(), 66, 123, 177, 103, window, kLabelId), 0,
         kHidden);
-    g.aboutOkButton = Label(g, window, "ok", 0, 224, 243, 28, 0, 1801, kHidden);
+    g.aboutOkButton =
+        Label(g, window, "ok", 0, 224, kClientWidth, 28, 0, Command::CloseAbout, kHidden);
 }
 
 void MakeCards(Game& g, HWND window) {
     for (int i = 0; i < static_cast<int>(kCardCount); ++i) {
-        g.cardButtons[i] = MakePictureButton(g, window, CardX(i), CardY(i), 3000 + i);
+        g.cardButtons[i] = MakePictureButton(g, window, CardX(i), CardY(i), Command::FirstCard + i);
     }
 }
 
@@ -98,7 +102,8 @@ void MakeColourPanel(Game& g, HWND window) {
         g.colourLabels[i] =
             Label(g, window, "hi", 130, 120 + 25 * i, 100, 20, 0, kLabelId, kDisabled | kHidden);
     }
-    g.colourOkButton = Label(g, window, "ok", 15, 215, 215, 25, 0, 2098, kHidden);
+    g.colourOkButton =
+        Label(g, window, "ok", 15, 215, 215, 25, 0, Command::CloseColourPanel, kHidden);
 }
 
 void MakeScoreScreen(Game& g, HWND window) {
@@ -110,7 +115,7 @@ void MakeScoreScreen(Game& g, HWND window) {
     g.yourScoreLabel = Label(g, window, "IS YOUR SCORE", 10, 165, 224, 20, 0, kLabelId, kLabel);
     g.yourNameLabel = Label(g, window, "YOUR NAME", 10, 185, 99, 27, 0, kLabelId, kLabel);
     g.nameEdit = Finish(g, MakeNameEdit(g, 109, 185, window, kLabelId), 0, kHidden);
-    g.scoresOkButton = Label(g, window, "ok", 35, 224, 175, 20, 0, 2097, kHidden);
+    g.scoresOkButton = Label(g, window, "ok", 35, 224, 175, 20, 0, Command::CloseScores, kHidden);
 }
 
 }  // namespace
@@ -122,8 +127,8 @@ LRESULT CreateControls(Game& g, HWND window) {
     MakeColourPanel(g, window);
     MakeScoreScreen(g, window);
     ShowMemoryBoard(g, 0);
-    g.timerId = g.platform.SetTimer(window, 1, 300, nullptr);
-    g.platform.PostMessageA(window, WM_COMMAND, 2093, 0);
+    g.timerId = g.platform.SetTimer(window, kTickTimer, kTickMilliseconds, nullptr);
+    g.platform.PostMessageA(window, WM_COMMAND, Command::LoadAndStart, 0);
     return 0;
 }
 

@@ -8,6 +8,7 @@
 #include "app/about.h"
 #include "app/create_controls.h"
 #include "assets/catalogue.h"
+#include "assets/commands.h"
 #include "audio/music.h"
 #include "audio/sound.h"
 #include "colour/colour.h"
@@ -39,7 +40,7 @@ void ToggleOption(Game& g, std::uint8_t& flag, UINT item) {
 }
 
 void AskNewQuestion(Game& g) {
-    PlaySoundEffect(g, 6, 0);
+    PlaySoundEffect(g, Sound::NewQuestion);
     NextQuestion(g);
 }
 
@@ -49,81 +50,81 @@ void CloseMainWindow(Game& g, HWND window) {
 
 // Returns false for a value that is no command of the game.
 bool OnCommand(Game& g, HWND window, WPARAM command) {
-    if (command >= 3000 && command <= 3029) {
-        CardClicked(g, static_cast<int>(command - 3000));
+    if (command >= Command::FirstCard && command <= Command::LastCard) {
+        CardClicked(g, static_cast<int>(command - Command::FirstCard));
         return true;
     }
-    if (command >= 2001 && command <= 2004) {
-        std::size_t i = command - 2001;
+    if (command >= Command::FirstAnswer && command <= Command::LastAnswer) {
+        std::size_t i = command - Command::FirstAnswer;
         AnswerClicked(g, g.answerButtons[i], g.choices[i]);
         return true;
     }
     switch (command) {
-        case 1000:
-        case 2010:
+        case Command::Exit:
+        case Command::ExitTool:
             CloseMainWindow(g, window);
             break;
-        case 1301:
-        case 1302:
-        case 1303:
-        case 1304:
+        case Command::Add:
+        case Command::Subtract:
+        case Command::Multiply:
+        case Command::Divide:
             SetOperation(g, command);
             break;
-        case 1401:
+        case Command::SoundToggle:
             g.soundOn = static_cast<std::uint8_t>(~g.soundOn);
-            PlaySoundEffect(g, 4, 0);
-            g.platform.CheckMenuItem(g.menu, 1401, g.soundOn);
+            PlaySoundEffect(g, Sound::SoundSwitchedOn);
+            g.platform.CheckMenuItem(g.menu, Command::SoundToggle, g.soundOn);
             break;
-        case 1402:
-            ToggleOption(g, g.musicOn, 1402);
+        case Command::MusicToggle:
+            ToggleOption(g, g.musicOn, Command::MusicToggle);
             UpdateMusic(g, window);
             break;
-        case 1403:
-            if (g.randomColours == 0) PlaySoundEffect(g, 3, 0);
+        case Command::Colour:
+            if (g.randomColours == 0) PlaySoundEffect(g, Sound::Click);
             ApplyColour(g);
             break;
-        case 1404:
-            ToggleOption(g, g.randomColours, 1404);
+        case Command::RandomColoursToggle:
+            ToggleOption(g, g.randomColours, Command::RandomColoursToggle);
             ApplyColour(g);
             break;
-        case 1405:
-            ToggleOption(g, g.rememberPosition, 1405);
+        case Command::RememberPositionToggle:
+            ToggleOption(g, g.rememberPosition, Command::RememberPositionToggle);
             break;
-        case 1406:
-            ToggleOption(g, g.highColour, 1406);
+        case Command::HighColourToggle:
+            ToggleOption(g, g.highColour, Command::HighColourToggle);
             break;
-        case 2109:
-            ToggleOption(g, g.bigTables, 2109);
+        case Command::BigTablesToggle:
+            ToggleOption(g, g.bigTables, Command::BigTablesToggle);
             break;
-        case 1801:
+        case Command::CloseAbout:
             CloseAbout(g);
             break;
-        case 1900:
-        case 2012:
-        case 2013:
+        case Command::Help:
+        case Command::LeftFace:
+        case Command::RightFace:
             OpenAbout(g);
             break;
-        case 2000:
-        case 2007:
+        case Command::QuestionDisplay:
+        case Command::Refresh:
             AskNewQuestion(g);
             break;
-        case 2009:
+        case Command::ViewScores:
             OpenScores(g);
             break;
-        case 2011:
+        case Command::MemoryGame:
             DealMemoryGame(g);
             break;
-        case 2093:
+        case Command::LoadAndStart:
             LoadAndStart(g, window);
             break;
-        case 2097:
+        case Command::CloseScores:
             CloseScores(g);
             break;
-        case 2098:
+        case Command::CloseColourPanel:
             CloseColourPanel(g);
             break;
-        case 3101:
-            PlaySoundEffect(g, 3, 0);
+        case Command::LeaveMemoryGame:
+            PlaySoundEffect(g, Sound::Click);
             LeaveMemoryGame(g);
             break;
         default:
@@ -147,7 +148,7 @@ void OnDestroy(Game& g, HWND window) {
     }
     RemoveSongFolder(g);
     p.PostQuitMessage(0);
-    PlaySoundEffect(g, 5, 1);
+    PlaySoundEffect(g, Sound::Farewell, Wait::Yes);
 }
 
 }  // namespace
@@ -207,17 +208,17 @@ void LoadAndStart(Game& g, HWND window) {
     Platform& p = g.platform;
     BuildPlaylist(g);
     LoadSettingsFile(g);
-    p.CheckMenuItem(g.menu, 2109, g.bigTables);
-    p.CheckMenuItem(g.menu, 1406, g.highColour);
-    p.CheckMenuItem(g.menu, 1401, g.soundOn);
-    p.CheckMenuItem(g.menu, 1404, g.randomColours);
-    p.CheckMenuItem(g.menu, 1405, g.rememberPosition);
+    p.CheckMenuItem(g.menu, Command::BigTablesToggle, g.bigTables);
+    p.CheckMenuItem(g.menu, Command::HighColourToggle, g.highColour);
+    p.CheckMenuItem(g.menu, Command::SoundToggle, g.soundOn);
+    p.CheckMenuItem(g.menu, Command::RandomColoursToggle, g.randomColours);
+    p.CheckMenuItem(g.menu, Command::RememberPositionToggle, g.rememberPosition);
     MarkOperationMenu(g);
     if (g.musicOn != 0) {
-        p.CheckMenuItem(g.menu, 1402, g.musicOn);
+        p.CheckMenuItem(g.menu, Command::MusicToggle, g.musicOn);
         UpdateMusic(g, window);
     }
-    PlaySoundEffect(g, 4, 0);
+    PlaySoundEffect(g, Sound::SoundSwitchedOn);
     p.SetScrollPos(g.colourBars[0], SB_CTL, static_cast<int>(g.bgRed), FALSE);
     p.SetScrollPos(g.colourBars[1], SB_CTL, static_cast<int>(g.bgGreen), FALSE);
     p.SetScrollPos(g.colourBars[2], SB_CTL, static_cast<int>(g.bgBlue), FALSE);

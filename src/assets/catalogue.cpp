@@ -1,19 +1,12 @@
 #include "assets/catalogue.h"
 
-#include <array>
 #include <iterator>
+
+#include "assets/commands.h"
 
 namespace pv {
 
 namespace {
-
-// Sound groups: first identifier and number of variants.
-struct SoundGroup {
-    ResourceId first;
-    ResourceId count;
-};
-constexpr std::array<SoundGroup, 7> kSoundGroups = {
-    {{400, 5}, {420, 10}, {440, 5}, {460, 5}, {470, 7}, {480, 4}, {490, 2}}};
 
 constexpr bool InRange(ResourceId id, ResourceId first, ResourceId count) {
     return id >= first && id < first + count;
@@ -21,29 +14,29 @@ constexpr bool InRange(ResourceId id, ResourceId first, ResourceId count) {
 
 constexpr MenuTemplateItem kMenu890[] = {
     {MenuTemplateItem::Popup, 0, "&Drill"},
-    {MenuTemplateItem::Command, 1301, "&Add"},
-    {MenuTemplateItem::Command, 1302, "&Subtract"},
-    {MenuTemplateItem::Command, 1303, "&Multiply"},
-    {MenuTemplateItem::Command, 1304, "&Divide"},
+    {MenuTemplateItem::Command, Command::Add, "&Add"},
+    {MenuTemplateItem::Command, Command::Subtract, "&Subtract"},
+    {MenuTemplateItem::Command, Command::Multiply, "&Multiply"},
+    {MenuTemplateItem::Command, Command::Divide, "&Divide"},
     {MenuTemplateItem::Separator, 0, ""},
-    {MenuTemplateItem::Command, 2011, "Memory &Game"},
+    {MenuTemplateItem::Command, Command::MemoryGame, "Memory &Game"},
     {MenuTemplateItem::Separator, 0, ""},
-    {MenuTemplateItem::Command, 2009, "&View Scores"},
+    {MenuTemplateItem::Command, Command::ViewScores, "&View Scores"},
     {MenuTemplateItem::Separator, 0, ""},
-    {MenuTemplateItem::Command, 1000, "&Exit"},
+    {MenuTemplateItem::Command, Command::Exit, "&Exit"},
     {MenuTemplateItem::End, 0, ""},
     {MenuTemplateItem::Popup, 0, "&Options"},
-    {MenuTemplateItem::Command, 1401, "&Sound Effects"},
-    {MenuTemplateItem::Command, 1402, "&Background Music"},
+    {MenuTemplateItem::Command, Command::SoundToggle, "&Sound Effects"},
+    {MenuTemplateItem::Command, Command::MusicToggle, "&Background Music"},
     {MenuTemplateItem::Separator, 0, ""},
-    {MenuTemplateItem::Command, 1405, "Save &Window Position"},
+    {MenuTemplateItem::Command, Command::RememberPositionToggle, "Save &Window Position"},
     {MenuTemplateItem::Separator, 0, ""},
-    {MenuTemplateItem::Command, 1406, "&High Color Pictures"},
-    {MenuTemplateItem::Command, 1404, "&Random Colors"},
+    {MenuTemplateItem::Command, Command::HighColourToggle, "&High Color Pictures"},
+    {MenuTemplateItem::Command, Command::RandomColoursToggle, "&Random Colors"},
     {MenuTemplateItem::Separator, 0, ""},
-    {MenuTemplateItem::Command, 2109, "&Include Tables 11 to 17"},
+    {MenuTemplateItem::Command, Command::BigTablesToggle, "&Include Tables 11 to 17"},
     {MenuTemplateItem::End, 0, ""},
-    {MenuTemplateItem::Command, 1900, "&Help"},
+    {MenuTemplateItem::Command, Command::Help, "&Help"},
 };
 
 }  // namespace
@@ -51,8 +44,11 @@ constexpr MenuTemplateItem kMenu890[] = {
 ResourceKind KindOf(ResourceId id) {
     if (id == kMainMenu) return ResourceKind::Menu;
     if (InRange(id, kFirstPicture, kAllPictures)) return ResourceKind::Picture;
-    if (InRange(id, 900, 5) || InRange(id, 910, 5)) return ResourceKind::Face;
-    if (InRange(id, 920, 3)) return ResourceKind::CardBack;
+    if (InRange(id, Face::Neutral, kFaceCount) ||
+        InRange(id, Face::Neutral + kLowColourFace, kFaceCount)) {
+        return ResourceKind::Face;
+    }
+    if (InRange(id, kFirstCardBack, kCardBackCount)) return ResourceKind::CardBack;
     if (id == kAboutBitmap) return ResourceKind::Bitmap;
     if (InRange(id, kFirstSong, kSongCount)) return ResourceKind::Song;
     for (const SoundGroup& group : kSoundGroups) {

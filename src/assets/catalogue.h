@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 namespace pv {
@@ -15,12 +16,44 @@ using ResourceId = std::uint32_t;
 enum class ResourceKind { None, Menu, Picture, Face, CardBack, Bitmap, Sound, Song };
 
 constexpr ResourceId kMainMenu = 890;
+// The menu bar's entries by position: "&Drill" and "&Help" (a command directly on the bar) are
+// disabled by position while a screen would clash with them.
+constexpr std::uint32_t kDrillMenuPosition = 0;
+constexpr std::uint32_t kHelpMenuPosition = 2;
 constexpr ResourceId kFirstPicture = 500;
 constexpr ResourceId kCartoonPictures = 301;  // 500..800
 constexpr ResourceId kAllPictures = 344;      // 500..843
 constexpr ResourceId kAboutBitmap = 905;
 constexpr ResourceId kFirstSong = 300;
 constexpr ResourceId kSongCount = 47;
+constexpr ResourceId kFirstCardBack = 920;
+constexpr ResourceId kCardBackCount = 3;
+
+// The faces, full colour; each has a 16-colour twin kLowColourFace further on.
+namespace Face {
+enum : ResourceId {
+    Neutral = 900,
+    WrongAgain = 901,  // a blanked wrong answer clicked again
+    NewQuestion = 902,
+    Right = 903,
+    Wrong = 904,
+};
+}  // namespace Face
+constexpr ResourceId kFaceCount = 5;
+constexpr ResourceId kLowColourFace = 10;
+
+// The sound effects come in groups of variants: `count` sounds from `first` on.
+struct SoundGroup {
+    ResourceId first;
+    ResourceId count;
+};
+enum class SoundGroupName { Right, Wrong, Click, Welcome, Farewell, Fanfare, Tap, Count };
+constexpr SoundGroup kSoundGroups[] = {{400, 5}, {420, 10}, {440, 5}, {460, 5},
+                                       {470, 7}, {480, 4},  {490, 2}};
+static_assert(std::size(kSoundGroups) == static_cast<std::size_t>(SoundGroupName::Count));
+constexpr const SoundGroup& SoundGroupNamed(SoundGroupName name) {
+    return kSoundGroups[static_cast<std::size_t>(name)];
+}
 
 ResourceKind KindOf(ResourceId id);
 bool IsIconResource(ResourceId id);

@@ -1,5 +1,6 @@
 #include "colour/colour.h"
 
+#include "assets/catalogue.h"
 #include "audio/sound.h"
 #include "controls/controls.h"
 #include "random/random.h"
@@ -9,7 +10,6 @@ namespace pv {
 
 namespace {
 
-constexpr UINT kHelpMenuPosition = 2;
 constexpr std::uint32_t kLargest = 255;
 // The class starts with a system colour (its number + 1), which is no brush of ours.
 constexpr DWORD kSystemColourLimit = 32;
@@ -104,7 +104,7 @@ void CloseColourPanel(Game& g) {
     ShowColourPanel(g, SW_HIDE);
     ShowDrillScreen(g, SW_SHOWNORMAL);
     g.colourOpen = 0;
-    if (g.randomColours == 0) PlaySoundEffect(g, 3, 0);
+    if (g.randomColours == 0) PlaySoundEffect(g, Sound::Click);
 }
 
 }  // namespace pv

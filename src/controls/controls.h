@@ -9,6 +9,10 @@
 
 namespace pv {
 
+// The identifiers of controls that send no command of the game.
+constexpr UINT kLabelId = 1999;  // the labels and panels
+constexpr UINT kScoreListId = 2096;
+
 HWND MakeButton(Game& g, const char* text, HWND parent, int x, int y, int width, int height,
                 DWORD style, UINT id);
 HWND MakePictureButton(Game& g, HWND parent, int x, int y, UINT id);

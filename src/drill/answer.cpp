@@ -1,5 +1,6 @@
 #include "drill/answer.h"
 
+#include "assets/catalogue.h"
 #include "audio/sound.h"
 #include "controls/controls.h"
 #include "drill/question.h"
@@ -9,16 +10,14 @@ namespace pv {
 
 namespace {
 
-constexpr std::uint32_t kRestingFace = 900;
-
-// The 16-colour set lies 10 above the full-colour one.
+// The 16-colour set lies a fixed step above the full-colour one.
 HICON LoadFace(Game& g, std::uint32_t id) {
-    return g.platform.LoadIconA(g.instance, g.highColour != 0 ? id : id + 10);
+    return g.platform.LoadIconA(g.instance, g.highColour != 0 ? id : id + kLowColourFace);
 }
 
 void RightAnswer(Game& g, std::uint32_t value) {
     Platform& p = g.platform;
-    ShowFace(g, 903);
+    ShowFace(g, Face::Right);
     for (HWND button : g.answerButtons) p.EnableWindow(button, FALSE);
     // A blank button is a wrong click on this question: only a first try masters the fact.
     bool firstTry = true;
@@ -33,7 +32,7 @@ void RightAnswer(Game& g, std::uint32_t value) {
         FactCell(g, asked ? g.operandA : g.correctAnswer, g.operandB, 1);
         g.score += 73;
     }
-    PlaySoundEffect(g, 1, 0);
+    PlaySoundEffect(g, Sound::Right);
     for (HWND button : g.answerButtons) SetLabelNumber(g, button, "%d", value, 0);
     g.actionDelay = 4;
     g.pendingQuestion = 1;
@@ -44,12 +43,12 @@ void WrongAnswer(Game& g, HWND button) {
     g.missedThisRound = 1;
     if (g.score > 45) g.score -= 42;
     if (g.platform.GetWindowTextLengthA(button) == 0) {
-        PlaySoundEffect(g, 3, 0);
-        ShowFace(g, 901);
+        PlaySoundEffect(g, Sound::Click);
+        ShowFace(g, Face::WrongAgain);
     } else {
         // The button stays enabled: clicking it again only repeats the penalty.
-        PlaySoundEffect(g, 2, 0);
-        ShowFace(g, 904);
+        PlaySoundEffect(g, Sound::Wrong);
+        ShowFace(g, Face::Wrong);
         g.platform.SetWindowTextA(button, "");
     }
 }
@@ -69,7 +68,7 @@ void ShowFace(Game& g, std::uint32_t id) {
     g.currentFace = id;
     HICON left = LoadFace(g, id);
     g.platform.SendMessageA(g.leftFace, STM_SETIMAGE, IMAGE_ICON, left);
-    HICON right = Random(g, 2) != 0 ? LoadFace(g, kRestingFace) : left;
+    HICON right = Random(g, 2) != 0 ? LoadFace(g, Face::Neutral) : left;
     g.platform.SendMessageA(g.rightFace, STM_SETIMAGE, IMAGE_ICON, right);
 }
 

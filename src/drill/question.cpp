@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "assets/catalogue.h"
+#include "assets/commands.h"
 #include "audio/sound.h"
 #include "controls/controls.h"
 #include "drill/answer.h"
@@ -18,18 +20,18 @@ constexpr std::uint8_t kDivisionSign = 0xF7;  // Windows-1252 ÷
 UINT OperationItem(std::uint8_t operation) {
     switch (operation) {
         case '+':
-            return 1301;
+            return Command::Add;
         case '-':
-            return 1302;
+            return Command::Subtract;
         case 'x':
-            return 1303;
+            return Command::Multiply;
         default:
-            return 1304;
+            return Command::Divide;
     }
 }
 
 void EnableOperationItems(Game& g) {
-    for (UINT item = 1301; item <= 1304; ++item) {
+    for (UINT item = Command::Add; item <= Command::Divide; ++item) {
         g.platform.EnableMenuItem(g.menu, item, MF_ENABLED);
     }
 }
@@ -55,7 +57,7 @@ void SettleLevel(Game& g) {
     }
     g.score += 123;
     g.factGridBackup = g.factGrid;
-    PlaySoundEffect(g, 7, 0);
+    PlaySoundEffect(g, Sound::LevelDone);
     if (!AnotherScreenOpen(g)) DealMemoryGame(g);
     std::uint32_t limit = g.bigTables != 0 ? 17 : 10;
     g.tableSize += 1;
@@ -85,7 +87,7 @@ void ResetFactGrid(Game& g) {
 }
 
 void NextQuestion(Game& g) {
-    ShowFace(g, 902);
+    ShowFace(g, Face::NewQuestion);
 
     std::uint32_t open = CountOpenFacts(g);
     while (open == 0) {
@@ -145,13 +147,13 @@ void SetOperation(Game& g, UINT cmd) {
     EnableOperationItems(g);
     g.platform.EnableMenuItem(g.menu, cmd, MF_GRAYED);
     switch (cmd) {
-        case 1301:
+        case Command::Add:
             g.operation = '+';
             break;
-        case 1302:
+        case Command::Subtract:
             g.operation = '-';
             break;
-        case 1303:
+        case Command::Multiply:
             g.operation = 'x';
             break;
         default:

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "game/tools.h"
 #include "platform/win32.h"
 
 namespace pv {
@@ -18,34 +19,9 @@ struct RandomRegister {
     std::uint8_t high = 0;
 };
 
-// The hint texts the hotspots refer to. The tick changes their letter case in place, and the
-// settings block and the default score name see that case, so they are stored once, here.
-enum HintText : std::uint32_t {
-    kHintAbout,
-    kHintSoundOn,
-    kHintSoundOff,
-    kHintMusicOn,
-    kHintMusicOff,
-    kHintRefresh,
-    kHintColour,
-    kHintScores,
-    kHintExit,
-    kHintMemory,
-    kHintCount,
-};
-
 constexpr std::size_t kHintTextSize = 20;
 
-struct Hotspot {
-    std::uint32_t x = 0;
-    std::uint32_t y = 0;
-    std::uint32_t command = 0;
-    std::uint32_t text = 0;  // a HintText
-};
-
 constexpr std::size_t kGridSize = 17;
-constexpr std::size_t kHotspotCount = 9;
-constexpr std::size_t kToolCount = 7;
 constexpr std::size_t kCardCount = 30;
 constexpr std::size_t kPlaylistLength = 47;
 constexpr std::size_t kAboutTextSize = 256;
@@ -117,9 +93,11 @@ struct GameState {
     HINSTANCE instance = 0;
     HWND mainWindow = 0;
     HMENU menu = 0;
-    // The settings file, fixed at start-up so that a later change of directory does not move it
-    // (empty when the current directory cannot be known: then there is no file at all).
-    std::filesystem::path scoreFilePath;
+    // The folder of the player's files, handed in at start-up: the current directory of a game
+    // run by hand, the data folder of the installed one. Empty: the game keeps no files at all.
+    std::filesystem::path dataFolder;
+    // The settings and score file in it, settled as the settings are loaded.
+    std::filesystem::path settingsFilePath;
 
     // Controls
     HWND questionDisplay = 0;
@@ -176,18 +154,7 @@ struct GameState {
 
     // Animation and hotspots
     std::array<std::uint32_t, kToolCount + 1> toolIcons = {1, 1, 1, 1, 1, 1, 1, 0};
-    std::array<Hotspot, kHotspotCount + 1> hotspots = {{
-        {80, 5, 2012, kHintAbout},
-        {126, 5, 2013, kHintAbout},
-        {10, 160, 1401, kHintSoundOn},
-        {10, 205, 1402, kHintMusicOn},
-        {56, 205, 2007, kHintRefresh},
-        {103, 205, 1403, kHintColour},
-        {150, 205, 2009, kHintScores},
-        {196, 205, 2010, kHintExit},
-        {196, 160, 2011, kHintMemory},
-        {0, 0, 0, 0},
-    }};
+    std::array<Hotspot, kHotspotCount + 1> hotspots = InitialHotspots();
     std::uint32_t currentHint = kHintAbout;
 
     // Memory game

@@ -15,7 +15,6 @@ namespace pv {
 namespace {
 
 constexpr std::size_t kPairs = kCardCount / 2;
-constexpr UINT kFirstCardBack = 920;
 constexpr std::uint32_t kBonusMoves = 521;
 
 // Exchanges two different places among the first `places` cards, `count` times.
@@ -43,7 +42,7 @@ void DealMemoryGame(Game& g) {
     g.memoryMoves = 0;
     SetLabelNumber(g, g.movesLabel, "%d", 0, 0);
     g.memoryOpen = 1;
-    g.cardBack = p.LoadIconA(g.instance, kFirstCardBack + Random(g, 3));
+    g.cardBack = p.LoadIconA(g.instance, kFirstCardBack + Random(g, kCardBackCount));
     g.cardIcons = {};
     g.cardRevealed = {};
 
@@ -92,8 +91,8 @@ void CardClicked(Game& g, int i) {
         ShowMemoryBoard(g, 1);
         if (g.firstCardShown != 0) {
             if (g.cardIcons[card] == g.cardIcons[g.firstCardSlot]) {
-                PlaySoundEffect(g, 1, 0);
-                ShowFace(g, 903);
+                PlaySoundEffect(g, Sound::Right);
+                ShowFace(g, Face::Right);
                 g.score += 1;
             } else {
                 // Both count as face down at once; the tick turns them over on screen.
@@ -101,22 +100,22 @@ void CardClicked(Game& g, int i) {
                 g.cardRevealed[g.firstCardSlot] = 0;
                 g.actionDelay = 1;
                 g.pendingBoardRedraw = 1;
-                PlaySoundEffect(g, 2, 0);
-                ShowFace(g, 904);
+                PlaySoundEffect(g, Sound::Wrong);
+                ShowFace(g, Face::Wrong);
             }
             g.firstCardShown = 0;
         } else {
             g.firstCardSlot = static_cast<std::uint32_t>(card);
             g.firstCardShown = 1;
-            ShowFace(g, 900);
+            ShowFace(g, Face::Neutral);
         }
-        PlaySoundEffect(g, 6, 0);
+        PlaySoundEffect(g, Sound::NewQuestion);
         g.memoryMoves += 1;
         SetLabelNumber(g, g.movesLabel, "%d", g.memoryMoves, 0);
     }
 
     if (std::count(g.cardRevealed.begin(), g.cardRevealed.end(), 0u) == 0) {
-        PlaySoundEffect(g, 7, 0);
+        PlaySoundEffect(g, Sound::LevelDone);
         LeaveMemoryGame(g);
         g.score += kBonusMoves - std::min(g.memoryMoves, kBonusMoves);
     }

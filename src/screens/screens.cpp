@@ -1,16 +1,12 @@
 #include "screens/screens.h"
 
+#include "assets/catalogue.h"
+#include "assets/commands.h"
 #include "colour/colour.h"
 
 namespace pv {
 
-namespace {
-
-constexpr UINT kDrillMenuPosition = 0;
-constexpr UINT kRandomColoursItem = 1404;
-constexpr UINT kViewScoresItem = 2009;
-
-}  // namespace
+namespace {}  // namespace
 
 bool AnotherScreenOpen(const GameState& g) {
     return g.aboutOpen != 0 || g.memoryOpen != 0 || g.colourOpen != 0 || g.scoresOpen != 0;
@@ -31,14 +27,14 @@ void ShowDrillScreen(Game& g, int show) {
     for (HWND control : controls) p.ShowWindow(control, show);
 
     if (show != 0) {
-        p.EnableMenuItem(g.menu, kRandomColoursItem, MF_BYCOMMAND | MF_ENABLED);
-        p.EnableMenuItem(g.menu, kViewScoresItem, MF_BYCOMMAND | MF_ENABLED);
+        p.EnableMenuItem(g.menu, Command::RandomColoursToggle, MF_BYCOMMAND | MF_ENABLED);
+        p.EnableMenuItem(g.menu, Command::ViewScores, MF_BYCOMMAND | MF_ENABLED);
         p.EnableMenuItem(g.menu, kDrillMenuPosition, MF_BYPOSITION | MF_ENABLED);
     } else {
         // The bar item is only disabled, so the bar keeps its look.
         p.EnableMenuItem(g.menu, kDrillMenuPosition, MF_BYPOSITION | MF_DISABLED);
-        p.EnableMenuItem(g.menu, kRandomColoursItem, MF_GRAYED);
-        p.EnableMenuItem(g.menu, kViewScoresItem, MF_GRAYED);
+        p.EnableMenuItem(g.menu, Command::RandomColoursToggle, MF_GRAYED);
+        p.EnableMenuItem(g.menu, Command::ViewScores, MF_GRAYED);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "assets/catalogue.h"
 #include "audio/sound.h"
 #include "platform/text.h"
 #include "random/random.h"
@@ -11,7 +12,6 @@ namespace pv {
 
 namespace {
 
-constexpr UINT kHelpMenuPosition = 2;
 constexpr int kNameBuffer = 14;  // 13 characters and the terminator
 constexpr LRESULT kKeptLines = 25;
 // The one line just entered may be shown below the kept ones, once.
@@ -76,7 +76,7 @@ void ShowScreenControls(Game& g, int show) {
 
 void OpenScores(Game& g) {
     Platform& p = g.platform;
-    PlaySoundEffect(g, 3, 0);
+    PlaySoundEffect(g, Sound::Click);
     ShowDrillScreen(g, SW_HIDE);
     // The faces stay to watch the list.
     p.ShowWindow(g.leftFace, SW_SHOWNORMAL);
@@ -101,7 +101,7 @@ void OpenScores(Game& g) {
 
 void CloseScores(Game& g) {
     Platform& p = g.platform;
-    PlaySoundEffect(g, 3, 0);
+    PlaySoundEffect(g, Sound::Click);
     ShowDrillScreen(g, SW_SHOWNORMAL);
     p.EnableMenuItem(g.menu, kHelpMenuPosition, MF_BYPOSITION | MF_ENABLED);
     ShowScreenControls(g, SW_HIDE);

@@ -1,41 +1,12 @@
-// The settings and score file: "pv2.pv2" in the directory that is current at start-up. A header
-// of 133 bytes (the settings block of GameState, field by field, little-endian, no padding) is
-// followed by up to 25 score records of 45 bytes, highest score first. The store is a subsystem
-// that calls only down, to the record and its file helper.
+// The settings and score file of the player's data folder, filled from and read into the game:
+// its settings into the record and the menu, its score lines into the score store. The store is a
+// subsystem that calls only down, to the record and its file helpers.
 #pragma once
 
-#include <array>
-#include <cstddef>
-#include <cstdint>
-#include <functional>
-#include <span>
-#include <string_view>
-
 #include "game/game.h"
+#include "store/settings_format.h"
 
 namespace pv {
-
-constexpr const char* kSettingsFileName = "pv2.pv2";
-constexpr std::size_t kHeaderSize = 133;
-constexpr std::size_t kRecordSize = 45;
-constexpr std::size_t kMaxRecords = 25;
-constexpr std::size_t kMaxSettingsFileSize = kHeaderSize + kMaxRecords * kRecordSize;
-// A record holds a line of at most 45 characters and a terminator.
-constexpr std::size_t kRecordLineSize = kRecordSize + 1;
-
-using SettingsHeader = std::array<std::uint8_t, kHeaderSize>;
-using ScoreRecord = std::array<std::uint8_t, kRecordSize>;
-
-SettingsHeader EncodeHeader(const GameState& g);
-ScoreRecord EncodeRecord(std::string_view line);
-// The line a record holds, zero-terminated, in `line`.
-void DecodeRecord(const std::uint8_t* record, std::array<char, kRecordLineSize>& line);
-
-// Takes back the settings that a file's bytes carry and hands every score line it holds to
-// addLine, in file order. Returns false, having taken nothing, when the bytes are no settings
-// file (wrong magic or a short header).
-bool ReadSettings(GameState& g, std::span<const std::uint8_t> bytes,
-                  const std::function<void(const char* line)>& addLine);
 
 void LoadSettingsFile(Game& g);
 void SaveFile(Game& g, HWND window);

@@ -38,7 +38,7 @@ TEST_F(Sounds, EachKindPlaysFromItsGroupWithItsFlags) {
     for (const auto& row : table) {
         std::vector<bool> seen(row.count, false);
         for (int i = 0; i < 60; ++i) {
-            PlaySoundEffect(game, row.kind, row.wait);
+            PlaySoundEffect(game, static_cast<Sound>(row.kind), static_cast<Wait>(row.wait));
             ASSERT_GE(Last().resource, row.first) << row.kind;
             ASSERT_LT(Last().resource, row.first + row.count) << row.kind;
             EXPECT_EQ(Last().flags, row.flags) << row.kind;
@@ -53,17 +53,17 @@ TEST_F(Sounds, NoVariantNumberTwiceRunningWhateverTheKinds) {
     std::uint32_t previous = game.lastSoundVariant;
     for (int i = 0; i < 300; ++i) {
         std::uint32_t kind = 1 + Random(game, 7);
-        PlaySoundEffect(game, kind, 0);
+        PlaySoundEffect(game, static_cast<Sound>(kind));
         std::uint32_t variant = Last().resource - first[kind];
         EXPECT_NE(variant, previous) << i;
         EXPECT_EQ(game.lastSoundVariant, variant);
         previous = variant;
     }
     game.lastSoundVariant = 1;
-    PlaySoundEffect(game, 6, 0);
+    PlaySoundEffect(game, Sound::NewQuestion);
     EXPECT_EQ(Last().resource, 490u);
     game.lastSoundVariant = 0;
-    PlaySoundEffect(game, 6, 0);
+    PlaySoundEffect(game, Sound::NewQuestion);
     EXPECT_EQ(Last().resource, 491u);
 }
 
@@ -73,7 +73,7 @@ TEST(SoundStart, FirstSoundOfARunIsNeverItsGroupsFirst) {
         Game game(platform);
         SeedRandomWith(game, seed);
         game.soundOn = 0xFF;
-        PlaySoundEffect(game, 4, 0);
+        PlaySoundEffect(game, Sound::SoundSwitchedOn);
         ASSERT_EQ(platform.sounds.size(), 1u);
         EXPECT_GE(platform.sounds[0].resource, 461u) << seed;
         EXPECT_LE(platform.sounds[0].resource, 464u) << seed;
@@ -86,7 +86,7 @@ TEST_F(Sounds, SoundOffStillDrawsAndRemembers) {
     for (int i = 0; i < 20; ++i) {
         std::uint32_t before = game.lastSoundVariant;
         ranges.clear();
-        PlaySoundEffect(game, 2, 0);
+        PlaySoundEffect(game, Sound::Wrong);
         EXPECT_FALSE(ranges.empty());
         EXPECT_EQ(ranges, std::vector<std::uint32_t>(ranges.size(), 10));
         EXPECT_NE(game.lastSoundVariant, before);

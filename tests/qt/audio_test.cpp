@@ -51,6 +51,7 @@ class RealAudio : public ::testing::Test {
         platform = std::make_unique<QtPlatform>();
         game = std::make_unique<Game>(*platform);
         game->instance = platform->GetModuleHandleA(nullptr);
+        game->dataFolder = std::filesystem::current_path();
         CreateMainWindow(*game);
         Run(0);
     }
@@ -148,6 +149,7 @@ TEST_F(RealAudio, WhatTheGameAsksAsItStartsIsHeardOnceItsWindowIsDrawn) {
     platform = std::make_unique<QtPlatform>();
     game = std::make_unique<Game>(*platform);
     game->instance = platform->GetModuleHandleA(nullptr);
+    game->dataFolder = std::filesystem::current_path();
     std::size_t before = Captured().size();
     CreateMainWindow(*game);
     Run(0);

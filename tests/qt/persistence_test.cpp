@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -50,6 +51,7 @@ using Step = std::function<void(QtPlatform&, Game&)>;
 int RunProgram(const std::vector<Step>& steps) {
     QtPlatform platform;
     auto game = std::make_unique<Game>(platform);
+    game->dataFolder = std::filesystem::current_path();
     std::size_t next = 0;
     std::function<void()> playNext = [&]() {
         QTimer::singleShot(20, &platform, [&]() {

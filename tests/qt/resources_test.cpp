@@ -39,7 +39,7 @@ TEST(EmbeddedResources, EveryIconLoadsAtBothSizes) {
 TEST(EmbeddedResources, EverySoundOfEveryKindAndEverySongLoads) {
     int sounds = 0;
     for (std::uint32_t kind = 1; kind <= 7; ++kind) {
-        SoundGroup group = SoundGroupOf(kind);
+        SoundGroup group = SoundGroupOf(static_cast<Sound>(kind));
         for (UINT id = group.first; id < group.first + group.count; ++id, ++sounds) {
             QByteArray bytes = Bytes(id);
             SDL_AudioSpec format{};

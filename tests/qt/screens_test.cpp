@@ -31,6 +31,7 @@ class RealScreens : public ::testing::Test {
         ASSERT_TRUE(directory.isValid());
         previous = QDir::currentPath();
         QDir::setCurrent(directory.path());
+        game.dataFolder = directory.path().toStdString();
         game.instance = platform.GetModuleHandleA(nullptr);
         CreateMainWindow(game);
         RunQueued();

@@ -76,6 +76,7 @@ struct GameRun {
 
     void Start() {
         game.instance = platform.GetModuleHandleA(nullptr);
+        game.dataFolder = fs::current_path();
         CreateMainWindow(game);
         Drain();
     }
@@ -678,7 +679,7 @@ TEST_F(SettingsFile, PathHasNoLengthLimit) {
     fs::current_path(deep);
     GameRun first;
     first.Start();
-    EXPECT_GT(first.game.scoreFilePath.string().size(), 900u);
+    EXPECT_GT(first.game.settingsFilePath.string().size(), 900u);
     first.Command(1401);
     // The place is fixed at start-up: leaving the directory later does not move the file.
     fs::current_path(directory.Path());

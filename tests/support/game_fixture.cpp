@@ -23,6 +23,7 @@ void GameTest::Create(DWORD ticks) {
     platform.ticks = ticks;
     game.instance = platform.GetModuleHandleA(nullptr);
     game.commandLine = platform.GetCommandLineA();
+    game.dataFolder = directory.Path();
     CreateMainWindow(game);
 }
 

@@ -4,7 +4,9 @@
 #include <QPalette>
 #include <QStyleFactory>
 
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "app/main_window.h"
 #include "game/game.h"
@@ -12,6 +14,18 @@
 #include "platform/qt/quit_signals.h"
 
 namespace pv::qt {
+
+namespace {
+
+// The player's files are in the directory the game starts in: the launcher of the installed game
+// starts it in the player's data folder. None when it cannot be known.
+std::filesystem::path StartingDirectory() {
+    std::error_code error;
+    std::filesystem::path here = std::filesystem::current_path(error);
+    return error ? std::filesystem::path{} : here;
+}
+
+}  // namespace
 
 int RunGame(int argc, char** argv, const std::function<void(QtPlatform&)>& onFirstShown,
             const std::function<std::unique_ptr<QtPlatform>()>& makePlatform) {
@@ -29,6 +43,7 @@ int RunGame(int argc, char** argv, const std::function<void(QtPlatform&)>& onFir
     QtPlatform& platform = *made;
     if (onFirstShown) platform.onFirstShown = [&]() { onFirstShown(platform); };
     auto game = std::make_unique<Game>(platform);
+    game->dataFolder = StartingDirectory();
     Game& played = *game;
     QuitSignals quit(
         [&platform]() {

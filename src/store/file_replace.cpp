@@ -1,0 +1,155 @@
+#include "store/file_replace.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+#include <system_error>
+
+#include "game/files.h"
+
+namespace pv {
+
+namespace {
+
+// A file the player has write-protected is a wish to keep it as it is, also from the superuser.
+bool WriteProtected(const std::filesystem::path& file) {
+    struct stat info {};
+    if (stat(file.c_str(), &info) != 0) return false;  // no file yet
+    return (info.st_mode & 0222) == 0 || access(file.c_str(), W_OK) != 0;
+}
+
+// The temporary name of one save: the file's own name, the saving process and an attempt.
+std::string TemporaryName(const std::filesystem::path& target, pid_t pid, int attempt) {
+    return target.string() + "." + std::to_string(pid) + "-" + std::to_string(attempt) + ".tmp";
+}
+
+// The process that left a temporary file of ours beside target ("<name>.<pid>-<n>.tmp"), or 0
+// when the name is not one of ours.
+pid_t LeftBy(const std::string& name, const std::string& base) {
+    const std::string head = base + ".";
+    const std::string tail = ".tmp";
+    if (name.size() <= head.size() + tail.size() || !name.starts_with(head) ||
+        !name.ends_with(tail)) {
+        return 0;
+    }
+    std::string middle = name.substr(head.size(), name.size() - head.size() - tail.size());
+    auto number = [](const std::string& text) {
+        return !text.empty() && text.size() <= 9 &&
+               text.find_first_not_of("0123456789") == std::string::npos;
+    };
+    std::size_t dash = middle.find('-');
+    if (dash == std::string::npos || !number(middle.substr(0, dash)) ||
+        !number(middle.substr(dash + 1))) {
+        return 0;
+    }
+    return static_cast<pid_t>(std::stol(middle.substr(0, dash)));
+}
+
+// A save killed before its rename leaves its temporary file behind; once the process that made
+// it is gone, nobody will finish it. Only regular files of this user are touched.
+void RemoveLeftovers(const std::filesystem::path& target) {
+    std::string base = target.filename().string();
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(target.parent_path(), error)) {
+        pid_t pid = LeftBy(entry.path().filename().string(), base);
+        if (pid <= 0 || pid == getpid() || kill(pid, 0) == 0 || errno != ESRCH) continue;
+        struct stat info {};
+        if (lstat(entry.path().c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            info.st_uid == geteuid()) {
+            unlink(entry.path().c_str());
+        }
+    }
+}
+
+// Puts what was written on disk and closes the file; true when the writing went well and so did
+// both of these.
+bool SyncAndClose(int file, bool written) {
+    written = written && fsync(file) == 0;
+    return close(file) == 0 && written;
+}
+
+// Only a directory that refuses new files is a reason to write the file itself; a full disk, a
+// name too long or too many open files would make that write fail as well.
+bool RefusesNewFiles(int error) {
+    return error == EACCES || error == EPERM || error == EROFS;
+}
+
+// Where no new file can be made beside it, the file the player may write is written in place.
+// It is cut to the new length only once every byte is written: a write that fails on the way
+// leaves a file of its old length, never an empty one.
+bool WriteInPlace(const std::filesystem::path& target, const std::uint8_t* data, std::size_t size) {
+    int file = open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (file < 0) return false;
+    struct stat info {};
+    if (fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(file);
+        return false;
+    }
+    return SyncAndClose(
+        file, WriteAll(file, data, size) && ftruncate(file, static_cast<off_t>(size)) == 0);
+}
+
+}  // namespace
+
+std::size_t ReadFileStart(const std::filesystem::path& path, std::span<std::uint8_t> bytes) {
+    int file = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (file < 0) return 0;
+    struct stat info {};
+    std::size_t size = 0;
+    if (fstat(file, &info) == 0 && S_ISREG(info.st_mode)) {
+        while (size < bytes.size()) {
+            ssize_t got = read(file, bytes.data() + size, bytes.size() - size);
+            if (got < 0 && errno == EINTR) continue;
+            if (got <= 0) break;  // an error ends the reading like the end of the file
+            size += static_cast<std::size_t>(got);
+        }
+    }
+    close(file);
+    return size;
+}
+
+bool ReplaceFile(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size) {
+    // A link in place of the file is followed, so the file it points to is the one replaced.
+    std::error_code error;
+    std::filesystem::path target = path;
+    if (std::filesystem::is_symlink(path, error)) {
+        std::filesystem::path real = std::filesystem::canonical(path, error);
+        if (!error) target = real;
+    }
+    if (WriteProtected(target)) return false;
+    RemoveLeftovers(target);
+
+    // A name of its own per process, so that two games closing at once do not mix their bytes.
+    std::string temporary;
+    int file = -1;
+    for (int attempt = 0; attempt < 100 && file < 0; ++attempt) {
+        temporary = TemporaryName(target, getpid(), attempt);
+        file = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (file < 0 && errno != EEXIST) {
+            return RefusesNewFiles(errno) && WriteInPlace(target, data, size);
+        }
+    }
+    if (file < 0) return false;
+
+    // The new file keeps the permissions the player gave the old one.
+    struct stat old {};
+    if (stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) fchmod(file, old.st_mode & 07777);
+
+    if (!SyncAndClose(file, WriteAll(file, data, size)) ||
+        rename(temporary.c_str(), target.c_str()) != 0) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    // Make the rename itself durable; the file is complete either way.
+    int directory = open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (directory >= 0) {
+        fsync(directory);
+        close(directory);
+    }
+    return true;
+}
+}  // namespace pv
