@@ -78,9 +78,9 @@ void MakeAboutPanel(Game& g, HWND window) {
         Finish(g, MakePictureFrame(g, window, 0, 123, Command::CloseAbout), 0, kHidden);
     g.aboutBitmap = g.platform.LoadBitmapA(g.instance, kAboutBitmap);
     g.platform.SendMessageA(g.aboutPicture, STM_SETIMAGE, IMAGE_BITMAP, g.aboutBitmap);
-    g.aboutText =
-        Finish(g, MakeTextPanel(g, g.aboutTextContent.data(), 0, 0, 243, 125, window, kLabelId), 0,
-               kHidden);
+    g.aboutText = Finish(
+        g, MakeTextPanel(g, g.aboutTextContent.data(), 0, 0, kClientWidth, 125, window, kLabelId),
+        0, kHidden);
     g.contactText = Finish(
         g, MakeTextPanel(g, g.contactTextContent.data(), 66, 123, 177, 103, window, kLabelId), 0,
         kHidden);
