@@ -13,15 +13,13 @@
 
 #include <utility>
 
+#include "app/main_window.h"
 #include "platform/qt/qt_paint.h"
 #include "platform/qt/qt_text.h"
 
 namespace pv::qt {
 
 namespace {
-
-constexpr int kClientWidth = 243;
-constexpr int kClientHeight = 252;
 
 // A horizontal scroll bar that reports what the user does as scroll requests.
 class ScrollBar : public QScrollBar {
