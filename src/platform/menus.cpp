@@ -1,0 +1,84 @@
+// Menus: loaded from their templates, attached to a window, their items checked and enabled.
+#include "platform/platform.h"
+
+#include <vector>
+
+#include "assets/catalogue.h"
+
+namespace pv {
+
+HMENU Platform::LoadMenuA(HINSTANCE /*instance*/, UINT resource) {
+    std::size_t count = 0;
+    const MenuTemplateItem* items = MenuTemplate(resource, count);
+    if (items == nullptr) return 0;
+    Menu menu;
+    menu.handle = NewHandle();
+    menu.resource = resource;
+    std::vector<std::vector<MenuItem>*> levels = {&menu.bar};
+    for (std::size_t i = 0; i < count; ++i) {
+        const MenuTemplateItem& t = items[i];
+        if (t.kind == MenuTemplateItem::End) {
+            if (levels.size() > 1) levels.pop_back();
+            continue;
+        }
+        MenuItem item;
+        item.text = t.text;
+        item.id = t.id;
+        item.separator = t.kind == MenuTemplateItem::Separator;
+        item.popup = t.kind == MenuTemplateItem::Popup;
+        levels.back()->push_back(item);
+        if (item.popup) levels.push_back(&levels.back()->back().items);
+    }
+    HMENU handle = menu.handle;
+    menus_.emplace(handle, std::move(menu));
+    return handle;
+}
+
+BOOL Platform::SetMenu(HWND window, HMENU menu) {
+    Window* w = FindMutable(window);
+    if (w == nullptr || (menu != 0 && FindMenu(menu) == nullptr)) return FALSE;
+    w->menu = menu;
+    Reflect(window, Change::Menu);
+    return TRUE;
+}
+
+MenuItem* Platform::FindItem(HMENU menu, UINT idOrPosition, UINT flags) {
+    auto it = menus_.find(menu);
+    if (it == menus_.end()) return nullptr;
+    std::vector<MenuItem>& bar = it->second.bar;
+    if ((flags & MF_BYPOSITION) != 0) {
+        return idOrPosition < bar.size() ? &bar[idOrPosition] : nullptr;
+    }
+    // By command: search the whole tree, pop-ups included.
+    std::vector<std::vector<MenuItem>*> pending = {&bar};
+    while (!pending.empty()) {
+        std::vector<MenuItem>* level = pending.back();
+        pending.pop_back();
+        for (MenuItem& item : *level) {
+            if (!item.separator && !item.popup && item.id == idOrPosition) return &item;
+            if (item.popup) pending.push_back(&item.items);
+        }
+    }
+    return nullptr;
+}
+
+DWORD Platform::CheckMenuItem(HMENU menu, UINT id, UINT check) {
+    MenuItem* item = FindItem(menu, id, check);
+    if (item == nullptr) return MENU_ITEM_MISSING;
+    DWORD previous = item->checked ? MF_CHECKED : MF_UNCHECKED;
+    item->checked = (check & MF_CHECKED) != 0;
+    ReflectMenu(menu);
+    return previous;
+}
+
+DWORD Platform::EnableMenuItem(HMENU menu, UINT idOrPosition, UINT enable) {
+    MenuItem* item = FindItem(menu, idOrPosition, enable);
+    if (item == nullptr) return MENU_ITEM_MISSING;
+    DWORD previous = (item->grayed ? MF_GRAYED : 0) | (item->disabled ? MF_DISABLED : 0);
+    item->grayed = (enable & MF_GRAYED) != 0;
+    item->disabled = (enable & MF_DISABLED) != 0;
+    ReflectMenu(menu);
+    return previous;
+}
+
+}  // namespace pv

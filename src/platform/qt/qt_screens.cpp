@@ -1,0 +1,43 @@
+// The screens, their size, and where the window manager put the main window.
+#include "platform/qt/qt_platform.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace pv::qt {
+
+int QtPlatform::GetSystemMetrics(int index) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return 0;
+    QRect area = screen->geometry();
+    if (index == SM_CXSCREEN) return area.width();
+    if (index == SM_CYSCREEN) return area.height();
+    return 0;
+}
+
+std::vector<RECT> QtPlatform::Screens() {
+    std::vector<RECT> screens;
+    QScreen* primary = QGuiApplication::primaryScreen();
+    for (QScreen* screen : QGuiApplication::screens()) {
+        QRect area = screen->geometry();
+        RECT r{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+        if (screen == primary) {
+            screens.insert(screens.begin(), r);
+        } else {
+            screens.push_back(r);
+        }
+    }
+    return screens;
+}
+
+BOOL QtPlatform::GetWindowRect(HWND window, RECT* rect) {
+    if (window != mainHandle_ || main_ == nullptr || rect == nullptr) {
+        return Platform::GetWindowRect(window, rect);
+    }
+    QRect frame = main_->frameGeometry();
+    *rect =
+        RECT{frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
+    return TRUE;
+}
+
+}  // namespace pv::qt
