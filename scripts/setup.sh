@@ -4,7 +4,7 @@
 set -euo pipefail
 
 pv_packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config python3
   qt6-base-dev libsdl2-mixer-dev libfluidsynth-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2 timgm6mb-soundfont

@@ -87,12 +87,14 @@ class LazyPicture : public QIconEngine {
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         Size* best = Best(size);
         if (best == nullptr) return {};
-        QPixmap* decoded = decoded_->object(best->file);
-        if (decoded == nullptr) {
-            decoded = new QPixmap(QPixmap::fromImage(QImageReader(best->file).read()));
-            decoded_->insert(best->file, decoded);
+        QPixmap pixmap;
+        if (const QPixmap* decoded = decoded_->object(best->file)) {
+            pixmap = *decoded;
+        } else {
+            // Copied before the cache takes it: the cache may drop it at once.
+            pixmap = QPixmap::fromImage(QImageReader(best->file).read());
+            decoded_->insert(best->file, new QPixmap(pixmap));
         }
-        QPixmap pixmap = *decoded;
         QSize actual = actualSize(size, mode, state);
         if (pixmap.size() != actual) {
             pixmap = pixmap.scaled(actual, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
