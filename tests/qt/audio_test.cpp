@@ -15,6 +15,7 @@
 
 #include "app/main_window.h"
 #include "game/game.h"
+#include "platform/qt/audio.h"
 #include "platform/qt/qt_platform.h"
 #include "store/settings_file.h"
 
@@ -228,7 +229,9 @@ TEST_F(RealAudio, StoppingASongIsNoSuccess) {
 }
 
 TEST_F(RealAudio, WithoutASoundFontSongsAreSilentNotStuck) {
-    setenv("SDL_SOUNDFONTS", (dir / "missing.sf2").c_str(), 1);
+    // A file that is none: a missing one would be passed over for the system's SoundFont.
+    std::ofstream(dir / "none.sf2") << "not a SoundFont\n";
+    setenv("SDL_SOUNDFONTS", (dir / "none.sf2").c_str(), 1);
     fs::path file = WriteOneNote(dir / "short.mid", 48);
     HWND window = game->mainWindow;
     QElapsedTimer clock;
@@ -239,6 +242,21 @@ TEST_F(RealAudio, WithoutASoundFontSongsAreSilentNotStuck) {
     unsetenv("SDL_SOUNDFONTS");
     EXPECT_LT(clock.elapsed(), 2000);
     EXPECT_EQ(Peak(Captured(), 0), 0);
+}
+
+// SDL_SOUNDFONTS may list several SoundFonts: the first file of them that can be read is used,
+// and the system's own when none can.
+TEST(FindSoundFont, TakesTheFirstReadableFileOfAList) {
+    fs::path dir = fs::temp_directory_path();
+    std::ofstream(dir / "chosen.sf2") << "RIFF";
+    std::string unusable = (dir / "missing.sf2").string() + ";" + dir.string() + ";;";
+    unsetenv("SDL_SOUNDFONTS");
+    std::string system = FindSoundFont();
+    setenv("SDL_SOUNDFONTS", (unusable + (dir / "chosen.sf2").string() + ";" + system).c_str(), 1);
+    EXPECT_EQ(FindSoundFont(), (dir / "chosen.sf2").string());
+    setenv("SDL_SOUNDFONTS", unusable.c_str(), 1);
+    EXPECT_EQ(FindSoundFont(), system);
+    unsetenv("SDL_SOUNDFONTS");
 }
 
 TEST_F(RealAudio, FileThatIsNoWholeSongIsRefusedAndNeverEnds) {

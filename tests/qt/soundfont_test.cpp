@@ -13,6 +13,7 @@
 #include "platform/qt/audio.h"
 #include "platform/qt/soundfont_cut.h"
 #include "platform/qt/soundfont_file.h"
+#include "platform/qt/synth.h"
 
 namespace pv::qt {
 namespace {
@@ -107,6 +108,37 @@ TEST(SoundFontCut, WhatCannotBeToldIsNotCut) {
     tables[instrument] = 0;
     EXPECT_TRUE(CutPresetData(tables.data(), tables.size(), SongInstruments{}));
     EXPECT_FALSE(CutPresetData(tables.data(), tables.size() - 1, SongInstruments{}));
+}
+
+// What SDL's audio thread runs never waits on the disk: a song's instruments are read as it is
+// opened, from a cut or from the whole SoundFont, and stay while it plays.
+TEST(Synth, RendersSongsWithoutReadingTheSoundFont) {
+    auto synth = Synth::Load(22050, FindSoundFont());
+    ASSERT_TRUE(synth);
+    // 305 and 323 have the same instruments, 310 others. Song 0 selects a bank: its instruments
+    // cannot be told and the whole SoundFont is loaded, for it, switching from program 40 to 73
+    // and drum kit 25, and for 300 after it.
+    const unsigned char banked[] = {
+        'M',  'T', 'h', 'd',  0,  0, 0,    6,  0,   0,  0,    1,  0,  96,   'M',  'T',  'r',
+        'k',  0,   0,   0,    29, 0, 0xB0, 0,  0,   0,  0xC0, 40, 0,  0x90, 60,   100,  48,
+        0xC0, 73,  0,   0xC9, 25, 0, 0x99, 38, 100, 48, 0x80, 60, 64, 0,    0xFF, 0x2F, 0};
+    std::vector<std::int16_t> out(2 * 256);
+    for (UINT id : {305u, 323u, 310u, 0u, 300u}) {
+        QByteArray song =
+            id != 0 ? Song(id) : QByteArray(reinterpret_cast<const char*>(banked), sizeof banked);
+        ASSERT_TRUE(synth->Open(std::vector<char>(song.begin(), song.end())) && synth->Play())
+            << "song " << id;
+        SoundFontAccess opened = SoundFontAccessSoFar();
+        int peak = 0;
+        for (int block = 0; block < 2 * 22050 / 256; ++block) {
+            synth->Render(out.data(), 256);
+            for (std::int16_t sample : out) peak = std::max(peak, std::abs(int{sample}));
+        }
+        EXPECT_EQ(SoundFontAccessSoFar().opens, opened.opens) << "song " << id;
+        EXPECT_EQ(SoundFontAccessSoFar().reads, opened.reads) << "song " << id;
+        EXPECT_GT(peak, 500) << "song " << id;
+        synth->Close();
+    }
 }
 
 }  // namespace

@@ -3,11 +3,13 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <malloc.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QMetaObject>
 #include <QResource>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -43,6 +45,11 @@ bool EndsWith(const std::string& text, const std::string& tail) {
 bool IsOpen(const std::string& text) {
     return text.rfind("open ", 0) == 0 && EndsWith(text, kAlias) &&
            text.size() > std::string("open ").size() + std::string(kAlias).size();
+}
+
+bool IsReadableFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error) && access(path.c_str(), R_OK) == 0;
 }
 
 }  // namespace
@@ -86,13 +93,22 @@ const MixerLibrary* LoadMixer() {
 }  // namespace
 
 std::string FindSoundFont() {
-    const char* chosen = std::getenv("SDL_SOUNDFONTS");
-    if (chosen != nullptr && *chosen != '\0') return chosen;
+    // SDL_mixer's convention: any number of SoundFonts, separated by ';'. The first that can be
+    // read is taken; one that cannot would leave the music silent.
+    if (const char* chosen = std::getenv("SDL_SOUNDFONTS")) {
+        std::string list = chosen;
+        for (std::size_t at = 0; at <= list.size();) {
+            std::size_t end = std::min(list.find(';', at), list.size());
+            std::string path = list.substr(at, end - at);
+            if (IsReadableFile(path)) return path;
+            at = end + 1;
+        }
+    }
     for (const char* path :
          {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
           "/usr/share/sounds/sf3/default-GM.sf3", "/usr/share/sounds/sf2/FluidR3_GM.sf2",
           "/usr/share/sounds/sf3/FluidR3_GM.sf3"}) {
-        if (std::filesystem::is_regular_file(path)) return path;
+        if (IsReadableFile(path)) return path;
     }
     std::error_code error;
     for (const char* dir : {"/usr/share/sounds/sf2", "/usr/share/sounds/sf3"}) {

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
 #include <cstdio>
 #include <map>
 #include <mutex>
@@ -22,6 +23,9 @@ std::map<std::string, std::shared_ptr<const SoundFontCut>>& Published() {
     static std::map<std::string, std::shared_ptr<const SoundFontCut>> published;
     return published;
 }
+
+std::atomic<std::uint64_t> opens{0};
+std::atomic<std::uint64_t> reads{0};
 
 struct Handle {
     std::FILE* file = nullptr;
@@ -46,6 +50,7 @@ void Forget(const std::string& name) {
 }
 
 void* OpenSoundFont(const char* name) {
+    ++opens;
     auto handle = std::make_unique<Handle>();
     std::string path = name;
     {
@@ -70,6 +75,7 @@ void* OpenSoundFont(const char* name) {
 }
 
 int ReadSoundFont(void* out, fluid_long_long_t count, void* opened) {
+    ++reads;
     auto* handle = static_cast<Handle*>(opened);
     if (count < 0 || static_cast<std::uint64_t>(count) > handle->size - handle->at)
         return FLUID_FAILED;
@@ -104,6 +110,10 @@ int CloseSoundFont(void* opened) {
     std::fclose(handle->file);
     delete handle;
     return FLUID_OK;
+}
+
+SoundFontAccess SoundFontAccessSoFar() {
+    return {opens.load(), reads.load()};
 }
 
 }  // namespace pv::qt

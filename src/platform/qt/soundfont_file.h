@@ -1,11 +1,12 @@
 // How the synthesiser reads SoundFonts: through these functions, which it is given in place of
 // its own file access, so that a cut (soundfont_cut.h) reads as if it were a file. Any other
-// name is read as the file of that name. They may run on the audio thread, where the
-// synthesiser reads an instrument's samples when a song first selects it.
+// name is read as the file of that name. They run on the user-interface thread only: a song's
+// instruments are read as it is opened (synth.h), never while the audio thread renders it.
 #pragma once
 
 #include <fluidsynth.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -22,5 +23,13 @@ int ReadSoundFont(void* out, fluid_long_long_t count, void* handle);
 int SeekSoundFont(void* handle, fluid_long_long_t offset, int origin);
 fluid_long_long_t TellSoundFont(void* handle);
 int CloseSoundFont(void* handle);
+
+// How often SoundFonts were opened and read through the functions above, since the start: when
+// they were read tells whether a song's start waited on the disk.
+struct SoundFontAccess {
+    std::uint64_t opens = 0;
+    std::uint64_t reads = 0;
+};
+SoundFontAccess SoundFontAccessSoFar();
 
 }  // namespace pv::qt

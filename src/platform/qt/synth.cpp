@@ -19,6 +19,13 @@ namespace pv::qt {
     X(delete_fluid_synth)            \
     X(fluid_synth_sfload)            \
     X(fluid_synth_sfunload)          \
+    X(fluid_synth_pin_preset)        \
+    X(fluid_synth_unpin_preset)      \
+    X(fluid_synth_get_sfont_by_id)   \
+    X(fluid_sfont_iteration_start)   \
+    X(fluid_sfont_iteration_next)    \
+    X(fluid_preset_get_banknum)      \
+    X(fluid_preset_get_num)          \
     X(new_fluid_defsfloader)         \
     X(fluid_sfloader_set_callbacks)  \
     X(fluid_synth_add_sfloader)      \
@@ -106,7 +113,9 @@ bool Synth::Open(const std::vector<char>& song) {
     // A Standard MIDI File starts with its header chunk.
     if (song.size() < 14 || std::string(song.data(), 4) != "MThd") return false;
     auto bytes = reinterpret_cast<const unsigned char*>(song.data());
-    if (!LoadSoundFontFor(InstrumentsOf(bytes, song.size()))) return false;
+    auto wanted = InstrumentsOf(bytes, song.size());
+    if (!LoadSoundFontFor(wanted)) return false;
+    if (!cutName_.empty()) Pin(*wanted);
     fluid_player_t* player = fluid_->new_fluid_player(AsSynth(synth_));
     if (player == nullptr) return false;
     if (fluid_->fluid_player_add_mem(player, song.data(), song.size()) != FLUID_OK) {
@@ -158,6 +167,7 @@ bool Synth::LoadSoundFontFor(const std::optional<SongInstruments>& wanted) {
     if (font_ == FLUID_FAILED) {
         // Whole: it serves every song from now on.
         font_ = fluid_->fluid_synth_sfload(AsSynth(synth_), soundFont_.c_str(), 1);
+        if (font_ != FLUID_FAILED) PinWhole();
     }
     // Reading a SoundFont, and the synthesiser let go before it, leave megabytes of freed
     // buffers behind; give them back.
@@ -183,12 +193,47 @@ bool Synth::StartAfresh() {
     return true;
 }
 
+// The song's program changes select its presets on the audio thread, where reading their samples
+// from the disk would make the music skip. Pinned here, each preset's samples are read now and stay
+// while the song plays, however its channels select and let go of them. The song's channels can
+// select nothing else: without a bank select, a preset missing from the SoundFont falls back to
+// program 0 of its bank, which every song pins.
+void Synth::Pin(const SongInstruments& wanted) {
+    for (auto [bank, programs] : {std::pair{0, &wanted.melodic}, {128, &wanted.drums}}) {
+        for (int program : *programs) {
+            if (fluid_->fluid_synth_pin_preset(AsSynth(synth_), font_, bank, program) == FLUID_OK)
+                pinned_.emplace_back(bank, program);
+        }
+    }
+}
+
+// Any song may select any preset of the whole SoundFont, so all of them are pinned, for good.
+// Loading it without dynamic loading would read every sample too, but into one block, from which
+// songs render audibly differently than from a cut.
+void Synth::PinWhole() {
+    fluid_sfont_t* font = fluid_->fluid_synth_get_sfont_by_id(AsSynth(synth_), font_);
+    if (font == nullptr) return;
+    std::vector<std::pair<int, int>> presets;
+    fluid_->fluid_sfont_iteration_start(font);
+    while (fluid_preset_t* preset = fluid_->fluid_sfont_iteration_next(font)) {
+        presets.emplace_back(fluid_->fluid_preset_get_banknum(preset),
+                             fluid_->fluid_preset_get_num(preset));
+    }
+    for (auto [bank, program] : presets)
+        fluid_->fluid_synth_pin_preset(AsSynth(synth_), font_, bank, program);
+}
+
 void Synth::Close() {
-    if (player_ == nullptr) return;
-    Stop();
-    std::lock_guard<std::mutex> hold(lock_);
-    fluid_->delete_fluid_player(AsPlayer(player_));
-    player_ = nullptr;
+    if (player_ != nullptr) {
+        Stop();
+        std::lock_guard<std::mutex> hold(lock_);
+        fluid_->delete_fluid_player(AsPlayer(player_));
+        player_ = nullptr;
+    }
+    // The samples go with the song; the next song reads what it needs again.
+    for (auto [bank, program] : pinned_)
+        fluid_->fluid_synth_unpin_preset(AsSynth(synth_), font_, bank, program);
+    pinned_.clear();
 }
 
 bool Synth::Render(std::int16_t* out, int frames) {

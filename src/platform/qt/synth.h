@@ -2,7 +2,8 @@
 // synthesiser and loaded the whole SoundFont again for every song. Here one synthesiser and one
 // SoundFont serve every song, with its settings chosen for a small program playing background
 // music. Of the SoundFont, only the presets the song can select are loaded (soundfont_cut.h). The
-// user-interface thread opens, plays and stops songs; SDL's audio thread renders.
+// user-interface thread opens, plays and stops songs, and reads a song's instruments as it opens
+// it; SDL's audio thread only renders.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/qt/midi_file.h"
@@ -47,6 +49,10 @@ class Synth {
     // is loaded stays while it serves the next song.
     bool LoadSoundFontFor(const std::optional<SongInstruments>& wanted);
     bool StartAfresh();
+    // Reads the samples of every preset the song can select and keeps them until Close.
+    void Pin(const SongInstruments& wanted);
+    // The same for the whole SoundFont, for as long as it is loaded.
+    void PinWhole();
     static void* NewSynth(const SynthLibrary* fluid, void* settings);
 
     const SynthLibrary* fluid_;
@@ -57,7 +63,8 @@ class Synth {
     int font_ = -1;        // the loaded SoundFont's number, or -1
     std::string cutName_;  // when a cut is loaded; none with a loaded font: the whole SoundFont
     SongInstruments cutFor_;
-    bool playing_ = false;  // guarded by lock_
+    std::vector<std::pair<int, int>> pinned_;  // banks and programs of the cut's pinned presets
+    bool playing_ = false;                     // guarded by lock_
     std::mutex lock_;
 };
 
