@@ -7,6 +7,7 @@
 #include "animation/tick.h"
 #include "app/about.h"
 #include "app/create_controls.h"
+#include "app/players_menu.h"
 #include "assets/catalogue.h"
 #include "assets/commands.h"
 #include "audio/music.h"
@@ -50,6 +51,7 @@ void CloseMainWindow(Game& g, HWND window) {
 
 // Returns false for a value that is no command of the game.
 bool OnCommand(Game& g, HWND window, WPARAM command) {
+    if (OnPlayerCommand(g, window, command)) return true;
     if (command >= Command::FirstCard && command <= Command::LastCard) {
         CardClicked(g, static_cast<int>(command - Command::FirstCard));
         return true;
@@ -214,6 +216,7 @@ void LoadAndStart(Game& g, HWND window) {
     p.CheckMenuItem(g.menu, Command::RandomColoursToggle, g.randomColours);
     p.CheckMenuItem(g.menu, Command::RememberPositionToggle, g.rememberPosition);
     MarkOperationMenu(g);
+    ShowPlayers(g);
     if (g.musicOn != 0) {
         p.CheckMenuItem(g.menu, Command::MusicToggle, g.musicOn);
         UpdateMusic(g, window);

@@ -38,6 +38,9 @@ enum : std::uint32_t {
     FirstCard = 3000,  // 3000..3029: the memory cards
     LastCard = 3029,
     LeaveMemoryGame = 3101,  // the memory game's "bye" and its move counter
+    NewPlayer = 3300,
+    FirstPlayer = 3301,  // 3301..3364: the players, as the Drill menu lists them
+    LastPlayer = 3364,
 };
 }  // namespace Command
 

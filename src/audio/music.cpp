@@ -87,6 +87,10 @@ void StopMusic(Game& g, HWND window) {
 
 }  // namespace
 
+void SilenceMusic(Game& g, HWND window) {
+    StopMusic(g, window);
+}
+
 void RemoveSongFolder(Game& g) {
     // The private folder was made for the song file; once that is gone, so is the folder, unless
     // something else was put in it.

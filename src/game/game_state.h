@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "game/tools.h"
 #include "platform/win32.h"
@@ -98,6 +99,13 @@ struct GameState {
     std::filesystem::path dataFolder;
     // The settings and score file in it, settled as the settings are loaded.
     std::filesystem::path settingsFilePath;
+
+    // Players: the data folder that holds a folder per player (empty when the game keeps only
+    // the files of dataFolder, as tools and tests run it), who plays (UTF-8), and the players as
+    // the menu lists them.
+    std::filesystem::path playersRoot;
+    std::string playerName;
+    std::vector<std::string> playerNames;
 
     // Controls
     HWND questionDisplay = 0;

@@ -1,9 +1,11 @@
 // Menus: loaded from their templates, attached to a window, their items checked and enabled.
 #include "platform/platform.h"
 
+#include <utility>
 #include <vector>
 
 #include "assets/catalogue.h"
+#include "platform/text.h"
 
 namespace pv {
 
@@ -79,6 +81,58 @@ DWORD Platform::EnableMenuItem(HMENU menu, UINT idOrPosition, UINT enable) {
     item->disabled = (enable & MF_DISABLED) != 0;
     ReflectMenu(menu);
     return previous;
+}
+
+namespace {
+
+// The items that hold the command item `id`, pop-ups searched too, and its place among them.
+std::pair<std::vector<MenuItem>*, std::size_t> Holder(std::vector<MenuItem>& items, UINT id) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        MenuItem& item = items[i];
+        if (item.popup) {
+            auto found = Holder(item.items, id);
+            if (found.first != nullptr) return found;
+        } else if (!item.separator && item.id == id) {
+            return {&items, i};
+        }
+    }
+    return {nullptr, 0};
+}
+
+}  // namespace
+
+BOOL Platform::InsertMenuW(HMENU menu, UINT before, UINT flags, UINT id, const wchar_t* text) {
+    auto it = menus_.find(menu);
+    if (it == menus_.end() || (flags & MF_BYPOSITION) != 0) return FALSE;
+    auto [items, at] = Holder(it->second.bar, before);
+    if (items == nullptr) return FALSE;
+    MenuItem item;
+    item.separator = (flags & MF_SEPARATOR) != 0;
+    item.id = item.separator ? 0 : id;
+    item.checked = (flags & MF_CHECKED) != 0;
+    item.grayed = (flags & MF_GRAYED) != 0;
+    item.text = WideToUtf8(text != nullptr ? text : L"");
+    item.textIsUtf8 = true;
+    items->insert(items->begin() + static_cast<std::ptrdiff_t>(at), std::move(item));
+    MenuChanged(menu);
+    return TRUE;
+}
+
+BOOL Platform::DeleteMenu(HMENU menu, UINT id, UINT flags) {
+    auto it = menus_.find(menu);
+    if (it == menus_.end() || (flags & MF_BYPOSITION) != 0) return FALSE;
+    auto [items, at] = Holder(it->second.bar, id);
+    if (items == nullptr) return FALSE;
+    items->erase(items->begin() + static_cast<std::ptrdiff_t>(at));
+    MenuChanged(menu);
+    return TRUE;
+}
+
+// Items came or went: the windows that show the menu build it again.
+void Platform::MenuChanged(HMENU menu) {
+    for (const auto& [handle, w] : windows_) {
+        if (w.menu == menu) Reflect(handle, Change::Menu);
+    }
 }
 
 }  // namespace pv

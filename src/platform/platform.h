@@ -39,6 +39,7 @@ struct Window {
     HWND handle = 0;
     std::string className;
     std::string text;
+    bool textIsUtf8 = false;  // set through SetWindowTextW: any script, not Windows-1252
     DWORD style = 0;
     DWORD exStyle = 0;
     int x = 0;
@@ -83,6 +84,7 @@ struct GdiObject {
 
 struct MenuItem {
     std::string text;
+    bool textIsUtf8 = false;  // inserted through InsertMenuW
     UINT id = 0;
     bool separator = false;
     bool checked = false;
@@ -109,6 +111,7 @@ class Platform {
     HINSTANCE GetModuleHandleA(const char* name);
     const char* GetCommandLineA();
     virtual DWORD GetTickCount() = 0;
+    virtual void GetLocalTime(SYSTEMTIME* time) = 0;
 
     // Windows and controls
     ATOM RegisterClassExA(const WNDCLASSEXA* windowClass);
@@ -122,6 +125,7 @@ class Platform {
     BOOL IsWindowVisible(HWND window) const;
     BOOL IsWindowEnabled(HWND window) const;
     BOOL SetWindowTextA(HWND window, const char* text);
+    BOOL SetWindowTextW(HWND window, const wchar_t* text);
     int GetWindowTextA(HWND window, char* buffer, int size) const;
     int GetWindowTextLengthA(HWND window) const;
     HWND GetParent(HWND window) const;
@@ -155,6 +159,15 @@ class Platform {
     BOOL SetMenu(HWND window, HMENU menu);
     DWORD CheckMenuItem(HMENU menu, UINT id, UINT check);
     DWORD EnableMenuItem(HMENU menu, UINT idOrPosition, UINT enable);
+    // MF_BYCOMMAND only: the new item goes before the item `before` in its pop-up.
+    BOOL InsertMenuW(HMENU menu, UINT before, UINT flags, UINT id, const wchar_t* text);
+    BOOL DeleteMenu(HMENU menu, UINT id, UINT flags);
+
+    // Dialogs. AskTextW is the one dialog box that would be built from a template: a caption, a
+    // prompt and a line to type into, with OK and Cancel. False when cancelled.
+    virtual int MessageBoxW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) = 0;
+    virtual bool AskTextW(HWND owner, const wchar_t* caption, const wchar_t* prompt,
+                          std::wstring& answer) = 0;
 
     // Resources and graphics
     HICON LoadIconA(HINSTANCE instance, UINT resource);
@@ -236,6 +249,7 @@ class Platform {
     LRESULT ControlMessage(Window& control, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT ListMessage(Window& control, UINT message, WPARAM wParam, LPARAM lParam);
     MenuItem* FindItem(HMENU menu, UINT idOrPosition, UINT flags);
+    void MenuChanged(HMENU menu);
 
     HANDLE nextHandle_ = 0x10000;
     std::map<std::string, WNDCLASSEXA> classes_;

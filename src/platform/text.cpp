@@ -197,4 +197,59 @@ std::string EncodeCp1252(const std::u32string& text) {
     return bytes;
 }
 
+std::string WideToUtf8(std::wstring_view text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (wchar_t wide : text) {
+        auto c = static_cast<char32_t>(wide);
+        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
+        auto put = [&bytes](char32_t v) { bytes.push_back(static_cast<char>(v)); };
+        if (c < 0x80) {
+            put(c);
+        } else if (c < 0x800) {
+            put(0xC0 | (c >> 6));
+            put(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            put(0xE0 | (c >> 12));
+            put(0x80 | ((c >> 6) & 0x3F));
+            put(0x80 | (c & 0x3F));
+        } else {
+            put(0xF0 | (c >> 18));
+            put(0x80 | ((c >> 12) & 0x3F));
+            put(0x80 | ((c >> 6) & 0x3F));
+            put(0x80 | (c & 0x3F));
+        }
+    }
+    return bytes;
+}
+
+std::wstring Utf8ToWide(std::string_view bytes, bool* valid) {
+    std::wstring text;
+    bool clean = true;
+    for (std::size_t i = 0; i < bytes.size();) {
+        auto lead = static_cast<std::uint8_t>(bytes[i]);
+        std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        bool good = (lead < 0x80 || lead >= 0xC2) && lead <= 0xF4 && i + length <= bytes.size();
+        for (std::size_t k = 1; good && k < length; ++k) {
+            auto next = static_cast<std::uint8_t>(bytes[i + k]);
+            good = (next & 0xC0) == 0x80;
+            c = (c << 6) | (next & 0x3F);
+        }
+        // Overlong forms, surrogates and values past U+10FFFF are no UTF-8 either.
+        constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+        good = good && c >= kLeast[length] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+        if (!good) {
+            clean = false;
+            text.push_back(static_cast<wchar_t>(0xFFFD));
+            ++i;
+            continue;
+        }
+        text.push_back(static_cast<wchar_t>(c));
+        i += length;
+    }
+    if (valid != nullptr) *valid = clean;
+    return text;
+}
+
 }  // namespace pv

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 namespace pv {
@@ -47,5 +48,10 @@ char32_t Cp1252ToUnicode(std::uint8_t byte);
 std::uint8_t UnicodeToCp1252(char32_t code);
 std::u32string DecodeCp1252(const std::string& bytes);
 std::string EncodeCp1252(const std::u32string& text);
+
+// UTF-8 and the wide text of the W calls (UTF-32 here). Bytes that are no UTF-8 read as U+FFFD;
+// Utf8ToWide reports them through `valid` when given.
+std::string WideToUtf8(std::wstring_view text);
+std::wstring Utf8ToWide(std::string_view bytes, bool* valid = nullptr);
 
 }  // namespace pv

@@ -60,6 +60,17 @@ struct RECT {
     LONG bottom = 0;
 };
 
+struct SYSTEMTIME {
+    WORD wYear = 0;
+    WORD wMonth = 0;  // 1..12
+    WORD wDayOfWeek = 0;
+    WORD wDay = 0;  // 1..31
+    WORD wHour = 0;
+    WORD wMinute = 0;
+    WORD wSecond = 0;
+    WORD wMilliseconds = 0;
+};
+
 struct MSG {
     HWND hwnd = 0;
     UINT message = 0;
@@ -168,6 +179,13 @@ constexpr UINT MF_GRAYED = 0x0001;
 constexpr UINT MF_DISABLED = 0x0002;
 constexpr UINT MF_CHECKED = 0x0008;
 constexpr UINT MF_BYPOSITION = 0x0400;
+constexpr UINT MF_STRING = 0x0000;
+constexpr UINT MF_SEPARATOR = 0x0800;
+
+// Message boxes
+constexpr UINT MB_OK = 0x0000;
+constexpr UINT MB_ICONINFORMATION = 0x0040;
+constexpr int IDOK = 1;
 constexpr DWORD MENU_ITEM_MISSING = 0xFFFFFFFF;  // what the menu calls return for no such item
 
 // Images, fonts, GDI

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/text.h"
+
 namespace pv {
 
 namespace {
@@ -130,6 +132,16 @@ BOOL Platform::SetWindowTextA(HWND window, const char* text) {
     Window* w = FindMutable(window);
     if (w == nullptr) return FALSE;
     w->text = text != nullptr ? text : "";
+    w->textIsUtf8 = false;
+    Reflect(window, Change::Text);
+    return TRUE;
+}
+
+BOOL Platform::SetWindowTextW(HWND window, const wchar_t* text) {
+    Window* w = FindMutable(window);
+    if (w == nullptr) return FALSE;
+    w->text = WideToUtf8(text != nullptr ? text : L"");
+    w->textIsUtf8 = true;
     Reflect(window, Change::Text);
     return TRUE;
 }

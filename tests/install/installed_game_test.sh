@@ -42,6 +42,6 @@ game=$!
 "$here/close_window.py" Pondivar 30 || { kill "$game"; fail "the window did not close"; }
 wait "$game" || fail "the game exited with $?"
 
-[ -s "$tmp/data/pondivar/pv2.pv2" ] || fail "no pv2.pv2 in the data folder"
+[ -s "$tmp/data/pondivar/players/Player 1/pv2.pv2" ] || fail "no pv2.pv2 in the first player's folder"
 [ "$(stat -c %a "$tmp/data/pondivar")" = 700 ] || fail "the data folder is not private"
 [ -z "$(ls -A "$tmp/cwd")" ] || fail "left in the current directory: $(ls -A "$tmp/cwd")"

@@ -10,7 +10,14 @@ trap 'rm -rf "$tmp"' EXIT
 chmod 755 "$tmp"
 DESTDIR=$tmp/root cmake --install "$1" --prefix /usr >/dev/null
 launcher=$tmp/root/usr/$2
-printf '#!/bin/sh\npwd\n' >"$tmp/root/usr/$3"
+cat >"$tmp/root/usr/$3" <<'EOF'
+#!/bin/sh
+case $1 in
+  --check) exit 0 ;;
+  --help) echo "usage: pondivar (stand-in)"; exit 0 ;;
+esac
+pwd
+EOF
 h=$tmp/home
 mkdir "$tmp/cwd" "$h"
 

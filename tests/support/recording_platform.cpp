@@ -42,4 +42,18 @@ void RecordingPlatform::StartTimer(HWND /*window*/, UINT id, UINT milliseconds) 
     timerIntervals.push_back(milliseconds);
 }
 
+int RecordingPlatform::MessageBoxW(HWND /*owner*/, const wchar_t* text, const wchar_t* /*caption*/,
+                                   UINT /*type*/) {
+    messages.emplace_back(text != nullptr ? text : L"");
+    return IDOK;
+}
+
+bool RecordingPlatform::AskTextW(HWND /*owner*/, const wchar_t* /*caption*/,
+                                 const wchar_t* /*prompt*/, std::wstring& answer) {
+    if (typedAnswers.empty()) return false;
+    answer = typedAnswers.front();
+    typedAnswers.erase(typedAnswers.begin());
+    return true;
+}
+
 }  // namespace pv::testing

@@ -24,6 +24,11 @@ struct SoundPlayed {
 class RecordingPlatform : public Platform {
   public:
     DWORD GetTickCount() override { return ticks; }
+    void GetLocalTime(SYSTEMTIME* time) override { *time = today; }
+    int MessageBoxW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) override;
+    // Answers the next typed answer, or cancels when none is left.
+    bool AskTextW(HWND owner, const wchar_t* caption, const wchar_t* prompt,
+                  std::wstring& answer) override;
     int GetSystemMetrics(int index) override;
     BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;
     DWORD mciSendStringA(const char* command, char* result, UINT resultSize, HWND notify) override;
@@ -35,6 +40,9 @@ class RecordingPlatform : public Platform {
     bool songsMissing = false;
 
     DWORD ticks = 0;
+    SYSTEMTIME today{2026, 12, 2, 8, 9, 30, 0, 0};
+    std::vector<std::wstring> typedAnswers;  // for AskTextW, first first
+    std::vector<std::wstring> messages;      // what MessageBoxW showed
     int screenWidth = 1024;
     int screenHeight = 768;
     // The screens, primary first; empty means one screen of screenWidth x screenHeight.

@@ -24,7 +24,8 @@ void QtPlatform::BuildMenuBar(HMENU handle) {
     shownMenu_ = handle;
     PostFn post = PosterFrom(0);
     auto addCommand = [&](auto* owner, const MenuItem& item) {
-        QAction* action = owner->addAction(ToQString(item.text));
+        QAction* action = owner->addAction(item.textIsUtf8 ? QString::fromStdString(item.text)
+                                                           : ToQString(item.text));
         UINT id = item.id;
         QObject::connect(action, &QAction::triggered, action, [this, post, id, action]() {
             // The check mark belongs to the game, which sets it when the command runs.

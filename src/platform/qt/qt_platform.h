@@ -35,6 +35,10 @@ class QtPlatform : public QObject, public Platform {
     ~QtPlatform() override;
 
     DWORD GetTickCount() override;
+    void GetLocalTime(SYSTEMTIME* time) override;
+    int MessageBoxW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) override;
+    bool AskTextW(HWND owner, const wchar_t* caption, const wchar_t* prompt,
+                  std::wstring& answer) override;
     int GetSystemMetrics(int index) override;
     BOOL GetWindowRect(HWND window, RECT* rect) override;
     BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;

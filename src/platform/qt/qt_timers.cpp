@@ -2,6 +2,7 @@
 #include "platform/qt/qt_platform.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QTimer>
 
 #include <chrono>
@@ -11,6 +12,20 @@ namespace pv::qt {
 DWORD QtPlatform::GetTickCount() {
     auto now = std::chrono::steady_clock::now().time_since_epoch();
     return static_cast<DWORD>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+void QtPlatform::GetLocalTime(SYSTEMTIME* time) {
+    QDateTime now = QDateTime::currentDateTime();
+    QDate date = now.date();
+    QTime clock = now.time();
+    time->wYear = static_cast<WORD>(date.year());
+    time->wMonth = static_cast<WORD>(date.month());
+    time->wDayOfWeek = static_cast<WORD>(date.dayOfWeek() % 7);
+    time->wDay = static_cast<WORD>(date.day());
+    time->wHour = static_cast<WORD>(clock.hour());
+    time->wMinute = static_cast<WORD>(clock.minute());
+    time->wSecond = static_cast<WORD>(clock.second());
+    time->wMilliseconds = static_cast<WORD>(clock.msec());
 }
 
 bool QtPlatform::WaitForInput() {

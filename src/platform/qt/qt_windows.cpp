@@ -259,7 +259,7 @@ void QtPlatform::Destroy(HWND window) {
 
 void QtPlatform::ShowText(const Window& w) {
     QWidget* widget = Widget(w.handle);
-    QString text = ToQString(w.text);
+    QString text = w.textIsUtf8 ? QString::fromStdString(w.text) : ToQString(w.text);
     if (w.handle == mainHandle_) {
         main_->setWindowTitle(text);
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {

@@ -28,7 +28,8 @@ std::filesystem::path StartingDirectory() {
 }  // namespace
 
 int RunGame(int argc, char** argv, const std::function<void(QtPlatform&)>& onFirstShown,
-            const std::function<std::unique_ptr<QtPlatform>()>& makePlatform) {
+            const std::function<std::unique_ptr<QtPlatform>()>& makePlatform,
+            const GameStart* start) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pondivar"));
     // One look on every desktop, close to the plain grey controls the game was drawn for.
@@ -44,6 +45,11 @@ int RunGame(int argc, char** argv, const std::function<void(QtPlatform&)>& onFir
     if (onFirstShown) platform.onFirstShown = [&]() { onFirstShown(platform); };
     auto game = std::make_unique<Game>(platform);
     game->dataFolder = StartingDirectory();
+    if (start != nullptr && !start->player.empty()) {
+        game->playersRoot = start->playersRoot;
+        game->playerName = start->player;
+        game->dataFolder = start->folder;
+    }
     Game& played = *game;
     QuitSignals quit(
         [&platform]() {

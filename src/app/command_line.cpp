@@ -1,0 +1,85 @@
+#include "app/command_line.h"
+
+#include <string_view>
+
+#include "players/player_name.h"
+
+namespace pv {
+
+namespace {
+
+// "--name value" or "--name=value"; moves `i` past what it took.
+bool TakeValue(int argc, char** argv, int& i, std::string_view name, std::string& value,
+               std::string& error) {
+    std::string_view arg = argv[i];
+    if (arg.size() > name.size() && arg.substr(0, name.size()) == name && arg[name.size()] == '=') {
+        value = std::string(arg.substr(name.size() + 1));
+        return true;
+    }
+    if (arg != name) return false;
+    if (i + 1 >= argc) {
+        error = std::string(name) + " needs a value";
+        return true;
+    }
+    value = argv[++i];
+    return true;
+}
+
+// The toolkit's options that take a value, as in "-platform offscreen".
+bool TakesValue(std::string_view option) {
+    for (std::string_view known :
+         {"-platform", "-platformpluginpath", "-platformtheme", "-display", "-style", "-stylesheet",
+          "-session", "-qwindowgeometry", "-qwindowtitle", "-qwindowicon"}) {
+        if (option == known) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string UsageText() {
+    return "usage: pondivar [--player NAME] [--report] | --help | --version\n"
+           "\n"
+           "  --player NAME  play as NAME (made when new); without it, as the player of the\n"
+           "                 last run. NAME has 1 to 24 letters, digits, spaces, '-', '_' or\n"
+           "                 '.', and does not start with '.' or a space.\n"
+           "  --report       print every player's answers per fact as CSV, most often\n"
+           "                 missed first, and open no window; with --player, one player's\n"
+           "  --help         print this text\n"
+           "  --version      print the version\n";
+}
+
+CommandLine ParseCommandLine(int argc, char** argv) {
+    CommandLine line;
+    if (argc > 0) line.toolkitArguments.push_back(argv[0]);
+    bool playerGiven = false;
+    for (int i = 1; i < argc && line.error.empty(); ++i) {
+        std::string_view arg = argv[i];
+        std::string folder;
+        if (TakeValue(argc, argv, i, "--player", line.player, line.error)) {
+            playerGiven = true;
+        } else if (TakeValue(argc, argv, i, "--data-folder", folder, line.error)) {
+            line.dataFolder = folder;
+        } else if (arg == "--report") {
+            line.task = CommandLine::Task::Report;
+        } else if (arg == "--check") {
+            line.checkOnly = true;
+        } else if (arg == "--help" || arg == "-h") {
+            line.task = CommandLine::Task::Help;
+        } else if (arg == "--version") {
+            line.task = CommandLine::Task::Version;
+        } else if (arg.size() > 1 && arg[0] == '-' && arg[1] != '-') {
+            line.toolkitArguments.push_back(argv[i]);
+            if (TakesValue(arg) && i + 1 < argc) line.toolkitArguments.push_back(argv[++i]);
+        } else {
+            line.error = "unknown argument: " + std::string(arg);
+        }
+    }
+    if (line.error.empty() && playerGiven) {
+        std::string problem = PlayerNameProblem(line.player);
+        if (!problem.empty()) line.error = "cannot use that player name: " + problem;
+    }
+    return line;
+}
+
+}  // namespace pv

@@ -1,0 +1,16 @@
+// The players in the game: their names in the Drill menu, the current one checked and named in
+// the window's title, a new one added by name, and the switch from one to another.
+#pragma once
+
+#include "game/game.h"
+
+namespace pv {
+
+// Lists the players in the Drill menu and names the current one in the title. Nothing when the
+// game runs without players.
+void ShowPlayers(Game& g);
+
+// A pick from the players' part of the menu; false for any other command.
+bool OnPlayerCommand(Game& g, HWND window, WPARAM command);
+
+}  // namespace pv

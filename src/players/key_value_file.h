@@ -1,0 +1,30 @@
+// The small settings files that sit beside the players' score files: one "key=value" per line.
+// Lines the game does not know are kept as they are, so that a newer or older game loses nothing
+// of what the other wrote; a value the game cannot use reads as its default.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pv {
+
+class KeyValueFile {
+  public:
+    // A missing or unreadable file reads as empty.
+    static KeyValueFile Read(const std::filesystem::path& file);
+
+    std::string Get(std::string_view key, std::string_view fallback = "") const;
+    bool GetFlag(std::string_view key, bool fallback) const;  // "on" or "off"
+    void Set(std::string_view key, std::string_view value);
+    void SetFlag(std::string_view key, bool on) { Set(key, on ? "on" : "off"); }
+
+    // Replaces the file whole, or leaves it as it was.
+    bool Write(const std::filesystem::path& file) const;
+
+  private:
+    std::vector<std::string> lines_;
+};
+
+}  // namespace pv

@@ -1,0 +1,104 @@
+#include "players/players.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <system_error>
+
+#include "players/key_value_file.h"
+#include "players/player_name.h"
+#include "store/settings_format.h"
+
+namespace pv {
+
+namespace {
+
+constexpr const char* kLastPlayerKey = "player";
+
+bool IsRegularFile(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(std::filesystem::symlink_status(path, error));
+}
+
+// Makes the player's folder, private like the data folder, with every missing level.
+bool MakeFolder(const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::path level;
+    for (const auto& part : folder) {
+        level /= part;
+        if (mkdir(level.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    }
+    return std::filesystem::is_directory(folder, error);
+}
+
+SettledPlayer Made(const std::filesystem::path& dataFolder, const std::string& name) {
+    std::filesystem::path folder = PlayerFolder(dataFolder, name);
+    if (!MakeFolder(folder)) return {"", {}, "cannot make the player's folder " + folder.string()};
+    return {name, folder, ""};
+}
+
+// A settings file from before players is the first player's: it moves into their folder.
+void TakeOverOldSettings(const std::filesystem::path& dataFolder, const SettledPlayer& first) {
+    std::filesystem::path old = dataFolder / kSettingsFileName;
+    std::filesystem::path moved = first.folder / kSettingsFileName;
+    if (IsRegularFile(old) && !std::filesystem::exists(moved)) {
+        std::error_code error;
+        std::filesystem::rename(old, moved, error);
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> ListPlayers(const std::filesystem::path& dataFolder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(dataFolder / kPlayersFolder, error)) {
+        std::string name = entry.path().filename().string();
+        if (entry.is_directory(error) && !entry.is_symlink(error) &&
+            PlayerNameProblem(name).empty()) {
+            names.push_back(name);
+        }
+    }
+    std::sort(names.begin(), names.end(), PlayerNameLess);
+    return names;
+}
+
+std::optional<std::string> FindPlayer(const std::filesystem::path& dataFolder,
+                                      const std::string& name) {
+    for (const std::string& stored : ListPlayers(dataFolder)) {
+        if (SamePlayerName(stored, name)) return stored;
+    }
+    return std::nullopt;
+}
+
+std::filesystem::path PlayerFolder(const std::filesystem::path& dataFolder,
+                                   const std::string& storedName) {
+    return dataFolder / kPlayersFolder / storedName;
+}
+
+SettledPlayer SettlePlayer(const std::filesystem::path& dataFolder, const std::string& wanted) {
+    std::vector<std::string> players = ListPlayers(dataFolder);
+    std::string name = wanted;
+    if (name.empty()) {
+        name = KeyValueFile::Read(dataFolder / kDataSettingsName).Get(kLastPlayerKey);
+        if (!FindPlayer(dataFolder, name)) name = players.empty() ? kFirstPlayerName : players[0];
+    }
+    if (std::string problem = PlayerNameProblem(name); !problem.empty()) return {"", {}, problem};
+    SettledPlayer settled = Made(dataFolder, FindPlayer(dataFolder, name).value_or(name));
+    if (settled.name.empty()) return settled;
+    if (players.empty()) TakeOverOldSettings(dataFolder, settled);
+    RememberPlayer(dataFolder, settled.name);
+    return settled;
+}
+
+void RememberPlayer(const std::filesystem::path& dataFolder, const std::string& name) {
+    std::filesystem::path file = dataFolder / kDataSettingsName;
+    KeyValueFile settings = KeyValueFile::Read(file);
+    if (settings.Get(kLastPlayerKey) == name) return;
+    settings.Set(kLastPlayerKey, name);
+    settings.Write(file);
+}
+
+}  // namespace pv

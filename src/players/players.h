@@ -1,0 +1,44 @@
+// The players of one data folder. Each has a folder of their own under "players/", holding their
+// settings and score file and whatever else is kept for them. The data folder's own settings
+// file remembers who played last.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pv {
+
+constexpr const char* kPlayersFolder = "players";
+constexpr const char* kDataSettingsName = "pondivar.conf";
+constexpr const char* kPlayerSettingsName = "player.conf";
+// The player that a first start, or the score file of a game from before players, belongs to.
+constexpr const char* kFirstPlayerName = "Player 1";
+
+// The players' names as their folders spell them, sorted without regard to case.
+std::vector<std::string> ListPlayers(const std::filesystem::path& dataFolder);
+
+// The stored spelling of the player called `name` in any case, or none.
+std::optional<std::string> FindPlayer(const std::filesystem::path& dataFolder,
+                                      const std::string& name);
+
+std::filesystem::path PlayerFolder(const std::filesystem::path& dataFolder,
+                                   const std::string& storedName);
+
+struct SettledPlayer {
+    std::string name;  // as stored; empty when there is none
+    std::filesystem::path folder;
+    std::string problem;  // why there is none
+};
+
+// The player to play as: `wanted` (made when new; its name must be valid), else the player of
+// the last run, else the first player there is, else a new first player. A settings file left in
+// the data folder by a game from before players becomes the new first player's. Remembers the
+// choice for the next run.
+SettledPlayer SettlePlayer(const std::filesystem::path& dataFolder, const std::string& wanted);
+
+// Remembers `name` as the player of the last run.
+void RememberPlayer(const std::filesystem::path& dataFolder, const std::string& name);
+
+}  // namespace pv
