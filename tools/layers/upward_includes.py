@@ -20,7 +20,8 @@ FLOORS = {
     'game': 2,
     'random': 3,
     'controls': 4,
-    'drill': 5, 'players': 5, 'animation': 5, 'memory': 5, 'colour': 5, 'audio': 5, 'store': 5, 'screens': 5,
+    'drill': 5, 'animation': 5, 'memory': 5, 'colour': 5, 'audio': 5, 'store': 5, 'screens': 5,
+    'players': 5, 'progress': 5,
     'app': 6,
     'platform/qt': 7,
 }

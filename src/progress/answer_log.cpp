@@ -1,0 +1,248 @@
+#include "progress/answer_log.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "game/files.h"
+#include "progress/answer_record.h"
+
+namespace pv {
+
+namespace {
+
+// Every writer holds the file's lock while it repairs and writes, and a reader while it reads:
+// two games of the same player then never cut each other's records.
+class FileLock {
+  public:
+    FileLock(int file, int how) : file_(file), held_(flock(file, how) == 0) {}
+    ~FileLock() {
+        if (held_) flock(file_, LOCK_UN);
+    }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+    bool Held() const { return held_; }
+
+  private:
+    int file_;
+    bool held_;
+};
+
+bool AllZero(const AnswerRecord& record) {
+    return std::all_of(record.begin(), record.end(), [](std::uint8_t b) { return b == 0; });
+}
+
+// The length of a file's whole records. A tail cut short is dropped, and so are records of
+// zeros at the end: a power cut between making a file longer and writing its bytes may leave
+// them. readRecord(offset, record) reads the record at offset.
+template <typename ReadRecord>
+std::size_t WholeLength(std::size_t size, ReadRecord readRecord) {
+    if (size < kAnswerHeaderSize) return 0;
+    std::size_t whole = size - (size - kAnswerHeaderSize) % kAnswerRecordSize;
+    AnswerRecord record{};
+    while (whole > kAnswerHeaderSize && readRecord(whole - kAnswerRecordSize, record) &&
+           AllZero(record)) {
+        whole -= kAnswerRecordSize;
+    }
+    return whole;
+}
+
+bool ReadAt(int file, void* data, std::size_t size, off_t offset) {
+    auto* next = static_cast<std::uint8_t*>(data);
+    while (size > 0) {
+        ssize_t got = pread(file, next, size, offset);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) return false;
+        next += got;
+        size -= static_cast<std::size_t>(got);
+        offset += got;
+    }
+    return true;
+}
+
+bool SameFile(const std::filesystem::path& path, int file) {
+    struct stat named {};
+    struct stat open {};
+    return stat(path.c_str(), &named) == 0 && fstat(file, &open) == 0 &&
+           named.st_dev == open.st_dev && named.st_ino == open.st_ino;
+}
+
+// Makes the locked file ready for a record at its end: a header when it has none (true in
+// `madeHeader`), a torn tail cut off so that the record lands aligned. False when the file
+// is of another kind or cannot be repaired.
+bool MakeReady(int file, bool& madeHeader) {
+    struct stat info {};
+    if (fstat(file, &info) != 0) return false;
+    auto size = static_cast<std::size_t>(info.st_size);
+    if (size < kAnswerHeaderSize) {
+        madeHeader = true;
+        return ftruncate(file, 0) == 0 &&
+               WriteAll(file, kAnswerHeader.data(), kAnswerHeader.size());
+    }
+    std::array<std::uint8_t, kAnswerHeaderSize> header{};
+    if (!ReadAt(file, header.data(), header.size(), 0) || header != kAnswerHeader) return false;
+    std::size_t whole = WholeLength(size, [file](std::size_t at, AnswerRecord& record) {
+        return ReadAt(file, record.data(), record.size(), static_cast<off_t>(at));
+    });
+    return whole == size || ftruncate(file, static_cast<off_t>(whole)) == 0;
+}
+
+std::shared_ptr<OpenFile> OpenForAppend(const std::filesystem::path& path) {
+    int file =
+        open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0600);
+    if (file < 0) return nullptr;
+    auto opened = std::make_shared<OpenFile>(file);
+    struct stat info {};
+    if (fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) return nullptr;
+    return opened;
+}
+
+bool WriteRecord(int file, const AnswerRecord& record) {
+    struct stat before {};
+    if (fstat(file, &before) != 0) return false;
+    ssize_t written = -1;
+    do {
+        written = write(file, record.data(), record.size());
+    } while (written < 0 && errno == EINTR);
+    if (written == static_cast<ssize_t>(record.size())) return true;
+    // A full disk may take part of a record: take it back, so the next one lands aligned.
+    if (written > 0) ftruncate(file, before.st_size);
+    return false;
+}
+
+// Reads the whole file under the readers' lock; false, with the reason, when it cannot.
+bool ReadWhole(int file, std::vector<std::uint8_t>& bytes, std::string& reason) {
+    struct stat info {};
+    if (fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
+        reason = "it is not a file that can be read";
+        return false;
+    }
+    bytes.resize(static_cast<std::size_t>(info.st_size));
+    errno = 0;
+    if (!ReadAt(file, bytes.data(), bytes.size(), 0)) {
+        reason = std::string("it cannot be read: ") + std::strerror(errno != 0 ? errno : EIO);
+        return false;
+    }
+    return true;
+}
+
+// The answers in a file's bytes; false, with the reason, when the file is damaged.
+bool Parse(const std::vector<std::uint8_t>& bytes, std::vector<Answer>& answers,
+           std::string& reason) {
+    if (bytes.size() < kAnswerHeaderSize) {
+        // Only a header cut short: the game died as it made the file.
+        if (std::equal(bytes.begin(), bytes.end(), kAnswerHeader.begin())) return true;
+        reason = "it is too short to be an answer record";
+        return false;
+    }
+    if (!std::equal(kAnswerHeader.begin(), kAnswerHeader.end(), bytes.begin())) {
+        reason = "its header is not that of an answer record";
+        return false;
+    }
+    std::size_t whole = WholeLength(bytes.size(), [&bytes](std::size_t at, AnswerRecord& record) {
+        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), record.size(), record.begin());
+        return true;
+    });
+    std::size_t count = (whole - kAnswerHeaderSize) / kAnswerRecordSize;
+    answers.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        std::span<const std::uint8_t, kAnswerRecordSize> record(
+            bytes.data() + kAnswerHeaderSize + i * kAnswerRecordSize, kAnswerRecordSize);
+        std::optional<Answer> answer = DecodeAnswer(record);
+        if (!answer) {
+            reason =
+                "record " + std::to_string(i + 1) + " of " + std::to_string(count) + " is damaged";
+            answers.clear();
+            return false;
+        }
+        answers.push_back(*answer);
+    }
+    return true;
+}
+
+// Renames the file to the first free "<name>.damaged-<n>" and says so in one line.
+std::string SetAside(const std::filesystem::path& path, const std::string& reason) {
+    std::string line = path.string() + ": " + reason;
+    int error = 0;
+    for (int n = 1; n <= 1000; ++n) {
+        std::string aside = path.string() + ".damaged-" + std::to_string(n);
+        int renamed = renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE);
+        if (renamed != 0 && errno == EINVAL) {
+            // A file system that cannot refuse to replace: look first.
+            struct stat taken {};
+            if (lstat(aside.c_str(), &taken) == 0) continue;
+            renamed = rename(path.c_str(), aside.c_str());
+        }
+        if (renamed == 0) {
+            return line + "; set aside as " + std::filesystem::path(aside).filename().string() +
+                   ", the answers start afresh";
+        }
+        error = errno;
+        if (error != EEXIST) break;
+    }
+    return line + "; it could not be set aside: " + std::strerror(error);
+}
+
+}  // namespace
+
+AnswerLog::AnswerLog(const std::filesystem::path& folder)
+    : path_(folder / kAnswerLogName), sync_(folder) {}
+
+AnswerLog::~AnswerLog() {
+    sync_.Wait();
+}
+
+bool AnswerLog::Append(const Answer& answer) {
+    if (!IsPossible(answer)) return false;
+    const AnswerRecord record = EncodeAnswer(answer);
+    // A second try follows a file that was set aside or removed since the last answer.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (file_ == nullptr) file_ = OpenForAppend(path_);
+        if (file_ == nullptr) return false;
+        int file = file_->Descriptor();
+        FileLock lock(file, LOCK_EX);
+        if (!lock.Held()) return false;
+        if (!SameFile(path_, file)) {
+            file_.reset();
+            continue;
+        }
+        bool madeHeader = false;
+        if (!MakeReady(file, madeHeader) || !WriteRecord(file, record)) return false;
+        sync_.Request(file_, madeHeader);
+        return true;
+    }
+    return false;
+}
+
+bool AnswerLog::WaitUntilOnDisk() {
+    return sync_.Wait();
+}
+
+std::vector<Answer> ReadAnswers(const std::filesystem::path& folder, std::string& complaint) {
+    const std::filesystem::path path = folder / kAnswerLogName;
+    std::vector<Answer> answers;
+    int file = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (file < 0) {
+        if (errno != ENOENT) {
+            complaint = SetAside(path, std::string("it cannot be read: ") + std::strerror(errno));
+        }
+        return answers;
+    }
+    OpenFile closer(file);
+    // Held while setting aside too, so a writer waiting for it then finds the name gone.
+    FileLock lock(file, LOCK_SH);
+    std::vector<std::uint8_t> bytes;
+    std::string reason;
+    if (!ReadWhole(file, bytes, reason) || !Parse(bytes, answers, reason)) {
+        complaint = SetAside(path, reason);
+    }
+    return answers;
+}
+
+}  // namespace pv

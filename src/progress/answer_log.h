@@ -1,0 +1,49 @@
+// The player's record of every answered question: one file in the player's folder that only
+// ever grows by whole records, so that a game killed at any moment loses at most the answer it
+// was writing.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "progress/answer.h"
+#include "progress/disk_sync.h"
+
+namespace pv {
+
+constexpr const char* kAnswerLogName = "answers.pvr";
+
+class AnswerLog {
+  public:
+    // Nothing is made until the first answer: then the file, mode 0600, with its header.
+    explicit AnswerLog(const std::filesystem::path& folder);
+    // Waits for the last records to reach the disk.
+    ~AnswerLog();
+    AnswerLog(const AnswerLog&) = delete;
+    AnswerLog& operator=(const AnswerLog&) = delete;
+
+    // Adds the answer as one whole record, written at once; the disk is synced on a thread of
+    // the log's own. False when the answer is impossible (see IsPossible) or was not written,
+    // also when the file has a header of another kind: ReadAnswers, called first, sets such a
+    // file aside. A file set aside or removed meanwhile is followed by a new one.
+    bool Append(const Answer& answer);
+    // Blocks until every record appended so far is on the disk; false when one may not be.
+    bool WaitUntilOnDisk();
+
+  private:
+    std::filesystem::path path_;
+    std::shared_ptr<OpenFile> file_;
+    BackgroundSync sync_;
+};
+
+// Every answer in the player's record, oldest first. A last record cut short (the one being
+// written when a game died) is left out. A file that is damaged (a header of another kind, a
+// record that fails its checksum or holds impossible values) or cannot be read is set aside
+// beside it as "answers.pvr.damaged-<n>", never over an earlier one, and the answers start
+// afresh: the result is empty and `complaint` gets one line, without a line end, that says so.
+// A missing file is no answer and no complaint.
+std::vector<Answer> ReadAnswers(const std::filesystem::path& folder, std::string& complaint);
+
+}  // namespace pv

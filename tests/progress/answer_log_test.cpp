@@ -1,0 +1,196 @@
+// The answer record on disk: whole records only, a torn tail survived, a damaged file set aside.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <thread>
+
+#include "make_answer.h"
+#include "progress/answer_log.h"
+#include "progress/answer_record.h"
+#include "support/scratch_dir.h"
+
+namespace pv::testing {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class AnswerLogFile : public ::testing::Test {
+  protected:
+    std::filesystem::path File() const { return scratch.Path() / kAnswerLogName; }
+    Bytes Content(const std::filesystem::path& path) const {
+        if (!std::filesystem::is_regular_file(path)) return {};
+        std::ifstream in(path, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+    void AddBytes(const Bytes& bytes) const {
+        std::ofstream(File(), std::ios::binary | std::ios::app)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+    }
+    std::vector<Answer> Read() {
+        complaint.clear();
+        return ReadAnswers(scratch.Path(), complaint);
+    }
+    static Answer Nth(std::uint32_t n) {
+        return Asked(Operation::Multiplication, 7, 8, 20000, 0, n);
+    }
+
+    ScratchDirectory scratch;
+    std::string complaint;
+};
+
+TEST(AnswerRecordBytes, EveryFieldSurvivesAndAnyFlippedBitIsCaught) {
+    Answer extreme = Asked(Operation::Division, 17, 17, 2932896, 255, 0xFFFFFFFF);
+    for (Answer answer : {extreme, Asked(Operation::Addition, 1, 1, 0)}) {
+        AnswerRecord record = EncodeAnswer(answer);
+        EXPECT_EQ(DecodeAnswer(record), answer);
+        for (std::size_t bit = 0; bit < record.size() * 8; ++bit) {
+            AnswerRecord flipped = record;
+            flipped[bit / 8] ^= static_cast<std::uint8_t>(1u << (bit % 8));
+            EXPECT_FALSE(DecodeAnswer(flipped).has_value()) << "bit " << bit;
+        }
+    }
+}
+
+TEST_F(AnswerLogFile, AppendedAnswersReadBackInOrderAndNoOtherFileIsTouched) {
+    std::ofstream(scratch.Path() / "pv2.pv2") << "settings";
+    EXPECT_TRUE(Read().empty());
+    EXPECT_EQ(complaint, "") << "a missing record is no complaint";
+    {
+        AnswerLog log(scratch.Path());
+        for (std::uint32_t n = 0; n < 3; ++n) EXPECT_TRUE(log.Append(Nth(n)));
+        EXPECT_FALSE(log.Append(Asked(Operation::Multiplication, 18, 1, 0))) << "impossible";
+        EXPECT_TRUE(log.WaitUntilOnDisk());
+    }
+    EXPECT_EQ(Read(), (std::vector<Answer>{Nth(0), Nth(1), Nth(2)}));
+    EXPECT_EQ(std::filesystem::file_size(File()), kAnswerHeaderSize + 3 * kAnswerRecordSize);
+    struct stat info {};
+    ASSERT_EQ(stat(File().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(Content(scratch.Path() / "pv2.pv2"), (Bytes{'s', 'e', 't', 't', 'i', 'n', 'g', 's'}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.Path()), {}), 2);
+}
+
+// What a game killed mid-write, or a power cut, leaves at the end: never read as an answer,
+// and cut off before the next one is written, so that it lands aligned.
+TEST_F(AnswerLogFile, TornTailIsLeftOutAndCutBeforeTheNextAnswer) {
+    const Bytes headerOnly(kAnswerHeader.begin(), kAnswerHeader.begin() + 5);
+    for (const Bytes& tail : {Bytes{1, 2, 3, 4, 5, 6, 7}, Bytes(2 * kAnswerRecordSize, 0)}) {
+        std::filesystem::remove(File());
+        AnswerLog(scratch.Path()).Append(Nth(0));
+        AddBytes(tail);
+        EXPECT_EQ(Read(), std::vector<Answer>{Nth(0)});
+        EXPECT_EQ(complaint, "");
+        AnswerLog(scratch.Path()).Append(Nth(1));
+        EXPECT_EQ(Read(), (std::vector<Answer>{Nth(0), Nth(1)}));
+        EXPECT_EQ(std::filesystem::file_size(File()), kAnswerHeaderSize + 2 * kAnswerRecordSize);
+    }
+    std::filesystem::remove(File());
+    AddBytes(headerOnly);
+    EXPECT_TRUE(Read().empty());
+    EXPECT_EQ(complaint, "") << "a header cut short is a record never begun";
+    AnswerLog(scratch.Path()).Append(Nth(2));
+    EXPECT_EQ(Read(), std::vector<Answer>{Nth(2)});
+}
+
+TEST_F(AnswerLogFile, KillDuringAppendsLosesNoEarlierAnswer) {
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        AnswerLog log(scratch.Path());
+        for (std::uint32_t n = 0;; ++n) log.Append(Nth(n));
+    }
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    auto size = [this] {
+        std::error_code missing;
+        std::uintmax_t bytes = std::filesystem::file_size(File(), missing);
+        return missing ? 0 : bytes;
+    };
+    while (size() < kAnswerHeaderSize + 500 * kAnswerRecordSize &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    std::vector<Answer> answers = Read();
+    EXPECT_EQ(complaint, "");
+    ASSERT_GE(answers.size(), 500u);
+    for (std::uint32_t n = 0; n < answers.size(); ++n) ASSERT_EQ(answers[n], Nth(n));
+}
+
+TEST_F(AnswerLogFile, TwoLogsOfOnePlayerNeverMixTheirRecords) {
+    auto play = [this](std::uint32_t from) {
+        AnswerLog log(scratch.Path());
+        for (std::uint32_t n = from; n < from + 200; ++n) log.Append(Nth(n));
+    };
+    std::thread other(play, 1000);
+    play(0);
+    other.join();
+    EXPECT_EQ(Read().size(), 400u);
+    EXPECT_EQ(complaint, "");
+}
+
+TEST_F(AnswerLogFile, DamagedFileIsSetAsideNeverOverAnEarlierOneAndAnswersStartAfresh) {
+    // Sealed with a right checksum, yet no question of the game: beyond the largest table.
+    const AnswerRecord impossible = EncodeAnswer(Asked(Operation::Multiplication, 18, 1, 0));
+    const std::vector<std::function<void()>> damages = {
+        [&] {
+            AddBytes({'P', 'V', 'A', 'R', 2, 0, 16, 0});
+        },  // a later version
+        [&] {
+            for (std::uint32_t n = 0; n < 3; ++n) AnswerLog(scratch.Path()).Append(Nth(n));
+            std::fstream f(File(), std::ios::in | std::ios::out | std::ios::binary);
+            f.seekp(kAnswerHeaderSize + kAnswerRecordSize + 3);
+            f.put('\x7f');
+        },
+        [&] {
+            AddBytes(Bytes(kAnswerHeader.begin(), kAnswerHeader.end()));
+            AddBytes(Bytes(impossible.begin(), impossible.end()));
+        },
+        [&] { std::filesystem::create_directory(File()); },
+    };
+    for (std::size_t i = 0; i < damages.size(); ++i) {
+        damages[i]();
+        Bytes before = Content(File());
+        EXPECT_TRUE(Read().empty()) << i;
+        std::string aside = std::string(kAnswerLogName) + ".damaged-" + std::to_string(i + 1);
+        EXPECT_NE(complaint.find(aside), std::string::npos) << complaint;
+        EXPECT_EQ(complaint.find('\n'), std::string::npos);
+        EXPECT_EQ(Content(scratch.Path() / aside), before);
+        EXPECT_TRUE(AnswerLog(scratch.Path()).Append(Nth(9)));
+        EXPECT_EQ(Read(), std::vector<Answer>{Nth(9)});
+        std::filesystem::remove(File());
+    }
+}
+
+TEST_F(AnswerLogFile, AppendFollowsAFileSetAsideWhileTheLogIsOpen) {
+    AnswerLog log(scratch.Path());
+    log.Append(Nth(0));
+    std::filesystem::rename(File(), scratch.Path() / "aside");
+    log.Append(Nth(1));
+    EXPECT_EQ(Read(), std::vector<Answer>{Nth(1)});
+    EXPECT_EQ(Content(scratch.Path() / "aside").size(), kAnswerHeaderSize + kAnswerRecordSize);
+}
+
+TEST_F(AnswerLogFile, UnreadableFileIsSetAsideOrElseReported) {
+    if (geteuid() == 0) GTEST_SKIP() << "the superuser reads any file";
+    AnswerLog(scratch.Path()).Append(Nth(0));
+    std::filesystem::permissions(File(), std::filesystem::perms::none);
+    std::filesystem::permissions(scratch.Path(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    EXPECT_TRUE(Read().empty());
+    EXPECT_NE(complaint.find("could not be set aside"), std::string::npos) << complaint;
+    std::filesystem::permissions(scratch.Path(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    EXPECT_TRUE(Read().empty());
+    EXPECT_NE(complaint.find(".damaged-1"), std::string::npos) << complaint;
+}
+
+}  // namespace
+}  // namespace pv::testing
