@@ -88,6 +88,7 @@ void ShowPlayers(Game& g) {
     if (g.playersRoot.empty()) return;
     if (p.FindMenuItem(g.menu, Command::NewPlayer) == nullptr) {
         // First time: the players' part of the menu goes above Exit, set off by a separator.
+        p.InsertMenuW(g.menu, Command::Exit, MF_STRING, Command::Progress, L"P&rogress...");
         p.InsertMenuW(g.menu, Command::Exit, MF_STRING, Command::NewPlayer, L"New &Player...");
         p.InsertMenuW(g.menu, Command::Exit, MF_SEPARATOR, 0, nullptr);
     }
@@ -106,6 +107,10 @@ void ShowPlayers(Game& g) {
 }
 
 bool OnPlayerCommand(Game& g, HWND window, WPARAM command) {
+    if (command == Command::Progress) {
+        g.platform.ShowProgress(g.playerName, g.dataFolder);
+        return true;
+    }
     if (command == Command::NewPlayer) {
         AddPlayer(g, window);
         return true;

@@ -41,6 +41,8 @@ enum : std::uint32_t {
     NewPlayer = 3300,
     FirstPlayer = 3301,  // 3301..3364: the players, as the Drill menu lists them
     LastPlayer = 3364,
+    Progress = 3400,
+    PracticeToggle = 3401,
 };
 }  // namespace Command
 

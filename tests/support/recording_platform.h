@@ -29,6 +29,9 @@ class RecordingPlatform : public Platform {
     // Answers the next typed answer, or cancels when none is left.
     bool AskTextW(HWND owner, const wchar_t* caption, const wchar_t* prompt,
                   std::wstring& answer) override;
+    void ShowProgress(const std::string& player, const std::filesystem::path& folder) override {
+        progressShown.emplace_back(player, folder);
+    }
     int GetSystemMetrics(int index) override;
     BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;
     DWORD mciSendStringA(const char* command, char* result, UINT resultSize, HWND notify) override;
@@ -43,6 +46,7 @@ class RecordingPlatform : public Platform {
     SYSTEMTIME today{2026, 12, 2, 8, 9, 30, 0, 0};
     std::vector<std::wstring> typedAnswers;  // for AskTextW, first first
     std::vector<std::wstring> messages;      // what MessageBoxW showed
+    std::vector<std::pair<std::string, std::filesystem::path>> progressShown;
     int screenWidth = 1024;
     int screenHeight = 768;
     // The screens, primary first; empty means one screen of screenWidth x screenHeight.

@@ -39,6 +39,7 @@ class QtPlatform : public QObject, public Platform {
     int MessageBoxW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) override;
     bool AskTextW(HWND owner, const wchar_t* caption, const wchar_t* prompt,
                   std::wstring& answer) override;
+    void ShowProgress(const std::string& player, const std::filesystem::path& folder) override;
     int GetSystemMetrics(int index) override;
     BOOL GetWindowRect(HWND window, RECT* rect) override;
     BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;
