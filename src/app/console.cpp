@@ -1,10 +1,43 @@
 #include "app/console.h"
 
+#include <string>
+#include <vector>
+
+#include "players/players.h"
+#include "progress/answer_log.h"
+#include "progress/report.h"
+
 namespace pv {
 
-std::optional<int> AnswerOnConsole(const CommandLine& line,
-                                   const std::filesystem::path& /*dataFolder*/, std::ostream& out,
-                                   std::ostream& err) {
+namespace {
+
+// Every player's answers, or the one player's, as CSV on out.
+int PrintReport(const std::filesystem::path& dataFolder, const std::string& player,
+                std::ostream& out, std::ostream& err) {
+    std::vector<std::string> names = ListPlayers(dataFolder);
+    if (!player.empty()) {
+        std::optional<std::string> found = FindPlayer(dataFolder, player);
+        if (!found) {
+            err << "pondivar: there is no player called " << player << "\n";
+            return 1;
+        }
+        names = {*found};
+    }
+    std::vector<PlayerAnswers> players;
+    for (const std::string& name : names) {
+        std::string complaint;
+        players.push_back({name, ReadAnswers(PlayerFolder(dataFolder, name), complaint)});
+        if (!complaint.empty()) err << "pondivar: " << complaint << "\n";
+    }
+    WriteReport(out, players);
+    out.flush();
+    return out ? 0 : 1;
+}
+
+}  // namespace
+
+std::optional<int> AnswerOnConsole(const CommandLine& line, const std::filesystem::path& dataFolder,
+                                   std::ostream& out, std::ostream& err) {
     if (!line.error.empty()) {
         err << "pondivar: " << line.error << "\n";
         return 2;
@@ -18,8 +51,7 @@ std::optional<int> AnswerOnConsole(const CommandLine& line,
             out << "Pondivar " << PV_VERSION << "\n";
             return 0;
         case CommandLine::Task::Report:
-            err << "pondivar: the report is not available\n";
-            return 1;
+            return PrintReport(dataFolder, line.player, out, err);
         case CommandLine::Task::Play:
             break;
     }

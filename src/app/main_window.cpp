@@ -216,7 +216,7 @@ void LoadAndStart(Game& g, HWND window) {
     p.CheckMenuItem(g.menu, Command::RandomColoursToggle, g.randomColours);
     p.CheckMenuItem(g.menu, Command::RememberPositionToggle, g.rememberPosition);
     MarkOperationMenu(g);
-    ShowPlayers(g);
+    LoadPlayer(g);
     if (g.musicOn != 0) {
         p.CheckMenuItem(g.menu, Command::MusicToggle, g.musicOn);
         UpdateMusic(g, window);

@@ -5,7 +5,9 @@
 #include "app/main_window.h"
 #include "assets/commands.h"
 #include "audio/music.h"
+#include "drill/record.h"
 #include "platform/text.h"
+#include "players/key_value_file.h"
 #include "players/player_name.h"
 #include "players/players.h"
 #include "store/settings_file.h"
@@ -14,21 +16,23 @@ namespace pv {
 
 namespace {
 
+constexpr const char* kPracticeKey = "practice";
 constexpr std::size_t kMenuPlayers = Command::LastPlayer - Command::FirstPlayer + 1;
 
 // What a player's game holds: a switch puts all of it back to how a start finds it. The window,
 // its controls, fonts and timer, the generator and the song file's place stay.
-#define PV_PLAYER_FIELDS(X)                                                                        \
-    X(missedThisRound)                                                                             \
-    X(hoverActive) X(aboutOpen) X(memoryOpen) X(colourOpen) X(scoresOpen) X(operation) X(soundOn)  \
-        X(musicOn) X(randomColours) X(bgGreen) X(bgRed) X(bgBlue) X(scoreCount)                    \
-            X(rememberPosition) X(windowX) X(windowY) X(highColour) X(saveCount) X(bigTables)      \
-                X(tableSize) X(score) X(actionDelay) X(labelDelay) X(pendingQuestion)              \
-                    X(pendingBoardRedraw) X(hintCasePhase) X(labelPhase) X(hintTexts) X(factGrid)  \
-                        X(factGridBackup) X(operandA) X(operandB) X(correctAnswer) X(choices)      \
-                            X(currentFace) X(hotspots) X(currentHint) X(cardIcons) X(cardRevealed) \
-                                X(cardBack) X(firstCardShown) X(firstCardSlot) X(memoryMoves)      \
-                                    X(lastSoundVariant)
+// clang-format off
+#define PV_PLAYER_FIELDS(X) \
+    X(missedThisRound) X(hoverActive) X(aboutOpen) X(memoryOpen) X(colourOpen) X(scoresOpen) \
+    X(operation) X(soundOn) X(musicOn) X(randomColours) X(bgGreen) X(bgRed) X(bgBlue) \
+    X(scoreCount) X(rememberPosition) X(windowX) X(windowY) X(highColour) X(saveCount) \
+    X(bigTables) X(tableSize) X(score) X(actionDelay) X(labelDelay) X(pendingQuestion) \
+    X(pendingBoardRedraw) X(hintCasePhase) X(labelPhase) X(hintTexts) X(factGrid) \
+    X(factGridBackup) X(operandA) X(operandB) X(correctAnswer) X(choices) X(currentFace) \
+    X(hotspots) X(currentHint) X(cardIcons) X(cardRevealed) X(cardBack) X(firstCardShown) \
+    X(firstCardSlot) X(memoryMoves) X(lastSoundVariant) X(questionShownAt) X(answerClicks) \
+    X(wrongClicks) X(firstClickMs) X(practiceOn) X(lastPractised)
+// clang-format on
 
 void ForgetPlayer(Game& g) {
     const GameState fresh;
@@ -59,6 +63,18 @@ void SwitchPlayer(Game& g, HWND window, const std::string& name) {
     LoadAndStart(g, window);
 }
 
+std::filesystem::path SettingsOf(const Game& g) {
+    return g.dataFolder / kPlayerSettingsName;
+}
+
+void TogglePractice(Game& g) {
+    g.practiceOn = static_cast<std::uint8_t>(~g.practiceOn);
+    g.platform.CheckMenuItem(g.menu, Command::PracticeToggle, g.practiceOn);
+    KeyValueFile settings = KeyValueFile::Read(SettingsOf(g));
+    settings.SetFlag(kPracticeKey, g.practiceOn != 0);
+    settings.Write(SettingsOf(g));
+}
+
 void Refuse(Game& g, const std::string& why) {
     std::wstring text = Wide(why);
     g.platform.MessageBoxW(g.mainWindow, text.c_str(), L"New player", MB_OK | MB_ICONINFORMATION);
@@ -81,12 +97,12 @@ void AddPlayer(Game& g, HWND window) {
     SwitchPlayer(g, window, player.name);
 }
 
-}  // namespace
-
+// Lists the players in the Drill menu, the current one checked, and names them in the title.
 void ShowPlayers(Game& g) {
     Platform& p = g.platform;
-    if (g.playersRoot.empty()) return;
     if (p.FindMenuItem(g.menu, Command::NewPlayer) == nullptr) {
+        p.InsertMenuW(g.menu, Command::BigTablesToggle, MF_STRING, Command::PracticeToggle,
+                      L"&Practice Missed Facts");
         // First time: the players' part of the menu goes above Exit, set off by a separator.
         p.InsertMenuW(g.menu, Command::Exit, MF_STRING, Command::Progress, L"P&rogress...");
         p.InsertMenuW(g.menu, Command::Exit, MF_STRING, Command::NewPlayer, L"New &Player...");
@@ -106,7 +122,22 @@ void ShowPlayers(Game& g) {
     ShowTitle(g);
 }
 
+}  // namespace
+
+void LoadPlayer(Game& g) {
+    if (g.playersRoot.empty()) return;
+    OpenRecord(g);
+    KeyValueFile settings = KeyValueFile::Read(SettingsOf(g));
+    g.practiceOn = settings.GetFlag(kPracticeKey, false) ? 0xFF : 0;
+    ShowPlayers(g);
+    g.platform.CheckMenuItem(g.menu, Command::PracticeToggle, g.practiceOn);
+}
+
 bool OnPlayerCommand(Game& g, HWND window, WPARAM command) {
+    if (command == Command::PracticeToggle) {
+        TogglePractice(g);
+        return true;
+    }
     if (command == Command::Progress) {
         g.platform.ShowProgress(g.playerName, g.dataFolder);
         return true;

@@ -6,9 +6,10 @@
 
 namespace pv {
 
-// Lists the players in the Drill menu and names the current one in the title. Nothing when the
-// game runs without players.
-void ShowPlayers(Game& g);
+// As the game starts, or another player's starts: the player's record and own settings, the
+// players in the Drill menu, the player's name in the title. Nothing when the game runs without
+// players.
+void LoadPlayer(Game& g);
 
 // A pick from the players' part of the menu; false for any other command.
 bool OnPlayerCommand(Game& g, HWND window, WPARAM command);

@@ -4,6 +4,7 @@
 #include "audio/sound.h"
 #include "controls/controls.h"
 #include "drill/question.h"
+#include "drill/record.h"
 #include "random/random.h"
 
 namespace pv {
@@ -56,6 +57,7 @@ void WrongAnswer(Game& g, HWND button) {
 }  // namespace
 
 void AnswerClicked(Game& g, HWND button, std::uint32_t value) {
+    NoteAnswerClick(g, value == g.correctAnswer);
     if (value == g.correctAnswer) {
         RightAnswer(g, value);
     } else {

@@ -7,6 +7,7 @@
 #include "audio/sound.h"
 #include "controls/controls.h"
 #include "drill/answer.h"
+#include "drill/record.h"
 #include "memory/memory.h"
 #include "random/random.h"
 #include "screens/screens.h"
@@ -99,10 +100,12 @@ void NextQuestion(Game& g) {
 
     std::uint32_t a = 0;
     std::uint32_t b = 0;
-    do {
-        a = Random(g, g.tableSize) + 1;
-        b = Random(g, g.tableSize) + 1;
-    } while (FactCell(g, a, b, 0) != 0);
+    if (!PracticeFact(g, a, b)) {
+        do {
+            a = Random(g, g.tableSize) + 1;
+            b = Random(g, g.tableSize) + 1;
+        } while (FactCell(g, a, b, 0) != 0);
+    }
     g.operandA = a;
     g.operandB = b;
 
@@ -141,6 +144,7 @@ void NextQuestion(Game& g) {
         SetLabelNumber(g, g.answerButtons[i], "%d", g.choices[i], 0);
     }
     for (HWND button : g.answerButtons) g.platform.EnableWindow(button, TRUE);
+    QuestionShown(g);
 }
 
 void SetOperation(Game& g, UINT cmd) {

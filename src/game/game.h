@@ -3,10 +3,15 @@
 // the game's ground floor: it includes only the platform layer, and every floor above includes it.
 #pragma once
 
+#include <memory>
+
 #include "game/game_state.h"
 #include "platform/platform.h"
 
 namespace pv {
+
+// The player's record of answers, kept by the drill (drill/record.h).
+struct DrillRecord;
 
 struct Game : GameState {
     explicit Game(Platform& services) : platform(services) {}
@@ -14,6 +19,7 @@ struct Game : GameState {
     Game& operator=(const Game&) = delete;
 
     Platform& platform;
+    std::shared_ptr<DrillRecord> record;  // none without players
 };
 
 }  // namespace pv

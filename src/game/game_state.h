@@ -106,6 +106,15 @@ struct GameState {
     std::filesystem::path playersRoot;
     std::string playerName;
     std::vector<std::string> playerNames;
+    // The question on view, as its record will tell it: when it appeared, the clicks on it so
+    // far, the wrong ones among them, and the time to the first. Practice of missed facts, and
+    // the table numbers it last asked.
+    std::uint32_t questionShownAt = 0;
+    std::uint8_t answerClicks = 0;
+    std::uint8_t wrongClicks = 0;
+    std::uint32_t firstClickMs = 0;
+    std::uint8_t practiceOn = 0;
+    std::array<std::uint32_t, 2> lastPractised = {};
 
     // Controls
     HWND questionDisplay = 0;

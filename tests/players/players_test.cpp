@@ -7,9 +7,16 @@
 #include <iterator>
 #include <string>
 
+#include <sstream>
+
+#include "app/command_line.h"
+#include "app/console.h"
+#include "app/main_window.h"
 #include "assets/commands.h"
+#include "drill/record.h"
 #include "players/player_name.h"
 #include "players/players.h"
+#include "progress/answer_log.h"
 #include "support/game_fixture.h"
 
 namespace pv::testing {
@@ -123,6 +130,151 @@ TEST_F(Players, RefusedNameSaysWhyAndChangesNothing) {
     platform.typedAnswers = {};
     Command(Command::NewPlayer);  // cancelled
     EXPECT_EQ(game.playerName, "Anna");
+}
+
+// The answer buttons' places of the right answer and of a wrong one.
+struct Buttons {
+    std::size_t right = 0;
+    std::size_t wrong = 0;
+};
+
+Buttons Find(const Game& game) {
+    Buttons b;
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (game.choices[i] == game.correctAnswer) {
+            b.right = i;
+        } else {
+            b.wrong = i;
+        }
+    }
+    return b;
+}
+
+class PlayersRecord : public Players {
+  protected:
+    // Answers the question on view, after `wrong` wrong clicks, `ms` after it appeared; then lets
+    // the next question come.
+    void Answer(int wrong, DWORD ms) {
+        Buttons b = Find(game);
+        platform.ticks = game.questionShownAt + ms;
+        for (int i = 0; i < wrong; ++i) Command(Command::FirstAnswer + b.wrong);
+        Command(Command::FirstAnswer + b.right);
+        Tick(5);
+    }
+    std::vector<pv::Answer> Recorded() {
+        game.record.reset();  // the record reaches the disk before it is read
+        std::string complaint;
+        std::vector<pv::Answer> answers =
+            ReadAnswers(PlayerFolder(Root(), game.playerName), complaint);
+        EXPECT_EQ(complaint, "");
+        OpenRecord(game);
+        return answers;
+    }
+};
+
+TEST_F(PlayersRecord, EveryAnsweredQuestionIsRecordedAsShown) {
+    StartAs("Anna");
+    const std::uint32_t left = game.operandA, right = game.operandB, answer = game.correctAnswer;
+    Answer(1, 1500);
+    Answer(0, 700);
+    std::vector<pv::Answer> answers = Recorded();
+    ASSERT_EQ(answers.size(), 2u);
+    EXPECT_EQ(answers[0].day, DayNumber(2026, 12, 8));
+    EXPECT_EQ(answers[0].operation, Operation::Multiplication);
+    EXPECT_EQ(answers[0].left, left);
+    EXPECT_EQ(answers[0].right, right);
+    EXPECT_EQ(answers[0].answer, answer);
+    EXPECT_FALSE(answers[0].rightFirstTime);
+    EXPECT_EQ(answers[0].wrongClicks, 1u);
+    EXPECT_EQ(answers[0].firstClickMs, 1500u) << "to the first click, the wrong one";
+    EXPECT_TRUE(answers[1].rightFirstTime);
+    EXPECT_EQ(answers[1].firstClickMs, 700u);
+    EXPECT_FALSE(fs::exists(Root() / "answers.pvr")) << "kept in the player's folder";
+}
+
+// Practice off: the same draws, questions and settings bytes as a game without players.
+TEST_F(PlayersRecord, PracticeOffChangesNoDraw) {
+    std::vector<std::uint32_t> plain, played;
+    {
+        ScratchDirectory elsewhere;
+        RecordingPlatform other;
+        Game without(other);
+        without.dataFolder = elsewhere.Path();
+        testing::WatchDraws(without, plain);
+        CreateMainWindow(without);
+        MSG message;
+        while (other.PeekMessageA(&message)) other.DispatchMessageA(&message);
+    }
+    WatchDraws();
+    StartAs("Anna");
+    EXPECT_EQ(ranges, plain);
+    for (int i = 0; i < 12; ++i) Answer(i % 2, 400);
+    ranges.clear();
+    for (int i = 0; i < 12; ++i) {
+        Command(Command::Refresh);
+        EXPECT_EQ(std::count(ranges.begin(), ranges.end(), 3u), 0) << "no practice draw";
+    }
+}
+
+TEST_F(PlayersRecord, PracticeOnAsksAboutOneQuestionInThreeFromTheWeakFacts) {
+    StartAs("Anna");
+    Command(Command::PracticeToggle);
+    EXPECT_TRUE(Item(Command::PracticeToggle).checked);
+    EXPECT_NE(Slurp(PlayerFolder(Root(), "Anna") / "player.conf").find("practice=on"),
+              std::string::npos);
+    // Every fact of the first table missed once: all of them are weak.
+    for (int i = 0; i < 6; ++i) Answer(1, 300);
+    int practised = 0;
+    const int questions = 90;
+    for (int i = 0; i < questions; ++i) {
+        ranges.clear();
+        WatchDraws();
+        Command(Command::Refresh);
+        // A practised question draws Random(3), then no operands: straight on to the choices.
+        auto three = std::find(ranges.begin(), ranges.end(), 3u);
+        ASSERT_NE(three, ranges.end()) << "practice draws for every question";
+        if (three + 1 != ranges.end() && three[1] == 4) ++practised;
+    }
+    EXPECT_GT(practised, questions / 6);
+    EXPECT_LT(practised, questions / 2);
+
+    Command(Command::FirstPlayer);  // the same player: nothing happens
+    platform.typedAnswers = {L"Ben"};
+    Command(Command::NewPlayer);
+    EXPECT_FALSE(Item(Command::PracticeToggle).checked) << "off by default, per player";
+    Command(Command::FirstPlayer);
+    EXPECT_TRUE(Item(Command::PracticeToggle).checked);
+}
+
+TEST_F(PlayersRecord, ReportOnTheConsole) {
+    StartAs("Anna");
+    Answer(2, 900);
+    game.record.reset();
+    SettlePlayer(Root(), "Ben");
+    auto report = [this](std::vector<const char*> args, std::string& out, std::string& err) {
+        args.insert(args.begin(), "pondivar");
+        CommandLine line =
+            ParseCommandLine(static_cast<int>(args.size()), const_cast<char**>(args.data()));
+        std::ostringstream o, e;
+        std::optional<int> code = AnswerOnConsole(line, Root(), o, e);
+        out = o.str();
+        err = e.str();
+        return code.value_or(-1);
+    };
+    const std::string header =
+        "player,operation,question,answer,asked,right_first_time,wrong_clicks,"
+        "median_first_click_ms,last_asked\r\n";
+    std::string out, err;
+    EXPECT_EQ(report({"--report"}, out, err), 0);
+    EXPECT_EQ(out.substr(0, header.size()), header);
+    EXPECT_NE(out.find("\r\nAnna,multiplication,"), std::string::npos);
+    EXPECT_NE(out.find(",1,0,2,900,2026-12-08\r\n"), std::string::npos) << out;
+    EXPECT_EQ(report({"--report", "--player", "ben"}, out, err), 0);
+    EXPECT_EQ(out, header) << "no answers yet: the header alone";
+    EXPECT_EQ(report({"--report", "--player", "Nobody"}, out, err), 1);
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
+    EXPECT_EQ(report({"--report", "--player", "a/b"}, out, err), 2);
 }
 
 }  // namespace

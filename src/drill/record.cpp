@@ -1,0 +1,109 @@
+#include "drill/record.h"
+
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "progress/answer_log.h"
+#include "progress/practice.h"
+#include "random/random.h"
+
+namespace pv {
+
+struct DrillRecord {
+    explicit DrillRecord(const std::filesystem::path& folder) : folder(folder), log(folder) {}
+    std::filesystem::path folder;
+    AnswerLog log;
+    // Built from the record at the first answer of a run, which also sets a damaged record aside
+    // before anything is added to it; the start of the game does not wait for it.
+    std::optional<WeakFactTracker> weak;
+};
+
+namespace {
+
+Operation OperationOf(std::uint8_t sign) {
+    switch (sign) {
+        case '+':
+            return Operation::Addition;
+        case '-':
+            return Operation::Subtraction;
+        case 'x':
+            return Operation::Multiplication;
+        default:
+            return Operation::Division;
+    }
+}
+
+std::int32_t Today(Game& g) {
+    SYSTEMTIME now;
+    g.platform.GetLocalTime(&now);
+    return DayNumber(now.wYear, now.wMonth, now.wDay);
+}
+
+WeakFactTracker& Checked(DrillRecord& record) {
+    if (!record.weak) {
+        std::string complaint;
+        record.weak.emplace(ReadAnswers(record.folder, complaint));
+        if (!complaint.empty()) std::cerr << "pondivar: " << complaint << "\n";
+    }
+    return *record.weak;
+}
+
+void Record(Game& g) {
+    Answer answer;
+    answer.day = Today(g);
+    answer.operation = OperationOf(g.operation);
+    answer.left = static_cast<std::uint16_t>(g.operandA);
+    answer.right = static_cast<std::uint8_t>(g.operandB);
+    answer.answer = static_cast<std::uint16_t>(g.correctAnswer);
+    answer.wrongClicks = g.wrongClicks;
+    answer.rightFirstTime = g.wrongClicks == 0;
+    answer.firstClickMs = g.firstClickMs;
+    WeakFactTracker& weak = Checked(*g.record);
+    g.record->log.Append(answer);
+    weak.Add(answer);
+}
+
+}  // namespace
+
+void OpenRecord(Game& g) {
+    g.record.reset();
+    if (!g.playersRoot.empty() && !g.dataFolder.empty()) {
+        g.record = std::make_shared<DrillRecord>(g.dataFolder);
+    }
+}
+
+void QuestionShown(Game& g) {
+    g.questionShownAt = g.platform.GetTickCount();
+    g.answerClicks = 0;
+    g.wrongClicks = 0;
+    g.firstClickMs = 0;
+}
+
+void NoteAnswerClick(Game& g, bool right) {
+    if (g.answerClicks == 0) g.firstClickMs = g.platform.GetTickCount() - g.questionShownAt;
+    if (g.answerClicks < 255) ++g.answerClicks;
+    if (!right) {
+        if (g.wrongClicks < 255) ++g.wrongClicks;
+        return;
+    }
+    if (g.record) Record(g);
+}
+
+bool PracticeFact(Game& g, std::uint32_t& a, std::uint32_t& b) {
+    if (g.practiceOn == 0 || !g.record) return false;
+    if (Random(g, 3) != 0 || !g.record->weak) return false;
+    // The weak facts come most missed first; the one just asked is not asked again at once.
+    for (const Fact& fact : g.record->weak->WeakFacts(OperationOf(g.operation), g.tableSize)) {
+        TableNumbers numbers = TableFactOf(fact.operation, fact.left, fact.right, fact.answer);
+        if (numbers.a == g.lastPractised[0] && numbers.b == g.lastPractised[1]) continue;
+        a = numbers.a;
+        b = numbers.b;
+        g.lastPractised = {a, b};
+        return true;
+    }
+    return false;
+}
+
+}  // namespace pv
