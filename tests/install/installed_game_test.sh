@@ -29,6 +29,23 @@ for size in 32x32 48x48 64x64 128x128 256x256; do
   [ -f "$root/usr/share/icons/hicolor/$size/apps/$icon.png" ] || fail "no $size icon $icon"
 done
 exec_line=$root$(sed -n 's/^Exec=//p' "$entry")
+launcher=$root/usr/games/pondivar
+header="player,operation,question,answer,asked,right_first_time,wrong_clicks,median_first_click_ms,last_asked"
+
+# The real program judges --player names for the launcher: refused ones make nothing.
+for name in "a/b" "" ".." ".x" " x" "$(printf 'tab\tx')" "abcdefghijklmnopqrstuvwxy"; do
+  rc=0
+  HOME=$tmp/home XDG_DATA_HOME=$tmp/names "$launcher" --player "$name" >"$tmp/out" 2>"$tmp/err" || rc=$?
+  [ "$rc/$(wc -l <"$tmp/err")/$(wc -c <"$tmp/out")" = 2/1/0 ] || fail "name '$name': $rc, $(cat "$tmp/err")"
+done
+[ ! -e "$tmp/names" ] || fail "a refused name made the data folder"
+# The report opens no window and makes nothing.
+out=$(XDG_DATA_HOME=$tmp/names "$launcher" --report | tr -d '\r') || fail "report: $?"
+[ "$out" = "$header" ] || fail "report without players: $out"
+rc=0
+XDG_DATA_HOME=$tmp/names "$launcher" --report --player Nobody >"$tmp/out" 2>"$tmp/err" || rc=$?
+[ "$rc/$(wc -l <"$tmp/err")/$(wc -c <"$tmp/out")" = 1/1/0 ] || fail "unknown player: $rc"
+[ ! -e "$tmp/names" ] || fail "the report made the data folder"
 
 mkdir -m 0700 "$tmp/home" "$tmp/cwd" "$tmp/run"
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
@@ -43,5 +60,7 @@ game=$!
 wait "$game" || fail "the game exited with $?"
 
 [ -s "$tmp/data/pondivar/players/Player 1/pv2.pv2" ] || fail "no pv2.pv2 in the first player's folder"
+out=$(XDG_DATA_HOME=$tmp/data "$launcher" --report --player "player 1" | tr -d '\r')
+[ "$out" = "$header" ] || fail "a player without answers: $out"
 [ "$(stat -c %a "$tmp/data/pondivar")" = 700 ] || fail "the data folder is not private"
 [ -z "$(ls -A "$tmp/cwd")" ] || fail "left in the current directory: $(ls -A "$tmp/cwd")"
