@@ -9,6 +9,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# The median of numbers, one a line.
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+# A probe's "name=value" field, from each line of a file.
+field() { sed -n "s/.*\<$1=\([0-9.]*\).*/\1/p" "$2"; }
+
 # Builds the given targets of the release build, with the benchmarks on.
 build_probes() {
   cmake --preset release -DPV_BUILD_BENCH=ON >/dev/null

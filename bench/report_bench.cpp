@@ -149,7 +149,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::filesystem::path root = argv[1];
-    const std::filesystem::path player = root / "player";
+    // Laid out as a data folder, so that the game and its report can be started on it.
+    const std::filesystem::path player = root / "players" / "Mia";
     const std::int32_t firstDay = pv::DayNumber(2024, 9, 1);
     const std::vector<Answer> year = AYear(firstDay);
     const std::int32_t today = year.back().day;

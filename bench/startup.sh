@@ -24,8 +24,6 @@ probe() {
   (cd "$dir" && PV_LAUNCH_NS=$(date +%s%N) "$root/build/$program" 2>/dev/null)
 }
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-field() { sed -n "s/.*\<$1=\([0-9.]*\).*/\1/p" "$2"; }
 mb() { awk '{ printf "%.1f", $1 / 1024 }'; }
 
 # A settings file with music on, written by the game itself when told to switch music on.

@@ -5,18 +5,31 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 #include "platform/qt/qt_text.h"
 
 namespace pv::qt {
 
-QAction* QtPlatform::MenuAction(UINT id) const {
+QAction* QtPlatform::MenuAction(UINT id) {
+    if (menuStale_) BuildMenuBar(shownMenu_);
     auto it = actions_.find(id);
     return it != actions_.end() ? it->second : nullptr;
 }
 
+// Items come and go several at a time (the players, as the game starts): the bar is built again
+// once, when the game is done with them.
+void QtPlatform::MenuItemsChanged() {
+    if (menuStale_) return;
+    menuStale_ = true;
+    QTimer::singleShot(0, this, [this]() {
+        if (menuStale_) BuildMenuBar(shownMenu_);
+    });
+}
+
 void QtPlatform::BuildMenuBar(HMENU handle) {
     const Menu* menu = FindMenu(handle);
+    menuStale_ = false;
     if (main_ == nullptr || menu == nullptr) return;
     delete menuBar_;
     actions_.clear();
@@ -55,14 +68,17 @@ void QtPlatform::BuildMenuBar(HMENU handle) {
 
 void QtPlatform::ReflectMenu(HMENU handle) {
     const Menu* menu = FindMenu(handle);
-    if (menuBar_ == nullptr || handle != shownMenu_ || menu == nullptr) return;
+    // A bar about to be built again shows the model as it then is.
+    if (menuBar_ == nullptr || handle != shownMenu_ || menu == nullptr || menuStale_) return;
     QList<QAction*> bar = menuBar_->actions();
     for (std::size_t i = 0; i < menu->bar.size() && i < static_cast<std::size_t>(bar.size()); ++i) {
         const MenuItem& top = menu->bar[i];
         // A pop-up the game disables on the bar cannot be opened; here it is also greyed.
         bar[static_cast<int>(i)]->setEnabled(!top.disabled && !top.grayed);
         for (const MenuItem& item : top.items) {
-            if (QAction* action = MenuAction(item.id); action != nullptr && !item.separator) {
+            auto found = actions_.find(item.id);
+            if (QAction* action = found != actions_.end() ? found->second : nullptr;
+                action != nullptr && !item.separator) {
                 action->setEnabled(!item.grayed && !item.disabled);
                 if (item.checked) action->setCheckable(true);
                 action->setChecked(item.checked);

@@ -49,7 +49,7 @@ class QtPlatform : public QObject, public Platform {
     QWidget* Widget(HWND window) const;
     MainWidget* Main() const { return main_; }
     QMenuBar* MenuBar() const { return menuBar_; }
-    QAction* MenuAction(UINT id) const;
+    QAction* MenuAction(UINT id);  // the bar is brought up to date first
 
     // Called once, when the main window is first shown.
     std::function<void()> onFirstShown;
@@ -69,6 +69,7 @@ class QtPlatform : public QObject, public Platform {
     void CreateWidget(const Window& w);
     QWidget* CreateControl(const Window& w, QWidget* parent);
     void BuildMenuBar(HMENU menu);
+    void MenuItemsChanged();
     void ShowImage(const Window& w);
     void ShowText(const Window& w);
     void ShowList(const Window& w);
@@ -84,6 +85,7 @@ class QtPlatform : public QObject, public Platform {
     HWND mainHandle_ = 0;
     QMenuBar* menuBar_ = nullptr;
     HMENU shownMenu_ = 0;
+    bool menuStale_ = false;  // items came or went since the bar was built
     bool shownOnce_ = false;
     std::map<HWND, QWidget*> widgets_;
     std::map<UINT, QAction*> actions_;

@@ -156,7 +156,12 @@ void QtPlatform::Reflect(HWND window, Change what) {
             if (window == mainHandle_) main_->Client()->SetBackground(BackgroundColour(window));
             break;
         case Change::Menu:
-            if (window == mainHandle_) BuildMenuBar(w->menu);
+            if (window != mainHandle_) break;
+            if (menuBar_ == nullptr || shownMenu_ != w->menu) {
+                BuildMenuBar(w->menu);
+            } else {
+                MenuItemsChanged();
+            }
             break;
         case Change::Created:
         case Change::Destroyed:
