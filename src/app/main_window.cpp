@@ -7,6 +7,7 @@
 #include "animation/tick.h"
 #include "app/about.h"
 #include "app/create_controls.h"
+#include "app/keyboard.h"
 #include "app/players_menu.h"
 #include "assets/catalogue.h"
 #include "assets/commands.h"
@@ -257,6 +258,12 @@ LRESULT MainWindowProc(Game& g, HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         case WM_HSCROLL:
             ColourScroll(g, wParam, static_cast<HWND>(lParam));
+            return 0;
+        case WM_KEYDOWN:
+        case WM_CHAR:
+            if (WPARAM command = KeyCommand(g, message, wParam); command != 0) {
+                OnCommand(g, window, command);
+            }
             return 0;
         case WM_MOUSEMOVE:
             HitTest(g, lParam, 0);

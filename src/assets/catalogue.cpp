@@ -39,7 +39,19 @@ constexpr MenuTemplateItem kMenu890[] = {
     {MenuTemplateItem::Command, Command::Help, "&Help"},
 };
 
+constexpr Accelerator kAccelerators[] = {
+    {Command::Exit, "Ctrl+Q"},
+    {Command::Help, "F1"},
+};
+
 }  // namespace
+
+const char* AcceleratorOf(ResourceId command) {
+    for (const Accelerator& accelerator : kAccelerators) {
+        if (accelerator.command == command) return accelerator.keys;
+    }
+    return nullptr;
+}
 
 ResourceKind KindOf(ResourceId id) {
     if (id == kMainMenu) return ResourceKind::Menu;

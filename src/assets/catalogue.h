@@ -73,4 +73,12 @@ struct MenuTemplateItem {
 // The template of a menu resource, or nullptr with count 0 when there is none.
 const MenuTemplateItem* MenuTemplate(ResourceId id, std::size_t& count);
 
+// The main menu's shortcut keys, which the menu shows beside its items.
+struct Accelerator {
+    ResourceId command;
+    const char* keys;  // as a menu writes them: "Ctrl+Q", "F1"
+};
+// The shortcut of a command of the main menu, or nullptr.
+const char* AcceleratorOf(ResourceId command);
+
 }  // namespace pv

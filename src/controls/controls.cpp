@@ -14,10 +14,10 @@ constexpr int kFrameSize = 98;
 }  // namespace
 
 int CardX(int i) {
-    return 3 + 40 * (i % 6);
+    return 3 + 40 * (i % kCardColumns);
 }
 int CardY(int i) {
-    return 50 + 40 * (i / 6);
+    return 50 + 40 * (i / kCardColumns);
 }
 
 HWND MakeButton(Game& g, const char* text, HWND parent, int x, int y, int width, int height,

@@ -26,7 +26,8 @@ HWND MakeScoreList(Game& g, HWND parent, int sorted);
 // Formats one number, or two when b is not 0, into a control's text.
 void SetLabelNumber(Game& g, HWND control, const char* format, std::uint32_t a, std::uint32_t b);
 
-// The place of card i on the board.
+// The place of card i on the board: rows of six, left to right, top to bottom.
+constexpr int kCardColumns = 6;
 int CardX(int i);
 int CardY(int i);
 

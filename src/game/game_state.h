@@ -115,6 +115,8 @@ struct GameState {
     std::uint32_t firstClickMs = 0;
     std::uint8_t practiceOn = 0;
     std::array<std::uint32_t, 2> lastPractised = {};
+    // The memory card the keyboard is on; -1 until an arrow key is first pressed.
+    std::int32_t cardFocus = -1;
 
     // Controls
     HWND questionDisplay = 0;

@@ -125,6 +125,8 @@ class Platform {
     BOOL EnableWindow(HWND window, BOOL enable);
     BOOL IsWindowVisible(HWND window) const;
     BOOL IsWindowEnabled(HWND window) const;
+    // Enabled, and shown with every window it lies in: what a user can click.
+    bool Usable(HWND control) const;
     BOOL SetWindowTextA(HWND window, const char* text);
     BOOL SetWindowTextW(HWND window, const wchar_t* text);
     int GetWindowTextA(HWND window, char* buffer, int size) const;
@@ -223,8 +225,6 @@ class Platform {
     // them (a button disabled by its first click takes no second). Whatever was queued before it
     // runs first, as the input that caused it came later.
     LRESULT SendNotification(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    // Enabled, and shown with every window it lies in.
-    bool Usable(HWND control) const;
 
     // The screens' rectangles in virtual-desktop coordinates, the primary first. By default one
     // screen of the size GetSystemMetrics reports.

@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "assets/commands.h"
 #include "game/game.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/quit_signals.h"
@@ -268,6 +271,44 @@ TEST(QuitSignalsAlone, CloseThatDoesNotEndTheProgramIsFollowedByTheEnd) {
     QTest::qWait(300);
     EXPECT_EQ(closes, 2);
     EXPECT_EQ(ends, 1);
+}
+
+// Keys no control takes reach the game as key messages; the menu shows its shortcuts.
+TEST_F(RealWindow, KeysReachTheGameAndShortcutsShowInTheMenu) {
+    auto keyMessages = [this]() {
+        std::vector<std::pair<UINT, WPARAM>> keys;
+        for (const MSG& m : Collect()) {
+            if (m.message == WM_CHAR || m.message == WM_KEYDOWN)
+                keys.emplace_back(m.message, m.wParam);
+        }
+        return keys;
+    };
+    using Keys = std::vector<std::pair<UINT, WPARAM>>;
+    QTest::keyClick(platform.Main(), Qt::Key_3);
+    EXPECT_EQ(keyMessages(), (Keys{{WM_CHAR, '3'}}));
+    QTest::keyClick(platform.Main(), Qt::Key_2, Qt::KeypadModifier);
+    EXPECT_EQ(keyMessages(), (Keys{{WM_CHAR, '2'}}));
+    QTest::keyClick(platform.Main(), Qt::Key_Escape);
+    EXPECT_EQ(keyMessages(), (Keys{{WM_KEYDOWN, VK_ESCAPE}}));
+    // On AZERTY the top row's first key types "&" unshifted: it is still the key of 1.
+    QKeyEvent azerty(QEvent::KeyPress, Qt::Key_Ampersand, Qt::NoModifier, 10, 0x26, 0,
+                     QStringLiteral("&"));
+    QApplication::sendEvent(platform.Main(), &azerty);
+    EXPECT_EQ(keyMessages(), (Keys{{WM_CHAR, '1'}}));
+    QTest::keyClick(platform.Main(), Qt::Key_A);
+    EXPECT_TRUE(keyMessages().empty());
+
+    // What is typed into the name box stays there.
+    QWidget* name = WidgetOf(game.nameEdit);
+    ASSERT_NE(name, nullptr);
+    name->show();
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_1);
+    EXPECT_TRUE(keyMessages().empty());
+
+    EXPECT_EQ(platform.MenuAction(Command::Exit)->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+Q")));
+    EXPECT_EQ(platform.MenuAction(Command::Help)->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
 }  // namespace

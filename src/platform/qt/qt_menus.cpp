@@ -2,11 +2,13 @@
 #include "platform/qt/qt_platform.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 
+#include "assets/catalogue.h"
 #include "platform/qt/qt_text.h"
 
 namespace pv::qt {
@@ -40,6 +42,7 @@ void QtPlatform::BuildMenuBar(HMENU handle) {
         QAction* action = owner->addAction(item.textIsUtf8 ? QString::fromStdString(item.text)
                                                            : ToQString(item.text));
         UINT id = item.id;
+        if (const char* keys = AcceleratorOf(id)) action->setShortcut(QKeySequence(keys));
         QObject::connect(action, &QAction::triggered, action, [this, post, id, action]() {
             // The check mark belongs to the game, which sets it when the command runs.
             const MenuItem* model = FindMenuItem(shownMenu_, id);

@@ -1,6 +1,7 @@
 #include "platform/qt/widgets.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -10,6 +11,44 @@
 namespace pv::qt {
 
 namespace {
+
+// The virtual key the game knows a key by, or 0.
+WPARAM VirtualKey(int key) {
+    switch (key) {
+        case Qt::Key_Escape:
+            return VK_ESCAPE;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return VK_RETURN;
+        case Qt::Key_Space:
+            return VK_SPACE;
+        case Qt::Key_Left:
+            return VK_LEFT;
+        case Qt::Key_Up:
+            return VK_UP;
+        case Qt::Key_Right:
+            return VK_RIGHT;
+        case Qt::Key_Down:
+            return VK_DOWN;
+        default:
+            return 0;
+    }
+}
+
+// The answer digit a key types: the digit itself, on the keypad too, or the top row's keys 1 to 4
+// on a layout where they type something else unshifted (as AZERTY's "&", "é", ...). X and
+// Wayland number the top row's keys 10 to 13 whatever the layout.
+WPARAM AnswerDigit(const QKeyEvent& event) {
+    QString text = event.text();
+    if (text.size() == 1 && text[0] >= QLatin1Char('1') && text[0] <= QLatin1Char('4')) {
+        return text[0].unicode();
+    }
+    constexpr quint32 kTopRowOne = 10;
+    quint32 code = event.nativeScanCode();
+    bool plain = (event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
+    if (plain && code >= kTopRowOne && code < kTopRowOne + 4) return '1' + (code - kTopRowOne);
+    return 0;
+}
 
 LPARAM PointParam(QPoint p) {
     // The low word is read back as a signed x, so a point left of the window stays negative.
@@ -62,6 +101,18 @@ void MainWidget::closeEvent(QCloseEvent* event) {
     post_(WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
+void MainWidget::keyPressEvent(QKeyEvent* event) {
+    WPARAM key = VirtualKey(event->key());
+    WPARAM digit = AnswerDigit(*event);
+    if (key == 0 && digit == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (key != 0) post_(WM_KEYDOWN, key, 0);
+    if (digit != 0) post_(WM_CHAR, digit, 0);
+    event->accept();
+}
+
 Picture::Picture(QWidget* parent, PostFn post, UINT id, LPARAM source, bool notify)
     : QFrame(parent), post_(std::move(post)), id_(id), source_(source), notify_(notify) {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -82,6 +133,20 @@ void Picture::paintEvent(QPaintEvent* event) {
     QRect target(contentsRect().topLeft(), size_);
     if (centred_) target.moveCenter(contentsRect().center());
     icon_.paint(&painter, target);
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 3));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+void Picture::focusInEvent(QFocusEvent* event) {
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void Picture::focusOutEvent(QFocusEvent* event) {
+    QFrame::focusOutEvent(event);
+    update();
 }
 
 void Picture::mousePressEvent(QMouseEvent* event) {

@@ -42,6 +42,8 @@ class MainWidget : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Keys that no control took (the name box takes what is typed into it) go to the game.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     PostFn post_;
@@ -60,6 +62,9 @@ class Picture : public QFrame {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // The keyboard's place on the memory board is drawn as a frame around the card.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     PostFn post_;

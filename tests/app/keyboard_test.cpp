@@ -1,0 +1,118 @@
+// Play by keyboard: digits answer as clicks do, Escape closes panels, arrows and Enter play the
+// memory game; a key for a control the player could not click does nothing.
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "assets/commands.h"
+#include "support/game_fixture.h"
+
+namespace pv::testing {
+namespace {
+
+class Keyboard : public GameTest {
+  protected:
+    void SetUp() override {
+        Start(4242);
+        game.soundOn = 0xFF;
+    }
+    void Key(WPARAM key) {
+        Send(WM_KEYDOWN, key);
+        Drain();
+    }
+    void Type(char c) {
+        Send(WM_CHAR, static_cast<WPARAM>(c));
+        Drain();
+    }
+    std::size_t RightButton() const {
+        for (std::size_t i = 0; i < 4; ++i) {
+            if (game.choices[i] == game.correctAnswer) return i;
+        }
+        return 0;
+    }
+};
+
+TEST_F(Keyboard, DigitsAnswerAsTheButtonsDo) {
+    // The same game twice from the same seed: one clicked, one typed.
+    RecordingPlatform clickedPlatform;
+    Game clicked(clickedPlatform);
+    ScratchDirectory elsewhere;
+    clickedPlatform.ticks = 4242;
+    clicked.dataFolder = elsewhere.Path();
+    CreateMainWindow(clicked);
+    MSG m;
+    while (clickedPlatform.PeekMessageA(&m)) clickedPlatform.DispatchMessageA(&m);
+    clicked.soundOn = 0xFF;
+
+    std::size_t wrong = (RightButton() + 1) % 4;
+    Type(static_cast<char>('1' + wrong));
+    Type(static_cast<char>('1' + RightButton()));
+    clickedPlatform.SendMessageA(clicked.mainWindow, WM_COMMAND, Command::FirstAnswer + wrong, 0);
+    clickedPlatform.SendMessageA(clicked.mainWindow, WM_COMMAND,
+                                 Command::FirstAnswer + RightButton(), 0);
+    EXPECT_EQ(game.score, clicked.score);
+    EXPECT_EQ(game.currentFace, clicked.currentFace);
+    EXPECT_EQ(game.rngA.low, clicked.rngA.low) << "the same draws";
+    EXPECT_EQ(platform.sounds.size(), clickedPlatform.sounds.size());
+    EXPECT_EQ(Text(game.answerButtons[wrong]), Text(clicked.answerButtons[wrong]));
+
+    // Greyed after the right answer: the game itself ignores their keys.
+    const std::uint32_t score = game.score;
+    const std::size_t sounds = platform.sounds.size();
+    for (char c : {'1', '2', '3', '4', '5', '0', 'a'}) Type(c);
+    EXPECT_EQ(game.score, score);
+    EXPECT_EQ(platform.sounds.size(), sounds);
+}
+
+TEST_F(Keyboard, HiddenButtonsTakeNoDigitAndEscapeClosesTheTopPanel) {
+    Command(Command::ViewScores);
+    ASSERT_NE(game.scoresOpen, 0);
+    const std::uint32_t score = game.score;
+    Type('1');
+    Type('2');
+    EXPECT_EQ(game.score, score) << "the answers are hidden behind the high scores";
+    Key(VK_ESCAPE);
+    EXPECT_EQ(game.scoresOpen, 0);
+
+    Command(Command::Colour);
+    ASSERT_NE(game.colourOpen, 0);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(game.colourOpen, 0);
+
+    Command(Command::MemoryGame);
+    Command(Command::Help);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(game.aboutOpen, 0);
+    EXPECT_NE(game.memoryOpen, 0) << "only the about panel on top closes";
+    Key(VK_ESCAPE);
+    EXPECT_NE(game.memoryOpen, 0);
+}
+
+TEST_F(Keyboard, ArrowsMoveAFocusOverTheCardsAndEnterTurnsOne) {
+    Key(VK_RIGHT);
+    EXPECT_EQ(game.cardFocus, -1) << "no board, no focus";
+    Command(Command::MemoryGame);
+    Key(VK_RETURN);
+    EXPECT_EQ(game.memoryMoves, 0u) << "nothing to turn before the focus shows";
+    Key(VK_RIGHT);
+    EXPECT_EQ(platform.GetFocus(), game.cardButtons[0]) << "the first arrow shows the focus";
+    Key(VK_RIGHT);
+    Key(VK_DOWN);
+    EXPECT_EQ(game.cardFocus, 7);
+    EXPECT_EQ(platform.GetFocus(), game.cardButtons[7]);
+    for (int i = 0; i < 5; ++i) Key(VK_LEFT);
+    EXPECT_EQ(game.cardFocus, 6) << "the edge of the board stops it";
+    for (int i = 0; i < 9; ++i) Key(VK_DOWN);
+    EXPECT_EQ(game.cardFocus, 24);
+    Key(VK_SPACE);
+    EXPECT_EQ(game.cardRevealed[24], 1u);
+    EXPECT_EQ(game.firstCardSlot, 24u);
+
+    Command(Command::Help);  // the about panel hides the board
+    Key(VK_RIGHT);
+    Key(VK_RETURN);
+    EXPECT_EQ(game.cardFocus, 24);
+    EXPECT_EQ(game.cardRevealed[25], 0u);
+}
+
+}  // namespace
+}  // namespace pv::testing
