@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "platform/qt/progress_window.h"
+
 namespace pv::qt {
 
 QtPlatform::QtPlatform()
@@ -14,6 +16,7 @@ QtPlatform::QtPlatform()
 
 QtPlatform::~QtPlatform() {
     for (auto& [id, timer] : timers_) delete timer;
+    delete progress_;  // the main window's child, unless it was opened without one
     delete main_;
     audio_.reset();  // before the queue it posts notices to goes away
 }

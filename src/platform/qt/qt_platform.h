@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QCache>
 #include <QPixmap>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -24,6 +25,8 @@ class QAction;
 class QTimer;
 
 namespace pv::qt {
+
+class ProgressWindow;
 
 class QtPlatform : public QObject, public Platform {
   public:
@@ -50,6 +53,8 @@ class QtPlatform : public QObject, public Platform {
     MainWidget* Main() const { return main_; }
     QMenuBar* MenuBar() const { return menuBar_; }
     QAction* MenuAction(UINT id);  // the bar is brought up to date first
+    // The progress window while it is open, or nullptr.
+    ProgressWindow* Progress() const;
 
     // Called once, when the main window is first shown.
     std::function<void()> onFirstShown;
@@ -98,6 +103,8 @@ class QtPlatform : public QObject, public Platform {
     HWND musicNotify_ = 0;
     // What the game asks of the audio as it starts, run once its first frame is drawn.
     std::vector<std::function<void()>> heldAudio_;
+    // Closing it deletes it.
+    QPointer<ProgressWindow> progress_;
 };
 
 }  // namespace pv::qt
