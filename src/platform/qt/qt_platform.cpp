@@ -4,13 +4,17 @@
 
 #include <memory>
 
+#include "platform/qt/accessible.h"
+
 namespace pv::qt {
 
 QtPlatform::QtPlatform()
     : audio_(std::make_unique<Audio>(this, [this](DWORD code) {
           // Back on the user-interface thread: the player's notice joins the queue.
           if (musicNotify_ != 0) PostMessageA(musicNotify_, MM_MCINOTIFY, code, 1);
-      })) {}
+      })) {
+    InstallAccessibility();
+}
 
 QtPlatform::~QtPlatform() {
     for (auto& [id, timer] : timers_) delete timer;
