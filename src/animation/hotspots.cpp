@@ -6,12 +6,6 @@
 
 namespace pv {
 
-namespace {
-
-constexpr std::uint32_t kBoxSize = 36;
-
-}  // namespace
-
 void HitTest(Game& g, LPARAM point, int click) {
     if (g.actionDelay == 0) ShowFace(g, Face::Neutral);
     // x is signed so that a point left of the window becomes a huge unsigned value and hits
@@ -23,7 +17,8 @@ void HitTest(Game& g, LPARAM point, int click) {
         g.hoverActive = 0;
         if (spot.x == 0) return;
         g.currentHint = spot.text;
-        bool inside = x > spot.x && y > spot.y && x < spot.x + kBoxSize && y < spot.y + kBoxSize;
+        bool inside =
+            x > spot.x && y > spot.y && x < spot.x + kHotspotSize && y < spot.y + kHotspotSize;
         if (!inside) continue;
         g.hoverActive = 1;
         if (click != 0 && !AnotherScreenOpen(g)) {

@@ -58,6 +58,10 @@ constexpr const SoundGroup& SoundGroupNamed(SoundGroupName name) {
 ResourceKind KindOf(ResourceId id);
 bool IsIconResource(ResourceId id);
 
+// What picture id (500..843) shows, in words a screen reader speaks ("dog face"), or "" for any
+// other identifier.
+const char* PictureName(ResourceId id);
+
 // The embedded file of a resource ("pictures/500.png"), or "" when there is none. Pictures,
 // faces and card backs have a double-size "@2x" variant beside them.
 std::string ResourceFile(ResourceId id);

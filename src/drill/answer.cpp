@@ -16,6 +16,21 @@ HICON LoadFace(Game& g, std::uint32_t id) {
     return g.platform.LoadIconA(g.instance, g.highColour != 0 ? id : id + kLowColourFace);
 }
 
+// What the left face says: a picture control's text is its name to a screen reader, so the
+// verdict is heard, not only seen. The resting faces say nothing.
+const char* Verdict(std::uint32_t face) {
+    switch (face) {
+        case Face::Right:
+            return "Right!";
+        case Face::Wrong:
+            return "Not quite, try again";
+        case Face::WrongAgain:
+            return "Still not that one";
+        default:
+            return "";
+    }
+}
+
 void RightAnswer(Game& g, std::uint32_t value) {
     Platform& p = g.platform;
     ShowFace(g, Face::Right);
@@ -66,6 +81,11 @@ void AnswerClicked(Game& g, HWND button, std::uint32_t value) {
 }
 
 void ShowFace(Game& g, std::uint32_t id) {
+    // A verdict is told again even when the face already shows it: each answer deserves one.
+    const char* verdict = Verdict(id);
+    if (id != g.currentFace || verdict[0] != '\0') {
+        g.platform.SetWindowTextA(g.leftFace, verdict);
+    }
     if (id == g.currentFace) return;
     g.currentFace = id;
     HICON left = LoadFace(g, id);

@@ -36,6 +36,9 @@ struct PictureButton {
     const char* name;
 };
 
+// The side of a picture button's hot spot, which lies just inside its place (x, y).
+constexpr std::uint32_t kHotspotSize = 36;
+
 constexpr std::size_t kFaceButtonCount = 2;
 constexpr std::size_t kToolCount = 7;
 constexpr std::size_t kHotspotCount = kFaceButtonCount + kToolCount;

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <fstream>
+#include <set>
 #include <string>
 
 namespace pv {
@@ -70,6 +71,19 @@ TEST(Catalogue, RangesHaveNoNeighbours) {
 
 TEST(Catalogue, AboutBitmapIsSixtyFourByNinetySeven) {
     EXPECT_EQ(PngSize(AssetPath(ResourceFile(905))), (Size{64, 97}));
+}
+
+// A reader tells the cards apart by these names alone: none is missing, raw or shared.
+TEST(Catalogue, EveryPictureHasItsOwnSpokenName) {
+    std::set<std::string> seen;
+    for (UINT id = 500; id < 844; ++id) {
+        std::string name = PictureName(id);
+        EXPECT_FALSE(name.empty()) << id;
+        EXPECT_TRUE(seen.insert(name).second) << name << " twice";
+    }
+    EXPECT_STREQ(PictureName(500), "ant");
+    EXPECT_STREQ(PictureName(514), "dog face");
+    for (UINT id : {0u, 499u, 844u, 900u, 920u}) EXPECT_STREQ(PictureName(id), "") << id;
 }
 
 }  // namespace

@@ -100,6 +100,20 @@ TEST_F(Answers, SameWrongButtonTwiceBlanksItThenOnlyRepeatsThePenalty) {
     }
 }
 
+// The left face's text is its name to a screen reader: the verdict, heard at every answer.
+TEST_F(Answers, TheLeftFaceSaysEachVerdictAndFallsSilentForTheNextQuestion) {
+    const std::size_t wrong = Wrong();
+    Command(2001 + wrong);
+    EXPECT_EQ(Text(game.leftFace), "Not quite, try again");
+    Command(2001 + wrong);
+    EXPECT_EQ(Text(game.leftFace), "Still not that one");
+    Command(2001 + Right());
+    EXPECT_EQ(Text(game.leftFace), "Right!");
+    EXPECT_EQ(Text(game.rightFace), "");
+    Command(2007);
+    EXPECT_EQ(Text(game.leftFace), "") << "a new question has no verdict yet";
+}
+
 TEST_F(Answers, ShowFaceChangesPicturesOnlyForANewFace) {
     bool sameSeen = false, neutralSeen = false;
     for (int round = 0; round < 40; ++round) {
@@ -118,7 +132,11 @@ TEST_F(Answers, ShowFaceChangesPicturesOnlyForANewFace) {
         std::size_t changes = platform.reflected.size();
         ShowFace(game, face);
         EXPECT_EQ(ranges.size(), 1u) << "no draw for the face already shown";
-        EXPECT_EQ(platform.reflected.size(), changes);
+        // Only a verdict is told again, as the left face's text; no picture changes.
+        ASSERT_EQ(platform.reflected.size(), changes + (face == 902 ? 0 : 1)) << face;
+        if (face != 902) {
+            EXPECT_EQ(platform.reflected.back().what, Change::Text);
+        }
     }
     EXPECT_TRUE(sameSeen && neutralSeen);
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "platform/qt/accessible.h"
 #include "platform/qt/progress_window.h"
 
 namespace pv::qt {
@@ -12,7 +13,9 @@ QtPlatform::QtPlatform()
     : audio_(std::make_unique<Audio>(this, [this](DWORD code) {
           // Back on the user-interface thread: the player's notice joins the queue.
           if (musicNotify_ != 0) PostMessageA(musicNotify_, MM_MCINOTIFY, code, 1);
-      })) {}
+      })) {
+    InstallAccessibility();
+}
 
 QtPlatform::~QtPlatform() {
     for (auto& [id, timer] : timers_) delete timer;

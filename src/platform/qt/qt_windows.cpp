@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "app/main_window.h"
+#include "platform/qt/accessible.h"
 #include "platform/qt/qt_paint.h"
 #include "platform/qt/qt_text.h"
 
@@ -167,6 +168,7 @@ void QtPlatform::Reflect(HWND window, Change what) {
         case Change::Destroyed:
             break;
     }
+    if (window != mainHandle_) ReflectForReaders(widget, *w, what);
 }
 
 void QtPlatform::CreateWidget(const Window& w) {
@@ -192,6 +194,7 @@ void QtPlatform::CreateWidget(const Window& w) {
     widget->setVisible(w.visible);
     widgets_[w.handle] = widget;
     ShowText(w);  // text panels lay out their text once they are known
+    DescribeForReaders(widget, w);
 }
 
 QWidget* QtPlatform::CreateControl(const Window& w, QWidget* parent) {

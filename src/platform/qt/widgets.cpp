@@ -78,9 +78,11 @@ void ClientArea::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ClientArea::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        post_(WM_LBUTTONDOWN, 0, PointParam(event->position().toPoint()));
-    }
+    if (event->button() == Qt::LeftButton) LeftPress(event->position().toPoint());
+}
+
+void ClientArea::LeftPress(QPoint point) {
+    post_(WM_LBUTTONDOWN, 0, PointParam(point));
 }
 
 MainWidget::MainWidget(PostFn post) : post_(std::move(post)) {
@@ -149,9 +151,14 @@ void Picture::focusOutEvent(QFocusEvent* event) {
     update();
 }
 
+bool Picture::Click() {
+    if (!notify_ || !isEnabled()) return false;
+    post_(WM_COMMAND, id_, source_);
+    return true;
+}
+
 void Picture::mousePressEvent(QMouseEvent* event) {
-    if (notify_ && event->button() == Qt::LeftButton) {
-        post_(WM_COMMAND, id_, source_);
+    if (event->button() == Qt::LeftButton && Click()) {
         event->accept();
         return;
     }

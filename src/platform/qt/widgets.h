@@ -23,6 +23,8 @@ class ClientArea : public QWidget {
     ClientArea(QWidget* parent, PostFn post);
     void SetBackground(const QColor& colour);
     QColor Background() const { return background_; }
+    // A left press at a point in the game's coordinates, as the pointer gives it.
+    void LeftPress(QPoint point);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,6 +60,9 @@ class Picture : public QFrame {
     // An icon sits in the middle of its frame; a bitmap starts at the corner, where the panel
     // beside the about picture leaves it in view.
     void SetImage(const QIcon& icon, QSize size, bool centred);
+    // What a left click on the picture itself does: a notifying picture sends its command.
+    // False when the click would pass to the window beneath.
+    bool Click();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
