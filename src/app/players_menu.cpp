@@ -119,6 +119,7 @@ void ShowPlayers(Game& g) {
         p.InsertMenuW(g.menu, Command::NewPlayer, flags,
                       static_cast<UINT>(Command::FirstPlayer + i), Wide(name).c_str());
     }
+    p.DrawMenuBar(g.mainWindow);
     ShowTitle(g);
 }
 

@@ -114,7 +114,6 @@ BOOL Platform::InsertMenuW(HMENU menu, UINT before, UINT flags, UINT id, const w
     item.text = WideToUtf8(text != nullptr ? text : L"");
     item.textIsUtf8 = true;
     items->insert(items->begin() + static_cast<std::ptrdiff_t>(at), std::move(item));
-    MenuChanged(menu);
     return TRUE;
 }
 
@@ -124,15 +123,14 @@ BOOL Platform::DeleteMenu(HMENU menu, UINT id, UINT flags) {
     auto [items, at] = Holder(it->second.bar, id);
     if (items == nullptr) return FALSE;
     items->erase(items->begin() + static_cast<std::ptrdiff_t>(at));
-    MenuChanged(menu);
     return TRUE;
 }
 
-// Items came or went: the windows that show the menu build it again.
-void Platform::MenuChanged(HMENU menu) {
-    for (const auto& [handle, w] : windows_) {
-        if (w.menu == menu) Reflect(handle, Change::Menu);
-    }
+BOOL Platform::DrawMenuBar(HWND window) {
+    const Window* w = Find(window);
+    if (w == nullptr || w->menu == 0) return FALSE;
+    Reflect(window, Change::Menu);
+    return TRUE;
 }
 
 }  // namespace pv

@@ -165,6 +165,8 @@ class Platform {
     // MF_BYCOMMAND only: the new item goes before the item `before` in its pop-up.
     BOOL InsertMenuW(HMENU menu, UINT before, UINT flags, UINT id, const wchar_t* text);
     BOOL DeleteMenu(HMENU menu, UINT id, UINT flags);
+    // Shows the window's menu again after items came or went, once for all of them.
+    BOOL DrawMenuBar(HWND window);
 
     // Dialogs. AskTextW is the one dialog box that would be built from a template: a caption, a
     // prompt and a line to type into, with OK and Cancel. False when cancelled.
@@ -253,7 +255,6 @@ class Platform {
     LRESULT ControlMessage(Window& control, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT ListMessage(Window& control, UINT message, WPARAM wParam, LPARAM lParam);
     MenuItem* FindItem(HMENU menu, UINT idOrPosition, UINT flags);
-    void MenuChanged(HMENU menu);
 
     HANDLE nextHandle_ = 0x10000;
     std::map<std::string, WNDCLASSEXA> classes_;

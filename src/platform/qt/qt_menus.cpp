@@ -6,63 +6,74 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
 
 #include "assets/catalogue.h"
 #include "platform/qt/qt_text.h"
 
 namespace pv::qt {
 
-QAction* QtPlatform::MenuAction(UINT id) {
-    if (menuStale_) BuildMenuBar(shownMenu_);
+QAction* QtPlatform::MenuAction(UINT id) const {
     auto it = actions_.find(id);
     return it != actions_.end() ? it->second : nullptr;
 }
 
-// Items come and go several at a time (the players, as the game starts): the bar is built again
-// once, when the game is done with them.
-void QtPlatform::MenuItemsChanged() {
-    if (menuStale_) return;
-    menuStale_ = true;
-    QTimer::singleShot(0, this, [this]() {
-        if (menuStale_) BuildMenuBar(shownMenu_);
+QAction* QtPlatform::AddMenuCommand(QWidget* owner, const MenuItem& item) {
+    auto* action = new QAction(
+        item.textIsUtf8 ? QString::fromStdString(item.text) : ToQString(item.text), owner);
+    owner->addAction(action);
+    UINT id = item.id;
+    if (const char* keys = AcceleratorOf(id)) action->setShortcut(QKeySequence(keys));
+    PostFn post = PosterFrom(0);
+    QObject::connect(action, &QAction::triggered, action, [this, post, id, action]() {
+        // The check mark belongs to the game, which sets it when the command runs.
+        const MenuItem* model = FindMenuItem(shownMenu_, id);
+        if (model != nullptr) action->setChecked(model->checked);
+        post(WM_COMMAND, id, 0);
     });
+    actions_[id] = action;
+    return action;
+}
+
+void QtPlatform::FillPopup(QMenu* popup, const MenuItem& top) {
+    for (const MenuItem& item : top.items) {
+        if (item.separator) {
+            popup->addSeparator();
+        } else {
+            AddMenuCommand(popup, item);
+        }
+    }
+}
+
+// Items came or went inside the pop-ups (the players, as the game starts): each pop-up is filled
+// again, and the bar itself, with the window's layout, stays as it is.
+void QtPlatform::MenuItemsChanged() {
+    const Menu* menu = FindMenu(shownMenu_);
+    if (menuBar_ == nullptr || menu == nullptr) return;
+    QList<QAction*> bar = menuBar_->actions();
+    for (std::size_t i = 0; i < menu->bar.size() && i < static_cast<std::size_t>(bar.size()); ++i) {
+        QMenu* popup = bar[static_cast<int>(i)]->menu();
+        if (popup == nullptr) continue;
+        for (QAction* old : popup->actions()) {
+            std::erase_if(actions_, [old](const auto& entry) { return entry.second == old; });
+        }
+        qDeleteAll(popup->actions());
+        FillPopup(popup, menu->bar[i]);
+    }
+    ReflectMenu(shownMenu_);
 }
 
 void QtPlatform::BuildMenuBar(HMENU handle) {
     const Menu* menu = FindMenu(handle);
-    menuStale_ = false;
     if (main_ == nullptr || menu == nullptr) return;
     delete menuBar_;
     actions_.clear();
     menuBar_ = new QMenuBar(main_);
     shownMenu_ = handle;
-    PostFn post = PosterFrom(0);
-    auto addCommand = [&](auto* owner, const MenuItem& item) {
-        QAction* action = owner->addAction(item.textIsUtf8 ? QString::fromStdString(item.text)
-                                                           : ToQString(item.text));
-        UINT id = item.id;
-        if (const char* keys = AcceleratorOf(id)) action->setShortcut(QKeySequence(keys));
-        QObject::connect(action, &QAction::triggered, action, [this, post, id, action]() {
-            // The check mark belongs to the game, which sets it when the command runs.
-            const MenuItem* model = FindMenuItem(shownMenu_, id);
-            if (model != nullptr) action->setChecked(model->checked);
-            post(WM_COMMAND, id, 0);
-        });
-        actions_[id] = action;
-    };
     for (const MenuItem& top : menu->bar) {
-        if (!top.popup) {
-            addCommand(menuBar_, top);
-            continue;
-        }
-        QMenu* popup = menuBar_->addMenu(ToQString(top.text));
-        for (const MenuItem& item : top.items) {
-            if (item.separator) {
-                popup->addSeparator();
-            } else {
-                addCommand(popup, item);
-            }
+        if (top.popup) {
+            FillPopup(menuBar_->addMenu(ToQString(top.text)), top);
+        } else {
+            AddMenuCommand(menuBar_, top);
         }
     }
     main_->layout()->setMenuBar(menuBar_);
@@ -71,8 +82,7 @@ void QtPlatform::BuildMenuBar(HMENU handle) {
 
 void QtPlatform::ReflectMenu(HMENU handle) {
     const Menu* menu = FindMenu(handle);
-    // A bar about to be built again shows the model as it then is.
-    if (menuBar_ == nullptr || handle != shownMenu_ || menu == nullptr || menuStale_) return;
+    if (menuBar_ == nullptr || handle != shownMenu_ || menu == nullptr) return;
     QList<QAction*> bar = menuBar_->actions();
     for (std::size_t i = 0; i < menu->bar.size() && i < static_cast<std::size_t>(bar.size()); ++i) {
         const MenuItem& top = menu->bar[i];

@@ -20,6 +20,7 @@
 #include "platform/qt/audio.h"
 #include "platform/qt/widgets.h"
 
+class QMenu;
 class QMenuBar;
 class QAction;
 class QTimer;
@@ -52,7 +53,7 @@ class QtPlatform : public QObject, public Platform {
     QWidget* Widget(HWND window) const;
     MainWidget* Main() const { return main_; }
     QMenuBar* MenuBar() const { return menuBar_; }
-    QAction* MenuAction(UINT id);  // the bar is brought up to date first
+    QAction* MenuAction(UINT id) const;
     // The progress window while it is open, or nullptr.
     ProgressWindow* Progress() const;
 
@@ -75,6 +76,8 @@ class QtPlatform : public QObject, public Platform {
     QWidget* CreateControl(const Window& w, QWidget* parent);
     void BuildMenuBar(HMENU menu);
     void MenuItemsChanged();
+    QAction* AddMenuCommand(QWidget* owner, const MenuItem& item);
+    void FillPopup(QMenu* popup, const MenuItem& top);
     void ShowImage(const Window& w);
     void ShowText(const Window& w);
     void ShowList(const Window& w);
@@ -90,7 +93,6 @@ class QtPlatform : public QObject, public Platform {
     HWND mainHandle_ = 0;
     QMenuBar* menuBar_ = nullptr;
     HMENU shownMenu_ = 0;
-    bool menuStale_ = false;  // items came or went since the bar was built
     bool shownOnce_ = false;
     std::map<HWND, QWidget*> widgets_;
     std::map<UINT, QAction*> actions_;
