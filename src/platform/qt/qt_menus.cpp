@@ -63,6 +63,7 @@ void QtPlatform::BuildMenuBar(HMENU handle) {
         }
     }
     main_->layout()->setMenuBar(menuBar_);
+    if (zoom_ != 1) ZoomMenus();
     ReflectMenu(handle);
 }
 

@@ -9,6 +9,7 @@
 #include <QCache>
 #include <QPixmap>
 #include <QString>
+#include <QStyle>
 
 #include <functional>
 #include <map>
@@ -42,6 +43,9 @@ class QtPlatform : public QObject, public Platform {
     void ShowProgress(const std::string& player, const std::filesystem::path& folder) override;
     int GetSystemMetrics(int index) override;
     BOOL GetWindowRect(HWND window, RECT* rect) override;
+    BOOL SystemParametersInfoA(UINT action, UINT param, void* data, UINT winIni) override;
+    void SetZoom(int factor) override;
+    int Zoom() const { return zoom_; }
     BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;
     DWORD mciSendStringA(const char* command, char* result, UINT resultSize, HWND notify) override;
 
@@ -75,8 +79,17 @@ class QtPlatform : public QObject, public Platform {
     void ShowList(const Window& w);
     void ShowScroll(const Window& w);
     void ShowFont(const Window& w);
+    // The zoom (qt_zoom.cpp): a rectangle or size of the model as drawn, and a widget or a newly
+    // built menu bar brought to the factor.
+    QRect Zoomed(const Window& w) const;
+    QSize Zoomed(QSize size) const { return size * zoom_; }
+    void ShowZoom(const Window& w, QWidget* widget);
+    void ShowDefaultFont(QWidget* widget);
+    void ZoomMenus();
+    void KeepOnScreen();
     void Destroy(HWND window);
     const QIcon& Icon(UINT resource);
+    QIcon WindowIcon(UINT resource);
     QColor BackgroundColour(HWND window) const;
     bool HoldAudio(std::function<void()> request);
     void ReleaseAudio();
@@ -87,6 +100,8 @@ class QtPlatform : public QObject, public Platform {
     HMENU shownMenu_ = 0;
     bool menuStale_ = false;  // items came or went since the bar was built
     bool shownOnce_ = false;
+    int zoom_ = 1;
+    std::unique_ptr<QStyle> zoomedStyle_;  // for the controls the style draws at fixed sizes
     std::map<HWND, QWidget*> widgets_;
     std::map<UINT, QAction*> actions_;
     std::map<UINT, QTimer*> timers_;

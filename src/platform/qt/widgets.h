@@ -23,6 +23,8 @@ class ClientArea : public QWidget {
     ClientArea(QWidget* parent, PostFn post);
     void SetBackground(const QColor& colour);
     QColor Background() const { return background_; }
+    // Points go to the game divided by the window's zoom factor, in the units it laid out in.
+    void SetZoom(int factor) { zoom_ = factor; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,8 +32,11 @@ class ClientArea : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    LPARAM GamePoint(const QMouseEvent* event) const;
+
     PostFn post_;
     QColor background_;
+    int zoom_ = 1;
 };
 
 // The top-level window: fixed size, no maximise button; closing asks the game first.
@@ -52,6 +57,8 @@ class MainWidget : public QWidget {
 // a click sends the control's command.
 class Picture : public QFrame {
   public:
+    static constexpr int kLineWidth = 2;  // at 1x
+
     Picture(QWidget* parent, PostFn post, UINT id, LPARAM source, bool notify);
     // An icon sits in the middle of its frame; a bitmap starts at the corner, where the panel
     // beside the about picture leaves it in view.
