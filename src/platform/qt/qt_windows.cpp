@@ -114,6 +114,8 @@ void QtPlatform::Reflect(HWND window, Change what) {
     if (w == nullptr || widget == nullptr) return;
     switch (what) {
         case Change::Visible:
+            // Items that came as the game started (players, zoom) are on the bar it first shows.
+            if (window == mainHandle_ && w->visible && menuStale_) BuildMenuBar(shownMenu_);
             if (window == mainHandle_ && w->visible && !shownOnce_) main_->installEventFilter(this);
             widget->setVisible(w->visible);
             if (window == mainHandle_ && w->visible && !shownOnce_) {
