@@ -3,7 +3,9 @@
 // in the game's own units.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 #include <QWindow>
@@ -12,6 +14,7 @@
 
 #include "app/main_window.h"
 #include "assets/catalogue.h"
+#include "assets/commands.h"
 #include "game/game.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/widgets.h"
@@ -22,6 +25,7 @@ namespace {
 class ZoomedWindow : public ::testing::Test {
   protected:
     void SetUp() override {
+        platform.onFirstShown = [this]() { firstOptions = Options().size(); };
         game.instance = platform.GetModuleHandleA(nullptr);
         CreateMainWindow(game);
         RunQueued();
@@ -39,6 +43,7 @@ class ZoomedWindow : public ::testing::Test {
         RunQueued();
     }
     QWidget* WidgetOf(HWND control) { return platform.Widget(control); }
+    QList<QAction*> Options() { return platform.MenuBar()->actions().at(1)->menu()->actions(); }
     // Each control's place and font as shown.
     std::vector<std::pair<QRect, QFont>> Shown() {
         std::vector<std::pair<QRect, QFont>> shown;
@@ -76,6 +81,7 @@ class ZoomedWindow : public ::testing::Test {
 
     QtPlatform platform;
     Game game{platform};
+    qsizetype firstOptions = 0;  // the items the Options menu had as the window first showed
 };
 
 TEST_F(ZoomedWindow, EveryControlAndFontGrowsAndComesBackAsItWas) {
@@ -124,6 +130,26 @@ TEST_F(ZoomedWindow, PointerReachesTheGameInItsOwnUnits) {
     EXPECT_EQ(pressed.message, WM_LBUTTONDOWN);
     EXPECT_EQ(LOWORD(pressed.lParam), 30);
     EXPECT_EQ(HIWORD(pressed.lParam), 180);
+}
+
+// The items come as the game starts: they are on the bar it first shows, and a pick moves the
+// only check box to the new factor.
+TEST_F(ZoomedWindow, ItemsAreOnTheFirstBarAndOnlyThePickedOneHasABox) {
+    QList<QAction*> options = Options();
+    EXPECT_EQ(firstOptions, options.size());
+    auto item = [&](int factor) {
+        for (QAction* action : options) {
+            if (action->text() == QStringLiteral("Zoom &%1x").arg(factor)) return action;
+        }
+        return static_cast<QAction*>(nullptr);
+    };
+    ASSERT_NE(item(1), nullptr);
+    EXPECT_TRUE(item(1)->isChecked()) << "the offscreen screen is too small for more";
+    platform.SendMessageA(game.mainWindow, WM_COMMAND, Command::FirstZoom + 2, 0);
+    options = Options();
+    EXPECT_TRUE(item(3)->isChecked());
+    EXPECT_FALSE(item(1)->isCheckable());
+    EXPECT_EQ(platform.Zoom(), 3);
 }
 
 }  // namespace
