@@ -9,6 +9,7 @@
 #include "app/create_controls.h"
 #include "app/keyboard.h"
 #include "app/players_menu.h"
+#include "app/zoom.h"
 #include "assets/catalogue.h"
 #include "assets/commands.h"
 #include "audio/music.h"
@@ -53,6 +54,7 @@ void CloseMainWindow(Game& g, HWND window) {
 // Returns false for a value that is no command of the game.
 bool OnCommand(Game& g, HWND window, WPARAM command) {
     if (OnPlayerCommand(g, window, command)) return true;
+    if (OnZoomCommand(g, command)) return true;
     if (command >= Command::FirstCard && command <= Command::LastCard) {
         CardClicked(g, static_cast<int>(command - Command::FirstCard));
         return true;

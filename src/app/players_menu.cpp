@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "app/zoom.h"
 #include "assets/commands.h"
 #include "audio/music.h"
 #include "drill/record.h"
@@ -126,6 +127,7 @@ void ShowPlayers(Game& g) {
 }  // namespace
 
 void LoadPlayer(Game& g) {
+    LoadZoom(g);
     if (g.playersRoot.empty()) return;
     OpenRecord(g);
     KeyValueFile settings = KeyValueFile::Read(SettingsOf(g));

@@ -63,7 +63,8 @@ bool IsIconResource(ResourceId id);
 const char* PictureName(ResourceId id);
 
 // The embedded file of a resource ("pictures/500.png"), or "" when there is none. Pictures,
-// faces and card backs have a double-size "@2x" variant beside them.
+// faces, card backs and the about bitmap have variants at 2, 3 and 4 times their size beside
+// them ("@2x" to "@4x"), one for each zoom factor.
 std::string ResourceFile(ResourceId id);
 
 // One entry of a menu template, in reading order: a pop-up opens a level that an End closes.

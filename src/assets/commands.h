@@ -43,6 +43,8 @@ enum : std::uint32_t {
     LastPlayer = 3364,
     Progress = 3400,
     PracticeToggle = 3401,
+    FirstZoom = 3410,  // 3410..3413: the window at 1x..4x its size, in the Options menu
+    LastZoom = 3413,
 };
 }  // namespace Command
 

@@ -94,6 +94,7 @@ struct GameState {
     HINSTANCE instance = 0;
     HWND mainWindow = 0;
     HMENU menu = 0;
+    int zoom = 1;  // how many times its size the window is shown at, 1 to 4
     // The folder of the player's files, handed in at start-up: the current directory of a game
     // run by hand, the data folder of the installed one. Empty: the game keeps no files at all.
     std::filesystem::path dataFolder;

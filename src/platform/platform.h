@@ -36,6 +36,9 @@ enum class Change {
     Menu,
 };
 
+// The largest factor a window can be shown at (Platform::SetZoom).
+constexpr int kLargestZoom = 4;
+
 struct Window {
     HWND handle = 0;
     std::string className;
@@ -143,6 +146,12 @@ class Platform {
     // The screen that shows the largest part of rect (screens count from 1). With
     // MONITOR_DEFAULTTONULL a rectangle on no screen gives 0; otherwise it gives the primary.
     HMONITOR MonitorFromRect(const RECT* rect, DWORD flags);
+    // SPI_GETWORKAREA only: the primary screen less what the desktop keeps for its own panels,
+    // into a RECT. By default the whole primary screen.
+    virtual BOOL SystemParametersInfoA(UINT action, UINT param, void* data, UINT winIni);
+    // How many times its size every window is shown at, 1 to 4. The model keeps its own
+    // coordinates: only what is on screen grows.
+    virtual void SetZoom(int factor) = 0;
 
     // Messages
     LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

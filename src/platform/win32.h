@@ -225,9 +225,10 @@ constexpr int SB_LEFT = 6;
 constexpr int SB_RIGHT = 7;
 constexpr int SB_ENDSCROLL = 8;
 
-// System metrics
+// System metrics and parameters
 constexpr int SM_CXSCREEN = 0;
 constexpr int SM_CYSCREEN = 1;
+constexpr UINT SPI_GETWORKAREA = 0x0030;
 
 // Sound
 constexpr DWORD SND_SYNC = 0x0000;

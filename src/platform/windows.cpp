@@ -225,6 +225,14 @@ std::vector<RECT> Platform::Screens() {
     return {RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}};
 }
 
+BOOL Platform::SystemParametersInfoA(UINT action, UINT /*param*/, void* data, UINT /*winIni*/) {
+    if (action != SPI_GETWORKAREA || data == nullptr) return FALSE;
+    std::vector<RECT> screens = Screens();
+    if (screens.empty()) return FALSE;
+    *static_cast<RECT*>(data) = screens.front();
+    return TRUE;
+}
+
 BOOL Platform::InvalidateRect(HWND window, const RECT* /*rect*/, BOOL /*erase*/) {
     if (Find(window) == nullptr) return FALSE;
     Reflect(window, Change::Background);

@@ -36,20 +36,28 @@ std::string AssetPath(const std::string& file) {
     return std::string(PV_SOURCE_DIR) + "/src/assets/" + file;
 }
 
-std::string Double(std::string file) {
-    return file.replace(file.size() - 4, 4, "@2x.png");
+// The file of a picture at a zoom factor: "500.png", "500@2x.png" .. "500@4x.png".
+std::string AtScale(const std::string& file, std::uint32_t scale) {
+    if (scale == 1) return file;
+    std::string scaled = file.substr(0, file.size() - 4);
+    scaled += '@';
+    scaled += std::to_string(scale);
+    scaled += "x.png";
+    return scaled;
 }
 
 void ExpectIcons(UINT first, UINT count) {
     for (UINT id = first; id < first + count; ++id) {
         ASSERT_TRUE(IsIconResource(id)) << id;
         std::string file = ResourceFile(id);
-        EXPECT_EQ(PngSize(AssetPath(file)), (Size{32, 32})) << file;
-        EXPECT_EQ(PngSize(AssetPath(Double(file))), (Size{64, 64})) << file;
+        for (std::uint32_t scale : {1u, 2u, 3u, 4u}) {
+            EXPECT_EQ(PngSize(AssetPath(AtScale(file, scale))), (Size{32 * scale, 32 * scale}))
+                << file << " at " << scale << "x";
+        }
     }
 }
 
-TEST(Catalogue, EveryPictureFaceAndCardBackExistsAtBothSizes) {
+TEST(Catalogue, EveryPictureFaceAndCardBackExistsAtEveryZoomFactor) {
     ExpectIcons(500, 344);
     ExpectIcons(900, 5);
     ExpectIcons(910, 5);
@@ -70,7 +78,10 @@ TEST(Catalogue, RangesHaveNoNeighbours) {
 }
 
 TEST(Catalogue, AboutBitmapIsSixtyFourByNinetySeven) {
-    EXPECT_EQ(PngSize(AssetPath(ResourceFile(905))), (Size{64, 97}));
+    for (std::uint32_t scale : {1u, 2u, 3u, 4u}) {
+        EXPECT_EQ(PngSize(AssetPath(AtScale(ResourceFile(905), scale))),
+                  (Size{64 * scale, 97 * scale}));
+    }
 }
 
 // A reader tells the cards apart by these names alone: none is missing, raw or shared.

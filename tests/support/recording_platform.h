@@ -35,6 +35,7 @@ class RecordingPlatform : public Platform {
     int GetSystemMetrics(int index) override;
     BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;
     DWORD mciSendStringA(const char* command, char* result, UINT resultSize, HWND notify) override;
+    void SetZoom(int factor) override { zooms.push_back(factor); }
     // A control's click, as the real controls send it.
     using Platform::SendNotification;
 
@@ -56,6 +57,7 @@ class RecordingPlatform : public Platform {
     std::vector<std::string> mciCommands;
     std::vector<UINT> timersStarted;
     std::vector<UINT> timerIntervals;
+    std::vector<int> zooms;  // every factor the game set, in order
 
   protected:
     std::vector<RECT> Screens() override;

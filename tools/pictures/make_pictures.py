@@ -2,11 +2,14 @@
 """Make the game's picture assets from the Fluent Emoji sets.
 
 Writes, under src/assets/:
-  pictures/500..843  the drill pictures (32 x 32 and @2x 64 x 64)
+  pictures/500..843  the drill pictures (32 x 32, and @2x to @4x up to 128 x 128)
   faces/900..904     the helper's faces, full colour
   faces/910..914     the helper's faces for 16-colour mode
   cardbacks/920..922 plain card backs
-  bitmaps/905        the about-panel picture (64 x 97 and @2x)
+  bitmaps/905        the about-panel picture (64 x 97, and @2x to @4x)
+
+Every picture comes at 1x and at 2, 3 and 4 times its size, for the window's
+zoom factors: the game never has to enlarge a smaller bitmap.
 
 Needs python3 (standard library only), npm, rsvg-convert (librsvg2-bin)
 and ImageMagick 6 (convert, montage). See README.md beside this file.
@@ -150,11 +153,21 @@ def render(svg, path, check_size=None):
             sys.exit('%s came out %s, not %dx%d' % (path, got, *check_size))
 
 
-def render_both(content, vw, vh, w, h, path_1x):
-    """Standard and @2x files from one drawing."""
-    stem = path_1x[:-len('.png')]
-    render(svg_doc(content, vw, vh, w, h), path_1x, (w, h))
-    render(svg_doc(content, vw, vh, 2 * w, 2 * h), stem + '@2x.png', (2 * w, 2 * h))
+# The window can be shown at up to four times its size; each picture is
+# drawn afresh for every factor.
+SCALES = (1, 2, 3, 4)
+
+
+def scaled_path(path_1x, scale):
+    """pictures/500.png at 1x, pictures/500@3x.png at 3x."""
+    return path_1x if scale == 1 else '%s@%dx.png' % (path_1x[:-len('.png')], scale)
+
+
+def render_all(content, vw, vh, w, h, path_1x):
+    """One file per zoom factor from one drawing."""
+    for scale in SCALES:
+        render(svg_doc(content, vw, vh, scale * w, scale * h), scaled_path(path_1x, scale),
+               (scale * w, scale * h))
 
 
 def fresh_dir(path):
@@ -196,7 +209,7 @@ def make_pictures(sets):
     for ident, kind, name in read_list():
         s = sets[kind]
         body, w, h = s.icon(name)
-        render_both(body, w, h, 32, 32, os.path.join(out, '%d.png' % ident))
+        render_all(body, w, h, 32, 32, os.path.join(out, '%d.png' % ident))
 
 
 # ----------------------------------------------------------------------------
@@ -274,9 +287,10 @@ def make_faces(flat, tmp):
     run(['convert'] + ['xc:' + c for c in PALETTE16] + ['+append', palette])
     for ident, drawing in face_drawings(flat).items():
         path = os.path.join(out, '%d.png' % ident)
-        render_both(drawing, 32, 32, 32, 32, path)
+        render_all(drawing, 32, 32, 32, 32, path)
         if ident >= 910:
-            for p in (path, path[:-4] + '@2x.png'):
+            for scale in SCALES:
+                p = scaled_path(path, scale)
                 reduce16(p, p, palette)
 
 
@@ -288,7 +302,7 @@ def make_card_backs():
     fresh_dir(out)
     for ident, colour in CARD_BACKS.items():
         rect = '<rect width="32" height="32" fill="%s"/>' % colour
-        render_both(rect, 32, 32, 32, 32, os.path.join(out, '%d.png' % ident))
+        render_all(rect, 32, 32, 32, 32, os.path.join(out, '%d.png' % ident))
 
 
 
@@ -339,7 +353,7 @@ def about_drawing(flat, shaded):
 def make_about(flat, shaded):
     out = os.path.join(ASSETS, 'bitmaps')
     fresh_dir(out)
-    render_both(about_drawing(flat, shaded), 64, 97, 64, 97, os.path.join(out, '905.png'))
+    render_all(about_drawing(flat, shaded), 64, 97, 64, 97, os.path.join(out, '905.png'))
 
 
 # ----------------------------------------------------------------------------
@@ -366,18 +380,22 @@ def make_sheets(dest):
     montage(files[half:], labels[half:], 'pictures-2.png', '12x', 2)
     # The same at true size: what the child will actually see.
     montage(files, [str(i) for i, _, _ in entries], 'pictures-actual-size.png', '20x', 1)
-    files2x = [f[:-4] + '@2x.png' for f in files]
-    montage(files2x, [str(i) for i, _, _ in entries], 'pictures-2x.png', '16x', 1)
+    ids = [str(i) for i, _, _ in entries]
+    montage([scaled_path(f, 2) for f in files], ids, 'pictures-2x.png', '16x', 1)
+    montage([scaled_path(f, 4) for f in files], ids, 'pictures-4x.png', '12x', 1)
 
     faces = [900, 901, 902, 903, 904, 910, 911, 912, 913, 914]
     ff = [os.path.join(a, 'faces', '%d.png' % i) for i in faces]
     montage(ff, [str(i) for i in faces], 'faces.png', '5x', 4)
-    montage([f[:-4] + '@2x.png' for f in ff], [str(i) for i in faces],
+    montage([scaled_path(f, 2) for f in ff], [str(i) for i in faces],
             'faces-2x.png', '5x', 2)
+    montage([scaled_path(f, 4) for f in ff], [str(i) for i in faces],
+            'faces-4x.png', '5x', 1)
     cb = [os.path.join(a, 'cardbacks', '%d.png' % i) for i in sorted(CARD_BACKS)]
     montage(cb, [str(i) for i in sorted(CARD_BACKS)], 'cardbacks.png', '3x', 2)
     bm = os.path.join(a, 'bitmaps', '905.png')
-    montage([bm, bm[:-4] + '@2x.png'], ['905', '905@2x'], 'bitmap.png', '2x', 2)
+    montage([scaled_path(bm, s) for s in SCALES], ['905@%dx' % s for s in SCALES],
+            'bitmap.png', '4x', 1)
 
 
 # ----------------------------------------------------------------------------

@@ -77,6 +77,9 @@ void QtPlatform::BuildMenuBar(HMENU handle) {
         }
     }
     main_->layout()->setMenuBar(menuBar_);
+    if (zoom_ != 1) ZoomMenus();
+    // On a window already shown, at once rather than when the layout next gets round to it.
+    if (main_->isVisible()) menuBar_->show();
     ReflectMenu(handle);
 }
 
@@ -93,7 +96,9 @@ void QtPlatform::ReflectMenu(HMENU handle) {
             if (QAction* action = found != actions_.end() ? found->second : nullptr;
                 action != nullptr && !item.separator) {
                 action->setEnabled(!item.grayed && !item.disabled);
-                if (item.checked) action->setCheckable(true);
+                // A box beside checked items only, as the game's menus were drawn: an item
+                // whose check moved on (the zoom) shows nothing, like those never checked.
+                action->setCheckable(item.checked);
                 action->setChecked(item.checked);
             }
         }

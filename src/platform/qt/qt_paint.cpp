@@ -41,13 +41,23 @@ QFont FontFor(const GdiObject& object) {
     return font;
 }
 
+QFont Scaled(QFont font, int factor) {
+    if (factor == 1) return font;
+    if (font.pixelSize() > 0) {
+        font.setPixelSize(font.pixelSize() * factor);
+    } else if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * factor);
+    }
+    return font;
+}
+
 namespace {
 
 // A picture at one or more sizes, each decoded only when first drawn at about that size. A game
-// draws a few of its pictures before its first frame and most of them never, nor the double-size
-// ones on an ordinary screen. Which size is drawn, and how, is as for a picture loaded whole.
-// Decoded pictures are kept in a cache shared by all, of the ones most recently drawn: more than
-// a window ever shows at once, far fewer than a long game goes through.
+// draws a few of its pictures before its first frame and most of them never, nor the larger
+// sizes at 1x on an ordinary screen. Which size is drawn, and how, is as for a picture loaded
+// whole. Decoded pictures are kept in a cache shared by all, of the ones most recently drawn: more
+// than a window ever shows at once, far fewer than a long game goes through.
 class LazyPicture : public QIconEngine {
   public:
     using Decoded = QCache<QString, QPixmap>;
@@ -153,19 +163,36 @@ class LazyPicture : public QIconEngine {
     std::shared_ptr<Decoded> decoded_;
 };
 
+// The embedded files of a picture, one per size from 1x ("500.png") to `largest` times it
+// ("500@4x.png"); none when there is no such picture.
+QStringList PictureFiles(UINT resource, int largest) {
+    std::string file = ResourceFile(resource);
+    if (file.empty()) return {};
+    QString path = QStringLiteral(":/") + QString::fromStdString(file);
+    QStringList files = {path};
+    for (int scale = 2; scale <= largest; ++scale) {
+        files.push_back(
+            QString(path).replace(QStringLiteral(".png"), QStringLiteral("@%1x.png").arg(scale)));
+    }
+    return files;
+}
+
 }  // namespace
 
+// Drawn at every zoom factor, each from its own file.
 const QIcon& QtPlatform::Icon(UINT resource) {
     auto it = icons_.find(resource);
     if (it != icons_.end()) return it->second;
-    QIcon icon;
-    std::string file = ResourceFile(resource);
-    if (!file.empty()) {
-        QString path = QStringLiteral(":/") + QString::fromStdString(file);
-        QString large = QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
-        icon = QIcon(new LazyPicture({path, large}, decodedPictures_));
-    }
+    QStringList files = PictureFiles(resource, kLargestZoom);
+    QIcon icon = files.isEmpty() ? QIcon() : QIcon(new LazyPicture(files, decodedPictures_));
     return icons_.emplace(resource, icon).first->second;
+}
+
+// The window's own icon at the sizes a desktop shows it: some window systems take every size an
+// icon has as the window is made, and the zoom's large ones would only slow the start.
+QIcon QtPlatform::WindowIcon(UINT resource) {
+    QStringList files = PictureFiles(resource, 2);
+    return files.isEmpty() ? QIcon() : QIcon(new LazyPicture(files, decodedPictures_));
 }
 
 QColor QtPlatform::BackgroundColour(HWND window) const {

@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QString>
+#include <QStyle>
 
 #include <functional>
 #include <map>
@@ -46,6 +47,9 @@ class QtPlatform : public QObject, public Platform {
     void ShowProgress(const std::string& player, const std::filesystem::path& folder) override;
     int GetSystemMetrics(int index) override;
     BOOL GetWindowRect(HWND window, RECT* rect) override;
+    BOOL SystemParametersInfoA(UINT action, UINT param, void* data, UINT winIni) override;
+    void SetZoom(int factor) override;
+    int Zoom() const { return zoom_; }
     BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;
     DWORD mciSendStringA(const char* command, char* result, UINT resultSize, HWND notify) override;
 
@@ -83,8 +87,17 @@ class QtPlatform : public QObject, public Platform {
     void ShowList(const Window& w);
     void ShowScroll(const Window& w);
     void ShowFont(const Window& w);
+    // The zoom (qt_zoom.cpp): a rectangle or size of the model as drawn, and a widget or a newly
+    // built menu bar brought to the factor.
+    QRect Zoomed(const Window& w) const;
+    QSize Zoomed(QSize size) const { return size * zoom_; }
+    void ShowZoom(const Window& w, QWidget* widget);
+    void ShowDefaultFont(QWidget* widget);
+    void ZoomMenus();
+    void KeepOnScreen();
     void Destroy(HWND window);
     const QIcon& Icon(UINT resource);
+    QIcon WindowIcon(UINT resource);
     QColor BackgroundColour(HWND window) const;
     bool HoldAudio(std::function<void()> request);
     void ReleaseAudio();
@@ -94,6 +107,8 @@ class QtPlatform : public QObject, public Platform {
     QMenuBar* menuBar_ = nullptr;
     HMENU shownMenu_ = 0;
     bool shownOnce_ = false;
+    int zoom_ = 1;
+    std::unique_ptr<QStyle> zoomedStyle_;  // for the controls the style draws at fixed sizes
     std::map<HWND, QWidget*> widgets_;
     std::map<UINT, QAction*> actions_;
     std::map<UINT, QTimer*> timers_;

@@ -34,9 +34,23 @@ BOOL QtPlatform::GetWindowRect(HWND window, RECT* rect) {
     if (window != mainHandle_ || main_ == nullptr || rect == nullptr) {
         return Platform::GetWindowRect(window, rect);
     }
+    // The place is the real one, which the game saves and puts back as it is; the size is in the
+    // game's units, whatever the zoom.
     QRect frame = main_->frameGeometry();
-    *rect =
-        RECT{frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
+    *rect = RECT{frame.left(), frame.top(), frame.left() + frame.width() / zoom_,
+                 frame.top() + frame.height() / zoom_};
+    return TRUE;
+}
+
+// In Qt's logical pixels, so that the desktop's own scaling is already taken out.
+BOOL QtPlatform::SystemParametersInfoA(UINT action, UINT param, void* data, UINT winIni) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (action != SPI_GETWORKAREA || data == nullptr || screen == nullptr) {
+        return Platform::SystemParametersInfoA(action, param, data, winIni);
+    }
+    QRect area = screen->availableGeometry();
+    *static_cast<RECT*>(data) =
+        RECT{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
     return TRUE;
 }
 

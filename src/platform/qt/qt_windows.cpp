@@ -150,7 +150,7 @@ void QtPlatform::Reflect(HWND window, Change what) {
             if (window == mainHandle_) {
                 main_->move(w->x, w->y);
             } else {
-                widget->setGeometry(w->x, w->y, w->width, w->height);
+                widget->setGeometry(Zoomed(*w));
             }
             break;
         case Change::Background:
@@ -175,10 +175,11 @@ void QtPlatform::CreateWidget(const Window& w) {
     if (w.windowClass != nullptr) {
         main_ = new MainWidget(PosterFrom(w.handle));
         mainHandle_ = w.handle;
-        main_->Client()->setFixedSize(kClientWidth, kClientHeight);
+        main_->Client()->setFixedSize(Zoomed(QSize(kClientWidth, kClientHeight)));
+        main_->Client()->SetZoom(zoom_);
         main_->layout()->setSizeConstraint(QLayout::SetFixedSize);
         main_->setWindowTitle(ToQString(w.text));
-        main_->setWindowIcon(Icon(w.icon));
+        main_->setWindowIcon(WindowIcon(w.icon));
         main_->move(w.x, w.y);
         main_->Client()->SetBackground(BackgroundColour(w.handle));
         widgets_[w.handle] = main_;
@@ -187,12 +188,13 @@ void QtPlatform::CreateWidget(const Window& w) {
     QWidget* parent = w.parent == mainHandle_ ? main_->Client() : Widget(w.parent);
     if (parent == nullptr) return;
     QWidget* widget = CreateControl(w, parent);
-    widget->setGeometry(w.x, w.y, w.width, w.height);
+    widget->setGeometry(Zoomed(w));
     // Input that a control does not take must not fall through to the window beneath.
     widget->setAttribute(Qt::WA_NoMousePropagation);
     SetInputPassThrough(widget, w.enabled);
     widget->setVisible(w.visible);
     widgets_[w.handle] = widget;
+    if (zoom_ != 1) ShowZoom(w, widget);
     ShowText(w);  // text panels lay out their text once they are known
     DescribeForReaders(widget, w);
 }
@@ -219,10 +221,7 @@ QWidget* QtPlatform::CreateControl(const Window& w, QWidget* parent) {
         // The panels have no scroll bars; the small system font keeps their text inside.
         panel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        QFont font = panel->font();
-        font.setPixelSize(11);
-        panel->setFont(font);
-        panel->document()->setDocumentMargin(2);
+        ShowDefaultFont(panel);
         return panel;
     }
     if (w.className == "EDIT") {
@@ -287,7 +286,7 @@ void QtPlatform::ShowText(const Window& w) {
 void QtPlatform::ShowFont(const Window& w) {
     const GdiObject* object = FindObject(w.font);
     QWidget* widget = Widget(w.handle);
-    if (object != nullptr && widget != nullptr) widget->setFont(FontFor(*object));
+    if (object != nullptr && widget != nullptr) widget->setFont(Scaled(FontFor(*object), zoom_));
 }
 
 void QtPlatform::ShowImage(const Window& w) {
@@ -298,12 +297,13 @@ void QtPlatform::ShowImage(const Window& w) {
         if (bitmap == nullptr) {
             picture->SetImage(QIcon(), QSize(), false);
         } else {
+            // The first size is the picture's own, at 1x.
             const QIcon& icon = Icon(bitmap->resource);
-            picture->SetImage(icon, icon.availableSizes().value(0, QSize(64, 97)), false);
+            picture->SetImage(icon, Zoomed(icon.availableSizes().value(0, QSize(64, 97))), false);
         }
         return;
     }
-    picture->SetImage(w.image != 0 ? Icon(w.image) : QIcon(), QSize(32, 32), true);
+    picture->SetImage(w.image != 0 ? Icon(w.image) : QIcon(), Zoomed(QSize(32, 32)), true);
 }
 
 void QtPlatform::ShowScroll(const Window& w) {

@@ -56,6 +56,11 @@ LPARAM PointParam(QPoint p) {
                       static_cast<WORD>(static_cast<std::int16_t>(p.y())));
 }
 
+// Rounded down, so that a point just left of or above the window stays outside it.
+int DivideDown(int value, int by) {
+    return value >= 0 ? value / by : -((-value + by - 1) / by);
+}
+
 }  // namespace
 
 ClientArea::ClientArea(QWidget* parent, PostFn post)
@@ -73,12 +78,17 @@ void ClientArea::paintEvent(QPaintEvent* /*event*/) {
     painter.fillRect(rect(), background_);
 }
 
+QPoint ClientArea::GamePoint(const QMouseEvent* event) const {
+    QPoint p = event->position().toPoint();
+    return {DivideDown(p.x(), zoom_), DivideDown(p.y(), zoom_)};
+}
+
 void ClientArea::mouseMoveEvent(QMouseEvent* event) {
-    post_(WM_MOUSEMOVE, 0, PointParam(event->position().toPoint()));
+    post_(WM_MOUSEMOVE, 0, PointParam(GamePoint(event)));
 }
 
 void ClientArea::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) LeftPress(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) LeftPress(GamePoint(event));
 }
 
 void ClientArea::LeftPress(QPoint point) {
@@ -118,7 +128,7 @@ void MainWidget::keyPressEvent(QKeyEvent* event) {
 Picture::Picture(QWidget* parent, PostFn post, UINT id, LPARAM source, bool notify)
     : QFrame(parent), post_(std::move(post)), id_(id), source_(source), notify_(notify) {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setLineWidth(2);
+    setLineWidth(kLineWidth);
 }
 
 void Picture::SetImage(const QIcon& icon, QSize size, bool centred) {

@@ -25,6 +25,8 @@ class ClientArea : public QWidget {
     QColor Background() const { return background_; }
     // A left press at a point in the game's coordinates, as the pointer gives it.
     void LeftPress(QPoint point);
+    // Points go to the game divided by the window's zoom factor, in the units it laid out in.
+    void SetZoom(int factor) { zoom_ = factor; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,8 +34,11 @@ class ClientArea : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    QPoint GamePoint(const QMouseEvent* event) const;
+
     PostFn post_;
     QColor background_;
+    int zoom_ = 1;
 };
 
 // The top-level window: fixed size, no maximise button; closing asks the game first.
@@ -56,6 +61,8 @@ class MainWidget : public QWidget {
 // a click sends the control's command.
 class Picture : public QFrame {
   public:
+    static constexpr int kLineWidth = 2;  // at 1x
+
     Picture(QWidget* parent, PostFn post, UINT id, LPARAM source, bool notify);
     // An icon sits in the middle of its frame; a bitmap starts at the corner, where the panel
     // beside the about picture leaves it in view.

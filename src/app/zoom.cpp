@@ -1,0 +1,90 @@
+#include "app/zoom.h"
+
+#include <string>
+
+#include "app/main_window.h"
+#include "assets/commands.h"
+#include "players/key_value_file.h"
+#include "players/players.h"
+
+namespace pv {
+
+namespace {
+
+constexpr const char* kZoomKey = "zoom";
+
+// At most this share of the work area's height, in percent: the rest stays for whatever else
+// the child has open.
+constexpr int kScreenShare = 55;
+
+std::filesystem::path SettingsOf(const Game& g) {
+    return g.dataFolder / kPlayerSettingsName;
+}
+
+// A factor as kept in the file ("1" to "4"), or 0 for anything else.
+int ParseZoom(const std::string& text) {
+    if (text.size() != 1 || text[0] < '1' || text[0] > '0' + kLargestZoom) return 0;
+    return text[0] - '0';
+}
+
+int ChosenZoom(const Game& g) {
+    if (g.playersRoot.empty()) return 0;
+    return ParseZoom(KeyValueFile::Read(SettingsOf(g)).Get(kZoomKey));
+}
+
+int ScreenZoom(Game& g) {
+    RECT area{};
+    if (!g.platform.SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) return 1;
+    return AutomaticZoom(area.bottom - area.top);
+}
+
+// The items go with the other window option, above "Save Window Position".
+void AddZoomItems(Game& g) {
+    Platform& p = g.platform;
+    if (p.FindMenuItem(g.menu, Command::FirstZoom) != nullptr) return;
+    const wchar_t* names[] = {L"Zoom &1x", L"Zoom &2x", L"Zoom &3x", L"Zoom &4x"};
+    for (int i = 0; i < kLargestZoom; ++i) {
+        p.InsertMenuW(g.menu, Command::RememberPositionToggle, MF_STRING,
+                      static_cast<UINT>(Command::FirstZoom + i), names[i]);
+    }
+    p.InsertMenuW(g.menu, Command::RememberPositionToggle, MF_SEPARATOR, 0, nullptr);
+    p.DrawMenuBar(g.mainWindow);
+}
+
+void ApplyZoom(Game& g, int factor) {
+    g.zoom = factor;
+    for (int i = 1; i <= kLargestZoom; ++i) {
+        g.platform.CheckMenuItem(g.menu, static_cast<UINT>(Command::FirstZoom + i - 1),
+                                 i == factor ? MF_CHECKED : MF_UNCHECKED);
+    }
+    g.platform.SetZoom(factor);
+}
+
+}  // namespace
+
+int AutomaticZoom(int workAreaHeight) {
+    for (int factor = kLargestZoom; factor > 1; --factor) {
+        if (kWindowHeight * factor * 100 <= workAreaHeight * kScreenShare) return factor;
+    }
+    return 1;
+}
+
+void LoadZoom(Game& g) {
+    AddZoomItems(g);
+    int chosen = ChosenZoom(g);
+    ApplyZoom(g, chosen != 0 ? chosen : ScreenZoom(g));
+}
+
+bool OnZoomCommand(Game& g, WPARAM command) {
+    if (command < Command::FirstZoom || command > Command::LastZoom) return false;
+    int factor = static_cast<int>(command - Command::FirstZoom) + 1;
+    ApplyZoom(g, factor);
+    if (!g.playersRoot.empty()) {
+        KeyValueFile settings = KeyValueFile::Read(SettingsOf(g));
+        settings.Set(kZoomKey, std::to_string(factor));
+        settings.Write(SettingsOf(g));
+    }
+    return true;
+}
+
+}  // namespace pv

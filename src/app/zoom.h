@@ -1,0 +1,23 @@
+// The window's size on screen: 1 to 4 times the size the game lays it out at. Picked in the
+// Options menu and kept per player in the player's own settings, never in the settings and score
+// file, whose bytes stay as they always were. Until a player picks one, the game takes the largest
+// that leaves the window a fair part of the screen.
+#pragma once
+
+#include "game/game.h"
+
+namespace pv {
+
+// The largest factor at which the framed window takes at most 55 % of the work area's height;
+// at least 1.
+int AutomaticZoom(int workAreaHeight);
+
+// As the game starts, or another player's starts: the zoom items in the Options menu, and the
+// player's choice (else the automatic one) applied and checked.
+void LoadZoom(Game& g);
+
+// A zoom item picked: shown at once, checked and kept for the player. False for any other
+// command.
+bool OnZoomCommand(Game& g, WPARAM command);
+
+}  // namespace pv

@@ -1,0 +1,119 @@
+// The real window zoomed: every control at a multiple of its place and size, pictures drawn from
+// their own larger file rather than enlarged, fonts grown, the zoom items on the first bar, and
+// the pointer's points handed back in the game's own units.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include <vector>
+
+#include "app/main_window.h"
+#include "assets/commands.h"
+#include "game/game.h"
+#include "platform/qt/qt_platform.h"
+#include "platform/qt/widgets.h"
+
+namespace pv::qt {
+namespace {
+
+class ZoomedWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        platform.onFirstShown = [this]() { firstOptions = Options().size(); };
+        game.instance = platform.GetModuleHandleA(nullptr);
+        CreateMainWindow(game);
+        Queued();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(platform.Main()));
+    }
+    void TearDown() override { platform.DestroyWindow(game.mainWindow); }
+
+    // Lets Qt deliver its input and the game run what it queued; returns the presses among it.
+    std::vector<MSG> Queued() {
+        QCoreApplication::processEvents();
+        std::vector<MSG> queued;
+        for (MSG m; platform.PeekMessageA(&m);) {
+            if (m.message == WM_LBUTTONDOWN) queued.push_back(m);
+            platform.DispatchMessageA(&m);
+        }
+        return queued;
+    }
+    QWidget* WidgetOf(HWND control) { return platform.Widget(control); }
+    QList<QAction*> Options() { return platform.MenuBar()->actions().at(1)->menu()->actions(); }
+    // The picture control at 3x as drawn from `file` alone, at the file's own size.
+    QImage DrawnFrom(HWND control, const QString& file, bool centred) {
+        Picture reference(
+            WidgetOf(control)->parentWidget(), [](UINT, WPARAM, LPARAM) {}, 0, 0, false);
+        reference.setGeometry(WidgetOf(control)->geometry());
+        reference.setEnabled(WidgetOf(control)->isEnabled());
+        reference.setLineWidth(Picture::kLineWidth * 3);
+        reference.SetImage(QIcon(file), QImage(file).size(), centred);
+        return reference.grab().toImage();
+    }
+
+    QtPlatform platform;
+    Game game{platform};
+    qsizetype firstOptions = 0;  // the Options menu's items as the window first showed
+};
+
+TEST_F(ZoomedWindow, EveryControlAndFontGrowsAndComesBackAsItWas) {
+    const QFont question = WidgetOf(game.questionDisplay)->font();
+    const QFont panel = WidgetOf(game.aboutText)->font();
+    const QFont bar = platform.MenuBar()->font();
+    platform.SetZoom(3);
+    EXPECT_EQ(platform.Main()->Client()->size(), QSize(3 * kClientWidth, 3 * kClientHeight));
+    for (HWND child : platform.Children(game.mainWindow)) {
+        const Window& w = *platform.Find(child);
+        EXPECT_EQ(WidgetOf(child)->geometry(), QRect(3 * w.x, 3 * w.y, 3 * w.width, 3 * w.height));
+    }
+    EXPECT_EQ(WidgetOf(game.questionDisplay)->font().pixelSize(), 3 * question.pixelSize());
+    EXPECT_EQ(WidgetOf(game.aboutText)->font().pixelSize(), 3 * panel.pixelSize());
+    EXPECT_DOUBLE_EQ(platform.MenuBar()->font().pointSizeF(), 3 * bar.pointSizeF());
+    RECT frame;
+    ASSERT_TRUE(platform.GetWindowRect(game.mainWindow, &frame));
+    EXPECT_EQ(QPoint(frame.left, frame.top), platform.Main()->frameGeometry().topLeft());
+    EXPECT_EQ(frame.right - frame.left, platform.Main()->frameGeometry().width() / 3);
+
+    platform.SetZoom(1);
+    EXPECT_EQ(WidgetOf(game.questionDisplay)->geometry(), QRect(10, 48, 224, 50));
+    EXPECT_EQ(WidgetOf(game.questionDisplay)->font(), question);
+    EXPECT_EQ(WidgetOf(game.aboutText)->font(), panel);
+    EXPECT_EQ(platform.MenuBar()->font(), bar);
+}
+
+TEST_F(ZoomedWindow, PicturesAreDrawnFromTheirOwnFileForTheFactorAndClicksComeBackDivided) {
+    platform.SetZoom(3);
+    HWND tool = game.toolButtons[0];  // at (10, 160) in the game
+    platform.SendMessageA(tool, STM_SETIMAGE, IMAGE_ICON, platform.LoadIconA(game.instance, 500));
+    EXPECT_EQ(WidgetOf(tool)->grab().toImage(), DrawnFrom(tool, ":/pictures/500@3x.png", true));
+    platform.ShowWindow(game.aboutPicture, SW_SHOWNORMAL);
+    EXPECT_EQ(WidgetOf(game.aboutPicture)->grab().toImage(),
+              DrawnFrom(game.aboutPicture, ":/bitmaps/905@3x.png", false));
+
+    QTest::mouseClick(platform.Main()->Client(), Qt::LeftButton, {}, QPoint(3 * 30, 3 * 180 + 2));
+    std::vector<MSG> pressed = Queued();
+    ASSERT_EQ(pressed.size(), 1u);
+    EXPECT_EQ(LOWORD(pressed[0].lParam), 30);
+    EXPECT_EQ(HIWORD(pressed[0].lParam), 180);
+}
+
+// The items come as the game starts: they are on the bar it first shows, and a pick moves the
+// only check box to the new factor.
+TEST_F(ZoomedWindow, ItemsAreOnTheFirstBarAndOnlyThePickedOneHasABox) {
+    EXPECT_EQ(firstOptions, Options().size());
+    platform.SendMessageA(game.mainWindow, WM_COMMAND, Command::FirstZoom + 2, 0);
+    std::vector<QAction*> boxed;
+    for (QAction* action : Options()) {
+        if (action->isCheckable()) boxed.push_back(action);
+    }
+    ASSERT_EQ(boxed.size(), 1u) << "the offscreen screen's 1x lost its box";
+    EXPECT_EQ(boxed[0]->text(), QStringLiteral("Zoom &3x"));
+    EXPECT_TRUE(boxed[0]->isChecked());
+    EXPECT_EQ(platform.Zoom(), 3);
+}
+
+}  // namespace
+}  // namespace pv::qt
