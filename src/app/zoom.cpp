@@ -1,5 +1,6 @@
 #include "app/zoom.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/main_window.h"
@@ -38,6 +39,14 @@ int ScreenZoom(Game& g) {
     return AutomaticZoom(area.bottom - area.top);
 }
 
+// The pictures are drawn from sources of up to four times their size: where the desktop already
+// scales the window up, the larger factors would have to enlarge them, so they are not offered.
+int LargestZoom(Game& g) {
+    UINT dpi = g.platform.GetDpiForWindow(g.mainWindow);
+    if (dpi <= USER_DEFAULT_SCREEN_DPI) return kLargestZoom;
+    return std::max(1, static_cast<int>(kLargestZoom * USER_DEFAULT_SCREEN_DPI / dpi));
+}
+
 // The items go with the other window option, above "Save Window Position".
 void AddZoomItems(Game& g) {
     Platform& p = g.platform;
@@ -52,10 +61,13 @@ void AddZoomItems(Game& g) {
 }
 
 void ApplyZoom(Game& g, int factor) {
+    int largest = LargestZoom(g);
+    factor = std::min(factor, largest);
     g.zoom = factor;
     for (int i = 1; i <= kLargestZoom; ++i) {
-        g.platform.CheckMenuItem(g.menu, static_cast<UINT>(Command::FirstZoom + i - 1),
-                                 i == factor ? MF_CHECKED : MF_UNCHECKED);
+        auto item = static_cast<UINT>(Command::FirstZoom + i - 1);
+        g.platform.CheckMenuItem(g.menu, item, i == factor ? MF_CHECKED : MF_UNCHECKED);
+        g.platform.EnableMenuItem(g.menu, item, i <= largest ? MF_ENABLED : MF_GRAYED);
     }
     g.platform.SetZoom(factor);
 }

@@ -152,6 +152,9 @@ class Platform {
     // How many times its size every window is shown at, 1 to 4. The model keeps its own
     // coordinates: only what is on screen grows.
     virtual void SetZoom(int factor) = 0;
+    // The dots per inch the window is drawn at: 96 on an ordinary screen, more where the desktop
+    // scales everything up. By default 96.
+    virtual UINT GetDpiForWindow(HWND window);
 
     // Messages
     LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

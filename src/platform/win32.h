@@ -194,6 +194,7 @@ constexpr UINT MF_STRING = 0x0000;
 constexpr UINT MF_SEPARATOR = 0x0800;
 
 // Message boxes
+constexpr UINT USER_DEFAULT_SCREEN_DPI = 96;
 constexpr UINT MB_OK = 0x0000;
 constexpr UINT MB_ICONINFORMATION = 0x0040;
 constexpr int IDOK = 1;

@@ -233,6 +233,10 @@ BOOL Platform::SystemParametersInfoA(UINT action, UINT /*param*/, void* data, UI
     return TRUE;
 }
 
+UINT Platform::GetDpiForWindow(HWND window) {
+    return Find(window) != nullptr ? USER_DEFAULT_SCREEN_DPI : 0;
+}
+
 BOOL Platform::InvalidateRect(HWND window, const RECT* /*rect*/, BOOL /*erase*/) {
     if (Find(window) == nullptr) return FALSE;
     Reflect(window, Change::Background);

@@ -61,6 +61,20 @@ TEST_F(Zoom, ScreensFactorThenAPickThatLeavesTheGameAsItWas) {
     EXPECT_TRUE(std::filesystem::is_empty(directory.Path())) << "without players, not kept";
 }
 
+// Where the desktop already draws the window twice as large, 3x and 4x would enlarge the
+// pictures beyond their largest sources: they are greyed, and a factor asked for is held to 2x.
+TEST_F(Zoom, ScaledDesktopOffersOnlyFactorsThePicturesHave) {
+    platform.screenHeight = 2160;
+    platform.dpi = 192;
+    Start();
+    EXPECT_TRUE(OnlyChecked(2));
+    EXPECT_FALSE(Item(Command::FirstZoom + 1).grayed);
+    EXPECT_TRUE(Item(Command::FirstZoom + 2).grayed);
+    EXPECT_TRUE(Item(Command::FirstZoom + 3).grayed);
+    Command(Command::FirstZoom + 3);
+    EXPECT_EQ(platform.zooms.back(), 2);
+}
+
 TEST_F(Zoom, EachPlayerKeepsTheirPickAndAValueThatIsNoFactorIsLeftAside) {
     StartAs(game, platform, directory.Path(), "Anna");
     Command(Command::FirstZoom + 2);

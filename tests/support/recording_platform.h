@@ -25,6 +25,7 @@ class RecordingPlatform : public Platform {
   public:
     DWORD GetTickCount() override { return ticks; }
     void GetLocalTime(SYSTEMTIME* time) override { *time = today; }
+    UINT GetDpiForWindow(HWND window) override { return Find(window) != nullptr ? dpi : 0; }
     int MessageBoxW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) override;
     // Answers the next typed answer, or cancels when none is left.
     bool AskTextW(HWND owner, const wchar_t* caption, const wchar_t* prompt,
@@ -44,6 +45,7 @@ class RecordingPlatform : public Platform {
     bool songsMissing = false;
 
     DWORD ticks = 0;
+    UINT dpi = USER_DEFAULT_SCREEN_DPI;
     SYSTEMTIME today{2026, 12, 2, 8, 9, 30, 0, 0};
     std::vector<std::wstring> typedAnswers;  // for AskTextW, first first
     std::vector<std::wstring> messages;      // what MessageBoxW showed

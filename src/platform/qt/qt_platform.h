@@ -49,6 +49,7 @@ class QtPlatform : public QObject, public Platform {
     BOOL GetWindowRect(HWND window, RECT* rect) override;
     BOOL SystemParametersInfoA(UINT action, UINT param, void* data, UINT winIni) override;
     void SetZoom(int factor) override;
+    UINT GetDpiForWindow(HWND window) override;
     int Zoom() const { return zoom_; }
     BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;
     DWORD mciSendStringA(const char* command, char* result, UINT resultSize, HWND notify) override;

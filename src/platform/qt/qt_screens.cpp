@@ -42,6 +42,12 @@ BOOL QtPlatform::GetWindowRect(HWND window, RECT* rect) {
     return TRUE;
 }
 
+UINT QtPlatform::GetDpiForWindow(HWND window) {
+    QWidget* widget = Widget(window);
+    if (widget == nullptr) return 0;
+    return static_cast<UINT>(USER_DEFAULT_SCREEN_DPI * widget->devicePixelRatioF() + 0.5);
+}
+
 // In Qt's logical pixels, so that the desktop's own scaling is already taken out.
 BOOL QtPlatform::SystemParametersInfoA(UINT action, UINT param, void* data, UINT winIni) {
     QScreen* screen = QGuiApplication::primaryScreen();
