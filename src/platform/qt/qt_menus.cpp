@@ -12,7 +12,8 @@
 
 namespace pv::qt {
 
-QAction* QtPlatform::MenuAction(UINT id) const {
+QAction* QtPlatform::MenuAction(UINT id) {
+    if (menuWanted_) BuildMenuBar(shownMenu_);
     auto it = actions_.find(id);
     return it != actions_.end() ? it->second : nullptr;
 }
@@ -64,6 +65,7 @@ void QtPlatform::MenuItemsChanged() {
 
 void QtPlatform::BuildMenuBar(HMENU handle) {
     const Menu* menu = FindMenu(handle);
+    menuWanted_ = false;
     if (main_ == nullptr || menu == nullptr) return;
     delete menuBar_;
     actions_.clear();

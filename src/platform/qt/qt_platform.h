@@ -58,7 +58,7 @@ class QtPlatform : public QObject, public Platform {
     QWidget* Widget(HWND window) const;
     MainWidget* Main() const { return main_; }
     QMenuBar* MenuBar() const { return menuBar_; }
-    QAction* MenuAction(UINT id) const;
+    QAction* MenuAction(UINT id);  // builds a bar still waiting for the window to show
     // The progress window while it is open, or nullptr.
     ProgressWindow* Progress() const;
 
@@ -107,6 +107,7 @@ class QtPlatform : public QObject, public Platform {
     HWND mainHandle_ = 0;
     QMenuBar* menuBar_ = nullptr;
     HMENU shownMenu_ = 0;
+    bool menuWanted_ = false;  // the bar waits for the window's first showing
     bool shownOnce_ = false;
     int zoom_ = 1;
     std::unique_ptr<QStyle> zoomedStyle_;  // for the controls the style draws at fixed sizes

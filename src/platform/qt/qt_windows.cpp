@@ -115,6 +115,7 @@ void QtPlatform::Reflect(HWND window, Change what) {
     if (w == nullptr || widget == nullptr) return;
     switch (what) {
         case Change::Visible:
+            if (window == mainHandle_ && w->visible && menuWanted_) BuildMenuBar(shownMenu_);
             if (window == mainHandle_ && w->visible && !shownOnce_) main_->installEventFilter(this);
             widget->setVisible(w->visible);
             if (window == mainHandle_ && w->visible && !shownOnce_) {
@@ -158,7 +159,12 @@ void QtPlatform::Reflect(HWND window, Change what) {
             break;
         case Change::Menu:
             if (window != mainHandle_) break;
-            if (menuBar_ == nullptr || shownMenu_ != w->menu) {
+            // Before the window first shows, the game is still adding items (players, zoom):
+            // the bar is built once, as it shows.
+            if (!shownOnce_) {
+                shownMenu_ = w->menu;
+                menuWanted_ = true;
+            } else if (menuBar_ == nullptr || shownMenu_ != w->menu) {
                 BuildMenuBar(w->menu);
             } else {
                 MenuItemsChanged();
