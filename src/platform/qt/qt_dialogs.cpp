@@ -1,7 +1,9 @@
 // The dialogs the game asks for: a message, and a line of text to type.
+#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "platform/qt/qt_paint.h"
 #include "platform/qt/qt_platform.h"
 
 namespace pv::qt {
@@ -14,19 +16,29 @@ QString FromWide(const wchar_t* text) {
 
 }  // namespace
 
+// A dialog's text grows with the window it belongs to.
+void QtPlatform::ZoomDialog(QWidget* dialog) const {
+    if (zoom_ != 1) dialog->setFont(Scaled(QApplication::font(dialog), zoom_));
+}
+
 int QtPlatform::MessageBoxW(HWND /*owner*/, const wchar_t* text, const wchar_t* caption,
                             UINT /*type*/) {
-    QMessageBox::information(main_, FromWide(caption), FromWide(text));
+    QMessageBox box(QMessageBox::Information, FromWide(caption), FromWide(text), QMessageBox::Ok,
+                    main_);
+    ZoomDialog(&box);
+    box.exec();
     return IDOK;
 }
 
 bool QtPlatform::AskTextW(HWND /*owner*/, const wchar_t* caption, const wchar_t* prompt,
                           std::wstring& answer) {
-    bool ok = false;
-    QString typed = QInputDialog::getText(main_, FromWide(caption), FromWide(prompt),
-                                          QLineEdit::Normal, QString::fromStdWString(answer), &ok);
-    if (!ok) return false;
-    answer = typed.toStdWString();
+    QInputDialog dialog(main_);
+    dialog.setWindowTitle(FromWide(caption));
+    dialog.setLabelText(FromWide(prompt));
+    dialog.setTextValue(QString::fromStdWString(answer));
+    ZoomDialog(&dialog);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    answer = dialog.textValue().toStdWString();
     return true;
 }
 

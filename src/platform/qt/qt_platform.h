@@ -81,6 +81,7 @@ class QtPlatform : public QObject, public Platform {
     QWidget* CreateControl(const Window& w, QWidget* parent);
     void BuildMenuBar(HMENU menu);
     void MenuItemsChanged();
+    void ZoomDialog(QWidget* dialog) const;
     QAction* AddMenuCommand(QWidget* owner, const MenuItem& item);
     void FillPopup(QMenu* popup, const MenuItem& top);
     void ShowImage(const Window& w);
