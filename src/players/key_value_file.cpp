@@ -10,7 +10,7 @@ namespace pv {
 namespace {
 
 // Settings files are a few lines; anything longer is read up to this much.
-constexpr std::size_t kLargestRead = 64 * 1024;
+constexpr std::size_t kLargestRead = std::size_t{64} * 1024;
 
 std::string_view KeyOf(std::string_view line) {
     std::size_t equals = line.find('=');

@@ -45,7 +45,7 @@ inline TableNumbers TableFactOf(const Answer& a) {
 }
 
 // One place for each table fact of each operation, for tallies kept in a plain array.
-constexpr std::size_t kFactSlots = 4 * (kLargestTable + 1) * (kLargestTable + 1);
+constexpr std::size_t kFactSlots = std::size_t{4} * (kLargestTable + 1) * (kLargestTable + 1);
 constexpr std::size_t FactSlot(Operation operation, std::uint32_t a, std::uint32_t b) {
     return (static_cast<std::size_t>(operation) * (kLargestTable + 1) + a) * (kLargestTable + 1) +
            b;

@@ -57,6 +57,7 @@ bool IsCard(UINT id) {
 // A colour bar or the name box is named by the label on its line, less any number the label
 // shows: "128 red" names the red bar.
 void NameByLine(QWidget* widget) {
+    if (widget == nullptr || widget->parentWidget() == nullptr) return;
     QWidget* label = nullptr;
     std::vector<QWidget*> named;
     for (QWidget* sibling :
@@ -133,6 +134,7 @@ void InstallAccessibility() {
 }
 
 void DescribeForReaders(QWidget* widget, const Window& control) {
+    if (widget == nullptr) return;
     TagControl(widget, control.id);
     widget->setProperty(kShownTag, control.visible);
     if (qobject_cast<QListWidget*>(widget) != nullptr) {
@@ -146,6 +148,7 @@ void DescribeForReaders(QWidget* widget, const Window& control) {
 }
 
 void ReflectForReaders(QWidget* widget, const Window& control, Change what) {
+    if (widget == nullptr) return;
     switch (what) {
         case Change::Text:
             TextChanged(widget, control);

@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cmath>
+
 namespace pv::qt {
 
 int QtPlatform::GetSystemMetrics(int index) {
@@ -45,7 +47,7 @@ BOOL QtPlatform::GetWindowRect(HWND window, RECT* rect) {
 UINT QtPlatform::GetDpiForWindow(HWND window) {
     QWidget* widget = Widget(window);
     if (widget == nullptr) return 0;
-    return static_cast<UINT>(USER_DEFAULT_SCREEN_DPI * widget->devicePixelRatioF() + 0.5);
+    return static_cast<UINT>(std::lround(USER_DEFAULT_SCREEN_DPI * widget->devicePixelRatioF()));
 }
 
 // In Qt's logical pixels, so that the desktop's own scaling is already taken out.
