@@ -64,16 +64,11 @@ void SwitchPlayer(Game& g, HWND window, const std::string& name) {
     LoadAndStart(g, window);
 }
 
-std::filesystem::path SettingsOf(const Game& g) {
-    return g.dataFolder / kPlayerSettingsName;
-}
-
 void TogglePractice(Game& g) {
     g.practiceOn = static_cast<std::uint8_t>(~g.practiceOn);
     g.platform.CheckMenuItem(g.menu, Command::PracticeToggle, g.practiceOn);
-    KeyValueFile settings = KeyValueFile::Read(SettingsOf(g));
-    settings.SetFlag(kPracticeKey, g.practiceOn != 0);
-    settings.Write(SettingsOf(g));
+    KeyValueFile::Update(PlayerSettings(g.dataFolder), kPracticeKey,
+                         g.practiceOn != 0 ? "on" : "off");
 }
 
 void Refuse(Game& g, const std::string& why) {
@@ -130,7 +125,7 @@ void LoadPlayer(Game& g) {
     LoadZoom(g);
     if (g.playersRoot.empty()) return;
     OpenRecord(g);
-    KeyValueFile settings = KeyValueFile::Read(SettingsOf(g));
+    KeyValueFile settings = KeyValueFile::Read(PlayerSettings(g.dataFolder));
     g.practiceOn = settings.GetFlag(kPracticeKey, false) ? 0xFF : 0;
     ShowPlayers(g);
     g.platform.CheckMenuItem(g.menu, Command::PracticeToggle, g.practiceOn);

@@ -18,10 +18,6 @@ constexpr const char* kZoomKey = "zoom";
 // the child has open.
 constexpr int kScreenShare = 55;
 
-std::filesystem::path SettingsOf(const Game& g) {
-    return g.dataFolder / kPlayerSettingsName;
-}
-
 // A factor as kept in the file ("1" to "4"), or 0 for anything else.
 int ParseZoom(const std::string& text) {
     if (text.size() != 1 || text[0] < '1' || text[0] > '0' + kLargestZoom) return 0;
@@ -30,7 +26,7 @@ int ParseZoom(const std::string& text) {
 
 int ChosenZoom(const Game& g) {
     if (g.playersRoot.empty()) return 0;
-    return ParseZoom(KeyValueFile::Read(SettingsOf(g)).Get(kZoomKey));
+    return ParseZoom(KeyValueFile::Read(PlayerSettings(g.dataFolder)).Get(kZoomKey));
 }
 
 int ScreenZoom(Game& g) {
@@ -92,9 +88,7 @@ bool OnZoomCommand(Game& g, WPARAM command) {
     int factor = static_cast<int>(command - Command::FirstZoom) + 1;
     ApplyZoom(g, factor);
     if (!g.playersRoot.empty()) {
-        KeyValueFile settings = KeyValueFile::Read(SettingsOf(g));
-        settings.Set(kZoomKey, std::to_string(factor));
-        settings.Write(SettingsOf(g));
+        KeyValueFile::Update(PlayerSettings(g.dataFolder), kZoomKey, std::to_string(factor));
     }
     return true;
 }

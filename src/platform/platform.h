@@ -267,6 +267,7 @@ class Platform {
     LRESULT ControlMessage(Window& control, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT ListMessage(Window& control, UINT message, WPARAM wParam, LPARAM lParam);
     MenuItem* FindItem(HMENU menu, UINT idOrPosition, UINT flags);
+    BOOL SetText(HWND window, std::string text, bool utf8);
 
     HANDLE nextHandle_ = 0x10000;
     std::map<std::string, WNDCLASSEXA> classes_;

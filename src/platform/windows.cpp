@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 #include "platform/text.h"
 
@@ -128,22 +129,21 @@ BOOL Platform::IsWindowEnabled(HWND window) const {
     return w != nullptr && w->enabled ? TRUE : FALSE;
 }
 
-BOOL Platform::SetWindowTextA(HWND window, const char* text) {
+BOOL Platform::SetText(HWND window, std::string text, bool utf8) {
     Window* w = FindMutable(window);
     if (w == nullptr) return FALSE;
-    w->text = text != nullptr ? text : "";
-    w->textIsUtf8 = false;
+    w->text = std::move(text);
+    w->textIsUtf8 = utf8;
     Reflect(window, Change::Text);
     return TRUE;
 }
 
+BOOL Platform::SetWindowTextA(HWND window, const char* text) {
+    return SetText(window, text != nullptr ? text : "", false);
+}
+
 BOOL Platform::SetWindowTextW(HWND window, const wchar_t* text) {
-    Window* w = FindMutable(window);
-    if (w == nullptr) return FALSE;
-    w->text = WideToUtf8(text != nullptr ? text : L"");
-    w->textIsUtf8 = true;
-    Reflect(window, Change::Text);
-    return TRUE;
+    return SetText(window, WideToUtf8(text != nullptr ? text : L""), true);
 }
 
 int Platform::GetWindowTextA(HWND window, char* buffer, int size) const {

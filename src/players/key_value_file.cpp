@@ -59,6 +59,13 @@ void KeyValueFile::Set(std::string_view key, std::string_view value) {
     lines_.push_back(line);
 }
 
+bool KeyValueFile::Update(const std::filesystem::path& file, std::string_view key,
+                          std::string_view value) {
+    KeyValueFile settings = Read(file);
+    settings.Set(key, value);
+    return settings.Write(file);
+}
+
 bool KeyValueFile::Write(const std::filesystem::path& file) const {
     std::string text;
     for (const std::string& line : lines_) text += line + "\n";

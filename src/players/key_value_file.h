@@ -18,10 +18,13 @@ class KeyValueFile {
     std::string Get(std::string_view key, std::string_view fallback = "") const;
     bool GetFlag(std::string_view key, bool fallback) const;  // "on" or "off"
     void Set(std::string_view key, std::string_view value);
-    void SetFlag(std::string_view key, bool on) { Set(key, on ? "on" : "off"); }
 
     // Replaces the file whole, or leaves it as it was.
     bool Write(const std::filesystem::path& file) const;
+
+    // Sets one key in the file, keeping every other line as it is.
+    static bool Update(const std::filesystem::path& file, std::string_view key,
+                       std::string_view value);
 
   private:
     std::vector<std::string> lines_;

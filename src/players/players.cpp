@@ -95,10 +95,9 @@ SettledPlayer SettlePlayer(const std::filesystem::path& dataFolder, const std::s
 
 void RememberPlayer(const std::filesystem::path& dataFolder, const std::string& name) {
     std::filesystem::path file = dataFolder / kDataSettingsName;
-    KeyValueFile settings = KeyValueFile::Read(file);
-    if (settings.Get(kLastPlayerKey) == name) return;
-    settings.Set(kLastPlayerKey, name);
-    settings.Write(file);
+    if (KeyValueFile::Read(file).Get(kLastPlayerKey) != name) {
+        KeyValueFile::Update(file, kLastPlayerKey, name);
+    }
 }
 
 }  // namespace pv

@@ -26,6 +26,11 @@ std::optional<std::string> FindPlayer(const std::filesystem::path& dataFolder,
 std::filesystem::path PlayerFolder(const std::filesystem::path& dataFolder,
                                    const std::string& storedName);
 
+// The player's own small settings file (practice, zoom), in their folder.
+inline std::filesystem::path PlayerSettings(const std::filesystem::path& playerFolder) {
+    return playerFolder / kPlayerSettingsName;
+}
+
 struct SettledPlayer {
     std::string name;  // as stored; empty when there is none
     std::filesystem::path folder;
