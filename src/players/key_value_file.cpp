@@ -1,7 +1,11 @@
 #include "players/key_value_file.h"
 
-#include <array>
+#include <algorithm>
 #include <cstdint>
+#include <iostream>
+#include <optional>
+#include <set>
+#include <span>
 
 #include "store/file_replace.h"
 
@@ -9,26 +13,48 @@ namespace pv {
 
 namespace {
 
-// Settings files are a few lines; anything longer is read up to this much.
-constexpr std::size_t kLargestRead = std::size_t{64} * 1024;
+// Most of these files are a few lines: one read of this much takes them whole.
+constexpr std::size_t kFirstRead = std::size_t{4} * 1024;
 
 std::string_view KeyOf(std::string_view line) {
     std::size_t equals = line.find('=');
     return equals == std::string_view::npos ? std::string_view{} : line.substr(0, equals);
 }
 
+// The whole file, or none when it is longer than a key=value file is ever read.
+std::optional<std::string> ReadWhole(const std::filesystem::path& file) {
+    std::string bytes(kFirstRead, '\0');
+    for (;;) {
+        auto* data = reinterpret_cast<std::uint8_t*>(bytes.data());
+        std::size_t size = ReadFileStart(file, std::span<std::uint8_t>(data, bytes.size()));
+        if (size < bytes.size()) return bytes.substr(0, size);
+        if (bytes.size() > kLargestKeyValueFile) return std::nullopt;
+        bytes.resize(std::min(bytes.size() * 4, kLargestKeyValueFile + 1));
+    }
+}
+
+// Once for each file in a run: every later change would only say it again.
+void SayTooLarge(const std::filesystem::path& file) {
+    static std::set<std::filesystem::path> told;
+    if (!told.insert(file).second) return;
+    std::cerr << "pondivar: " << file.string() << " is larger than "
+              << kLargestKeyValueFile / (1024 * 1024) << " MiB: left as it is, nothing written\n";
+}
+
 }  // namespace
 
 KeyValueFile KeyValueFile::Read(const std::filesystem::path& file) {
     KeyValueFile read;
-    std::vector<std::uint8_t> bytes(kLargestRead);
-    std::size_t size = ReadFileStart(file, bytes);
-    std::string_view text(reinterpret_cast<const char*>(bytes.data()), size);
+    std::optional<std::string> whole = ReadWhole(file);
+    if (!whole) {
+        read.tooLarge_ = true;
+        return read;
+    }
+    // Each line as it is, empty ones and line ends of other systems too, to be written back so.
+    std::string_view text = *whole;
     while (!text.empty()) {
         std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (!line.empty()) read.lines_.emplace_back(line);
+        read.lines_.emplace_back(text.substr(0, end));
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
     }
     return read;
@@ -36,7 +62,10 @@ KeyValueFile KeyValueFile::Read(const std::filesystem::path& file) {
 
 std::string KeyValueFile::Get(std::string_view key, std::string_view fallback) const {
     for (const std::string& line : lines_) {
-        if (KeyOf(line) == key) return line.substr(key.size() + 1);
+        if (KeyOf(line) != key) continue;
+        std::string_view value = std::string_view(line).substr(key.size() + 1);
+        if (!value.empty() && value.back() == '\r') value.remove_suffix(1);
+        return std::string(value);
     }
     return std::string(fallback);
 }
@@ -48,6 +77,7 @@ bool KeyValueFile::GetFlag(std::string_view key, bool fallback) const {
     return fallback;
 }
 
+// In place of the key's first line, the one Get finds.
 void KeyValueFile::Set(std::string_view key, std::string_view value) {
     std::string line = std::string(key) + "=" + std::string(value);
     for (std::string& old : lines_) {
@@ -67,6 +97,10 @@ bool KeyValueFile::Update(const std::filesystem::path& file, std::string_view ke
 }
 
 bool KeyValueFile::Write(const std::filesystem::path& file) const {
+    if (tooLarge_) {
+        SayTooLarge(file);
+        return false;
+    }
     std::string text;
     for (const std::string& line : lines_) text += line + "\n";
     return ReplaceFile(file, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());

@@ -3,6 +3,7 @@
 // of what the other wrote; a value the game cannot use reads as its default.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -10,16 +11,21 @@
 
 namespace pv {
 
+// Larger files are neither read nor rewritten.
+constexpr std::size_t kLargestKeyValueFile = std::size_t{4} * 1024 * 1024;
+
 class KeyValueFile {
   public:
-    // A missing or unreadable file reads as empty.
+    // A missing or unreadable file reads as empty, and so does one larger than
+    // kLargestKeyValueFile, which is then never written over.
     static KeyValueFile Read(const std::filesystem::path& file);
 
     std::string Get(std::string_view key, std::string_view fallback = "") const;
     bool GetFlag(std::string_view key, bool fallback) const;  // "on" or "off"
     void Set(std::string_view key, std::string_view value);
 
-    // Replaces the file whole, or leaves it as it was.
+    // Replaces the file whole, or leaves it as it was: always so for a file read as too large,
+    // which is said once on stderr.
     bool Write(const std::filesystem::path& file) const;
 
     // Sets one key in the file, keeping every other line as it is.
@@ -28,6 +34,7 @@ class KeyValueFile {
 
   private:
     std::vector<std::string> lines_;
+    bool tooLarge_ = false;
 };
 
 }  // namespace pv
