@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "players/key_value_file.h"
+#include "players/leftovers.h"
 #include "players/player_name.h"
 #include "store/settings_format.h"
 
@@ -79,6 +80,7 @@ std::filesystem::path PlayerFolder(const std::filesystem::path& dataFolder,
 }
 
 SettledPlayer SettlePlayer(const std::filesystem::path& dataFolder, const std::string& wanted) {
+    SweepPlayersLeftovers(dataFolder);
     std::vector<std::string> players = ListPlayers(dataFolder);
     std::string name = wanted;
     if (name.empty()) {

@@ -40,7 +40,7 @@ struct SettledPlayer {
 // The player to play as: `wanted` (made when new; its name must be valid), else the player of
 // the last run, else the first player there is, else a new first player. A settings file left in
 // the data folder by a game from before players becomes the new first player's. Remembers the
-// choice for the next run.
+// choice for the next run. What killed saves left in the players' folders is swept first.
 SettledPlayer SettlePlayer(const std::filesystem::path& dataFolder, const std::string& wanted);
 
 // Remembers `name` as the player of the last run.

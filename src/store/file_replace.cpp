@@ -152,4 +152,9 @@ bool ReplaceFile(const std::filesystem::path& path, const std::uint8_t* data, st
     }
     return true;
 }
+
+void SweepLeftovers(const std::filesystem::path& path) {
+    RemoveLeftovers(path);
+}
+
 }  // namespace pv

@@ -20,4 +20,8 @@ std::size_t ReadFileStart(const std::filesystem::path& path, std::span<std::uint
 // rename are swept first. Returns true when the new bytes are in place.
 bool ReplaceFile(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size);
 
+// Removes what saves of the file at path left beside it when killed before their rename, as
+// ReplaceFile does first: for a start, before the file is next saved.
+void SweepLeftovers(const std::filesystem::path& path);
+
 }  // namespace pv

@@ -2,6 +2,9 @@
 // one player to another inside the game.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -85,6 +88,31 @@ TEST_F(Players, FirstStartTakesOverTheSettingsFileOfBeforePlayers) {
     EXPECT_NE(refused.problem, "");
     EXPECT_FALSE(fs::exists(Root() / "out"));
     EXPECT_EQ(ListPlayers(Root()).size(), 2u) << "a refused name makes nothing";
+}
+
+// A save killed before its rename leaves its temporary file: the next start sweeps those of
+// every file the game replaces, once the process that made them is gone, and nothing else.
+TEST_F(Players, StartSweepsWhatKilledSavesLeft) {
+    SettlePlayer(Root(), "Anna");
+    SettlePlayer(Root(), "Ben");
+    pid_t gone = fork();
+    if (gone == 0) _exit(0);
+    waitpid(gone, nullptr, 0);
+    auto left = [](const fs::path& folder, const char* name, pid_t by) {
+        return folder / (std::string(name) + "." + std::to_string(by) + "-0.tmp");
+    };
+    const fs::path anna = PlayerFolder(Root(), "Anna");
+    const fs::path ben = PlayerFolder(Root(), "Ben");
+    const fs::path swept[] = {left(Root(), "pondivar.conf", gone), left(anna, "player.conf", gone),
+                              left(ben, "pv2.pv2", gone), left(ben, "player.conf", gone)};
+    const fs::path kept[] = {left(Root(), "pondivar.conf", getppid()),
+                             left(anna, "answers.pvr", gone), left(anna, "notes", gone),
+                             left(Root() / "players", "pondivar.conf", gone)};
+    for (const fs::path& file : swept) std::ofstream(file) << "half a save";
+    for (const fs::path& file : kept) std::ofstream(file) << "half a save";
+    EXPECT_EQ(SettlePlayer(Root(), "").name, "Ben");
+    for (const fs::path& file : swept) EXPECT_FALSE(fs::exists(file)) << file;
+    for (const fs::path& file : kept) EXPECT_TRUE(fs::exists(file)) << file;
 }
 
 TEST_F(Players, SwitchSavesOneAndStartsTheOtherAfresh) {
