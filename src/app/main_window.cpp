@@ -8,6 +8,7 @@
 #include "app/about.h"
 #include "app/create_controls.h"
 #include "app/keyboard.h"
+#include "app/menu_marks.h"
 #include "app/players_menu.h"
 #include "app/zoom.h"
 #include "assets/catalogue.h"
@@ -213,17 +214,9 @@ void LoadAndStart(Game& g, HWND window) {
     Platform& p = g.platform;
     BuildPlaylist(g);
     LoadSettingsFile(g);
-    p.CheckMenuItem(g.menu, Command::BigTablesToggle, g.bigTables);
-    p.CheckMenuItem(g.menu, Command::HighColourToggle, g.highColour);
-    p.CheckMenuItem(g.menu, Command::SoundToggle, g.soundOn);
-    p.CheckMenuItem(g.menu, Command::RandomColoursToggle, g.randomColours);
-    p.CheckMenuItem(g.menu, Command::RememberPositionToggle, g.rememberPosition);
-    MarkOperationMenu(g);
     LoadPlayer(g);
-    if (g.musicOn != 0) {
-        p.CheckMenuItem(g.menu, Command::MusicToggle, g.musicOn);
-        UpdateMusic(g, window);
-    }
+    MarkSettingsInMenu(g);
+    if (g.musicOn != 0) UpdateMusic(g, window);
     PlaySoundEffect(g, Sound::SoundSwitchedOn);
     p.SetScrollPos(g.colourBars[0], SB_CTL, static_cast<int>(g.bgRed), FALSE);
     p.SetScrollPos(g.colourBars[1], SB_CTL, static_cast<int>(g.bgGreen), FALSE);

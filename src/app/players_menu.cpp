@@ -128,7 +128,6 @@ void LoadPlayer(Game& g) {
     KeyValueFile settings = KeyValueFile::Read(PlayerSettings(g.dataFolder));
     g.practiceOn = settings.GetFlag(kPracticeKey, false) ? 0xFF : 0;
     ShowPlayers(g);
-    g.platform.CheckMenuItem(g.menu, Command::PracticeToggle, g.practiceOn);
 }
 
 bool OnPlayerCommand(Game& g, HWND window, WPARAM command) {

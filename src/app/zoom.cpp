@@ -57,18 +57,20 @@ void AddZoomItems(Game& g) {
 }
 
 void ApplyZoom(Game& g, int factor) {
-    int largest = LargestZoom(g);
-    factor = std::min(factor, largest);
-    g.zoom = factor;
-    for (int i = 1; i <= kLargestZoom; ++i) {
-        auto item = static_cast<UINT>(Command::FirstZoom + i - 1);
-        g.platform.CheckMenuItem(g.menu, item, i == factor ? MF_CHECKED : MF_UNCHECKED);
-        g.platform.EnableMenuItem(g.menu, item, i <= largest ? MF_ENABLED : MF_GRAYED);
-    }
-    g.platform.SetZoom(factor);
+    g.zoom = std::min(factor, LargestZoom(g));
+    g.platform.SetZoom(g.zoom);
 }
 
 }  // namespace
+
+void MarkZoomItems(Game& g) {
+    int largest = LargestZoom(g);
+    for (int i = 1; i <= kLargestZoom; ++i) {
+        auto item = static_cast<UINT>(Command::FirstZoom + i - 1);
+        g.platform.CheckMenuItem(g.menu, item, i == g.zoom ? MF_CHECKED : MF_UNCHECKED);
+        g.platform.EnableMenuItem(g.menu, item, i <= largest ? MF_ENABLED : MF_GRAYED);
+    }
+}
 
 int AutomaticZoom(int workAreaHeight) {
     for (int factor = kLargestZoom; factor > 1; --factor) {
@@ -87,6 +89,7 @@ bool OnZoomCommand(Game& g, WPARAM command) {
     if (command < Command::FirstZoom || command > Command::LastZoom) return false;
     int factor = static_cast<int>(command - Command::FirstZoom) + 1;
     ApplyZoom(g, factor);
+    MarkZoomItems(g);
     if (!g.playersRoot.empty()) {
         KeyValueFile::Update(PlayerSettings(g.dataFolder), kZoomKey, std::to_string(factor));
     }

@@ -13,8 +13,11 @@ namespace pv {
 int AutomaticZoom(int workAreaHeight);
 
 // As the game starts, or another player's starts: the zoom items in the Options menu, and the
-// player's choice (else the automatic one) applied and checked.
+// player's choice (else the automatic one) applied.
 void LoadZoom(Game& g);
+
+// The factor shown checked, and those the screen or the pictures cannot take greyed.
+void MarkZoomItems(Game& g);
 
 // A zoom item picked: shown at once, checked and kept for the player. False for any other
 // command.

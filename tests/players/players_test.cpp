@@ -145,6 +145,50 @@ TEST_F(Players, SwitchSavesOneAndStartsTheOtherAfresh) {
     EXPECT_EQ(Slurp(Root() / "pondivar.conf"), "player=Anna\n");
 }
 
+// Every item's check mark and grey as the menu shows them, in order.
+std::string Marks(const std::vector<MenuItem>& items) {
+    std::string marks;
+    for (const MenuItem& item : items) {
+        if (item.separator) continue;
+        marks += item.text + (item.checked ? " checked" : "") + (item.grayed ? " grayed" : "") +
+                 (item.disabled ? " disabled" : "") + "\n" + Marks(item.items);
+    }
+    return marks;
+}
+
+// The menu of a fresh start as `name`, in a game of its own.
+std::string MarksAtStart(const fs::path& root, const std::string& name) {
+    RecordingPlatform platform;
+    Game game{platform};
+    game.instance = platform.GetModuleHandleA(nullptr);
+    game.playersRoot = root;
+    game.playerName = SettlePlayer(root, name).name;
+    game.dataFolder = PlayerFolder(root, name);
+    CreateMainWindow(game);
+    for (MSG m; platform.PeekMessageA(&m);) platform.DispatchMessageA(&m);
+    return Marks(platform.FindMenu(game.menu)->bar);
+}
+
+// A switch shows the other player's settings in the menu exactly as a start as them would: from
+// every option on to every option off, and back.
+TEST_F(Players, SwitchMarksTheMenuAsAStartWould) {
+    StartAs("Anna");
+    const std::vector<UINT> toggles = {
+        Command::SoundToggle,         Command::MusicToggle,
+        Command::RandomColoursToggle, Command::RememberPositionToggle,
+        Command::HighColourToggle,    Command::BigTablesToggle,
+        Command::PracticeToggle};
+    for (UINT toggle : toggles) Command(toggle);
+    Command(Command::Add);
+    Command(Command::FirstZoom + 1);
+    platform.typedAnswers = {L"Ben"};
+    Command(Command::NewPlayer);
+    EXPECT_EQ(Marks(platform.FindMenu(game.menu)->bar), MarksAtStart(Root(), "Ben"));
+    Command(Command::FirstPlayer);
+    EXPECT_EQ(Marks(platform.FindMenu(game.menu)->bar), MarksAtStart(Root(), "Anna"));
+    for (UINT toggle : toggles) EXPECT_TRUE(Item(toggle).checked) << toggle;
+}
+
 TEST_F(Players, RefusedNameSaysWhyAndChangesNothing) {
     StartAs("Anna");
     for (const wchar_t* typed : {L"a/b", L"", L".x", L"abcdefghijklmnopqrstuvwxyz"}) {
