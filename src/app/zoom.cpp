@@ -37,10 +37,29 @@ int ScreenZoom(Game& g) {
 
 // The pictures are drawn from sources of up to four times their size: where the desktop already
 // scales the window up, the larger factors would have to enlarge them, so they are not offered.
-int LargestZoom(Game& g) {
+int PictureZoom(Game& g) {
     UINT dpi = g.platform.GetDpiForWindow(g.mainWindow);
     if (dpi <= USER_DEFAULT_SCREEN_DPI) return kLargestZoom;
     return std::max(1, static_cast<int>(kLargestZoom * USER_DEFAULT_SCREEN_DPI / dpi));
+}
+
+// A larger window would put its foot, with the score and the tools, or its side out of reach.
+// The game's outer size counts the title bar and the menu bar at the factor too: the menu bar
+// grows with the window, and what it leaves holds the title bar, which does not.
+int FittingZoom(Game& g) {
+    RECT area{};
+    if (!g.platform.SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) return kLargestZoom;
+    int factor = kLargestZoom;
+    while (factor > 1 && (kWindowWidth * factor > area.right - area.left ||
+                          kWindowHeight * factor > area.bottom - area.top)) {
+        --factor;
+    }
+    return factor;
+}
+
+// The largest factor offered: a larger one kept for a player shows as this one on this screen.
+int LargestZoom(Game& g) {
+    return std::min(PictureZoom(g), FittingZoom(g));
 }
 
 // The items go with the other window option, above "Save Window Position".

@@ -1,7 +1,8 @@
 // The window's size on screen: 1 to 4 times the size the game lays it out at. Picked in the
 // Options menu and kept per player in the player's own settings, never in the settings and score
 // file, whose bytes stay as they always were. Until a player picks one, the game takes the largest
-// that leaves the window a fair part of the screen.
+// that leaves the window a fair part of the screen. A factor the screen cannot hold is not offered,
+// and a kept one shows as the largest that fits while it stays kept.
 #pragma once
 
 #include "game/game.h"

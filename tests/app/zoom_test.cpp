@@ -46,7 +46,7 @@ class Zoom : public GameTest {
 };
 
 TEST_F(Zoom, ScreensFactorThenAPickThatLeavesTheGameAsItWas) {
-    platform.screenHeight = 1080;
+    platform.screenHeight = 1440;
     Start();
     Command(Command::MemoryGame);
     const std::uint32_t score = game.score;
@@ -90,7 +90,7 @@ TEST_F(Zoom, EachPlayerKeepsTheirPickAndAValueThatIsNoFactorIsLeftAside) {
 
     RecordingPlatform next;
     Game again{next};
-    StartAs(again, next, directory.Path(), "Anna", 768);
+    StartAs(again, next, directory.Path(), "Anna", 1080);
     EXPECT_EQ(next.zooms, std::vector<int>{3}) << "kept for the next start";
 
     for (const char* bad : {"0", "5", "2x", "", " 3", "three"}) {
@@ -102,6 +102,34 @@ TEST_F(Zoom, EachPlayerKeepsTheirPickAndAValueThatIsNoFactorIsLeftAside) {
         EXPECT_EQ(p.zooms, std::vector<int>{1}) << bad;
         EXPECT_EQ(g.practiceOn, 0xFF) << "the other settings are read as ever";
     }
+}
+
+// A factor kept from a larger screen that would put the window past the work area, at its foot
+// or its side, is lowered to the largest that fits, for this run only; those that do not fit are
+// greyed.
+TEST_F(Zoom, KeptFactorThatDoesNotFitTheScreenIsLoweredForThisRun) {
+    StartAs(game, platform, directory.Path(), "Anna", 2160);
+    Command(Command::LastZoom);
+    const struct {
+        int width, height, shown;
+    } screens[] = {{1366, 768, 2}, {1280, 1024, 3}, {900, 1200, 3}, {1920, 1180, 4}, {240, 280, 1}};
+    for (const auto& screen : screens) {
+        SCOPED_TRACE(std::to_string(screen.width) + " x " + std::to_string(screen.height));
+        RecordingPlatform small;
+        small.screenWidth = screen.width;
+        Game again{small};
+        StartAs(again, small, directory.Path(), "Anna", screen.height);
+        EXPECT_EQ(small.zooms, std::vector<int>{screen.shown});
+        for (int f = 1; f <= kLargestZoom; ++f) {
+            const MenuItem* item = small.FindMenuItem(again.menu, Command::FirstZoom + f - 1);
+            EXPECT_EQ(item->checked, f == screen.shown) << f;
+            EXPECT_EQ(item->grayed, f > screen.shown) << f;
+        }
+    }
+    EXPECT_EQ(KeyValueFile::Read(PlayerFolder(directory.Path(), "Anna") / kPlayerSettingsName)
+                  .Get("zoom"),
+              "4")
+        << "the player's choice stays for a larger screen";
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include <stdexcept>
 #include <vector>
 
 #include "app/main_window.h"
@@ -104,15 +105,44 @@ TEST_F(ZoomedWindow, PicturesAreDrawnFromTheirOwnFileForTheFactorAndClicksComeBa
 // only check box to the new factor.
 TEST_F(ZoomedWindow, ItemsAreOnTheFirstBarAndOnlyThePickedOneHasABox) {
     EXPECT_EQ(firstOptions, Options().size());
-    platform.SendMessageA(game.mainWindow, WM_COMMAND, Command::FirstZoom + 2, 0);
+    platform.SendMessageA(game.mainWindow, WM_COMMAND, Command::FirstZoom + 1, 0);
     std::vector<QAction*> boxed;
     for (QAction* action : Options()) {
         if (action->isCheckable()) boxed.push_back(action);
     }
     ASSERT_EQ(boxed.size(), 1u) << "the offscreen screen's 1x lost its box";
-    EXPECT_EQ(boxed[0]->text(), QStringLiteral("Zoom &3x"));
+    EXPECT_EQ(boxed[0]->text(), QStringLiteral("Zoom &2x"));
     EXPECT_TRUE(boxed[0]->isChecked());
-    EXPECT_EQ(platform.Zoom(), 3);
+    EXPECT_EQ(platform.Zoom(), 2);
+}
+
+// Every factor offered keeps the whole window, menu bar and frame too, in the screen's free area,
+// which the game's outer size at the factor always holds; the others are greyed.
+TEST_F(ZoomedWindow, EveryFactorOfferedKeepsTheWholeWindowOnTheScreen) {
+    const QRect free = platform.Main()->screen()->availableGeometry();
+    // Found afresh for each factor: a new zoom builds the bar anew.
+    auto item = [this](int factor) {
+        for (QAction* action : Options()) {
+            if (action->text() == QStringLiteral("Zoom &%1x").arg(factor)) return action;
+        }
+        throw std::runtime_error("no zoom item");
+    };
+    std::vector<int> offered;
+    for (int factor = 1; factor <= kLargestZoom; ++factor) {
+        if (!item(factor)->isEnabled()) continue;
+        offered.push_back(factor);
+        item(factor)->trigger();
+        Queued();
+        EXPECT_TRUE(free.contains(platform.Main()->frameGeometry())) << factor;
+    }
+    EXPECT_EQ(offered, (std::vector<int>{1, 2})) << "on an offscreen screen 800 pixels high";
+    for (int factor = 1; factor <= kLargestZoom; ++factor) {
+        platform.SetZoom(factor);
+        QCoreApplication::processEvents();
+        QSize outer = platform.Main()->frameGeometry().size();
+        EXPECT_LE(outer.width(), factor * kWindowWidth) << factor;
+        EXPECT_LE(outer.height(), factor * kWindowHeight) << factor;
+    }
 }
 
 }  // namespace
