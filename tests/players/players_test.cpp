@@ -5,8 +5,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <string>
 
@@ -17,6 +19,7 @@
 #include "app/main_window.h"
 #include "assets/commands.h"
 #include "drill/record.h"
+#include "players/key_value_file.h"
 #include "players/player_name.h"
 #include "players/players.h"
 #include "progress/answer_log.h"
@@ -88,6 +91,36 @@ TEST_F(Players, FirstStartTakesOverTheSettingsFileOfBeforePlayers) {
     EXPECT_NE(refused.problem, "");
     EXPECT_FALSE(fs::exists(Root() / "out"));
     EXPECT_EQ(ListPlayers(Root()).size(), 2u) << "a refused name makes nothing";
+}
+
+// The small key=value files keep every line whatever its length and find again every key
+// written; one too large to read is left as it is, and stderr says so once.
+TEST_F(Players, SettingsFilesKeepEveryLineAndEveryKeyWritten) {
+    const fs::path file = Root() / "pondivar.conf";
+    const std::string before = "colour=blue\n" + std::string(70000, 'x') + "\n\nnote=a\r\n";
+    const std::string after = "zoom=2\nlast=" + std::string(100000, 'z') + "\n";
+    std::ofstream(file, std::ios::binary) << before << "player=Anna\n" << after;
+    ASSERT_TRUE(KeyValueFile::Update(file, "player", "Ben"));
+    EXPECT_TRUE(Slurp(file) == before + "player=Ben\n" + after) << "set in place, all else kept";
+    ASSERT_TRUE(KeyValueFile::Update(file, "practice", "on"));
+    KeyValueFile read = KeyValueFile::Read(file);
+    for (auto [key, value] :
+         {std::pair{"player", "Ben"}, {"zoom", "2"}, {"practice", "on"}, {"note", "a"}}) {
+        EXPECT_EQ(read.Get(key), value) << key;
+    }
+
+    const std::string huge = std::string(kLargestKeyValueFile, 'x') + "\nplayer=Anna\n";
+    std::ofstream(file, std::ios::binary) << huge;
+    std::ostringstream told;
+    std::streambuf* stderrBuffer = std::cerr.rdbuf(told.rdbuf());
+    bool written = KeyValueFile::Update(file, "player", "Ben");
+    written = KeyValueFile::Update(file, "zoom", "2") || written;
+    std::cerr.rdbuf(stderrBuffer);
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(Slurp(file) == huge) << "never a cut copy";
+    EXPECT_EQ(std::ranges::count(told.str(), '\n'), 1) << told.str();
+    std::ofstream(file, std::ios::binary) << huge.substr(huge.size() - kLargestKeyValueFile);
+    EXPECT_EQ(KeyValueFile::Read(file).Get("player"), "Anna") << "the largest that is read";
 }
 
 // A save killed before its rename leaves its temporary file: the next start sweeps those of
