@@ -43,9 +43,9 @@ std::int32_t Today(Game& g) {
 
 WeakFactTracker& Checked(DrillRecord& record) {
     if (!record.weak) {
-        std::string complaint;
-        record.weak.emplace(ReadAnswers(record.folder, complaint));
-        if (!complaint.empty()) std::cerr << "pondivar: " << complaint << "\n";
+        AnswerReading reading = ReadAnswers(record.folder, ReadFor::Recording);
+        record.weak.emplace(reading.answers);
+        if (!reading.complaint.empty()) std::cerr << "pondivar: " << reading.complaint << "\n";
     }
     return *record.weak;
 }

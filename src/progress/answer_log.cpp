@@ -224,25 +224,26 @@ bool AnswerLog::WaitUntilOnDisk() {
     return sync_.Wait();
 }
 
-std::vector<Answer> ReadAnswers(const std::filesystem::path& folder, std::string& complaint) {
+AnswerReading ReadAnswers(const std::filesystem::path& folder, ReadFor /*reader*/) {
     const std::filesystem::path path = folder / kAnswerLogName;
-    std::vector<Answer> answers;
+    AnswerReading reading;
     int file = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (file < 0) {
         if (errno != ENOENT) {
-            complaint = SetAside(path, std::string("it cannot be read: ") + std::strerror(errno));
+            reading.complaint =
+                SetAside(path, std::string("it cannot be read: ") + std::strerror(errno));
         }
-        return answers;
+        return reading;
     }
     OpenFile closer(file);
     // Held while setting aside too, so a writer waiting for it then finds the name gone.
     FileLock lock(file, LOCK_SH);
     std::vector<std::uint8_t> bytes;
     std::string reason;
-    if (!ReadWhole(file, bytes, reason) || !Parse(bytes, answers, reason)) {
-        complaint = SetAside(path, reason);
+    if (!ReadWhole(file, bytes, reason) || !Parse(bytes, reading.answers, reason)) {
+        reading.complaint = SetAside(path, reason);
     }
-    return answers;
+    return reading;
 }
 
 }  // namespace pv

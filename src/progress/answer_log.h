@@ -38,12 +38,25 @@ class AnswerLog {
     BackgroundSync sync_;
 };
 
-// Every answer in the player's record, oldest first. A last record cut short (the one being
-// written when a game died) is left out. A file that is damaged (a header of another kind, a
-// record that fails its checksum or holds impossible values) or cannot be read is set aside
-// beside it as "answers.pvr.damaged-<n>", never over an earlier one, and the answers start
-// afresh: the result is empty and `complaint` gets one line, without a line end, that says so.
-// A missing file is no answer and no complaint.
-std::vector<Answer> ReadAnswers(const std::filesystem::path& folder, std::string& complaint);
+// What reading a player's record found.
+struct AnswerReading {
+    std::vector<Answer> answers;  // oldest first
+    // One line, without a line end, on what could not be read or was left out; empty when there
+    // is nothing to say.
+    std::string complaint;
+    // Whether answers may be added to the file.
+    bool appendable = true;
+};
+
+// Who reads the record: the game before it records, or a viewer (the report, the progress
+// window).
+enum class ReadFor { Recording, Viewing };
+
+// Every answer in the player's record. A last record cut short (the one being written when a
+// game died) is left out. A file that is damaged (a header of another kind, a record that fails
+// its checksum or holds impossible values) or cannot be read is set aside beside it as
+// "answers.pvr.damaged-<n>", never over an earlier one, and the answers start afresh: the
+// answers are empty and the complaint says so. A missing file is no answer and no complaint.
+AnswerReading ReadAnswers(const std::filesystem::path& folder, ReadFor reader);
 
 }  // namespace pv

@@ -163,12 +163,11 @@ class PlayersRecord : public Players {
     }
     std::vector<pv::Answer> Recorded() {
         game.record.reset();  // the record reaches the disk before it is read
-        std::string complaint;
-        std::vector<pv::Answer> answers =
-            ReadAnswers(PlayerFolder(Root(), game.playerName), complaint);
-        EXPECT_EQ(complaint, "");
+        AnswerReading reading =
+            ReadAnswers(PlayerFolder(Root(), game.playerName), ReadFor::Viewing);
+        EXPECT_EQ(reading.complaint, "");
         OpenRecord(game);
-        return answers;
+        return reading.answers;
     }
 };
 

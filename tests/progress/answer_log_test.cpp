@@ -34,8 +34,9 @@ class AnswerLogFile : public ::testing::Test {
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
     }
     std::vector<Answer> Read() {
-        complaint.clear();
-        return ReadAnswers(scratch.Path(), complaint);
+        AnswerReading reading = ReadAnswers(scratch.Path(), ReadFor::Recording);
+        complaint = reading.complaint;
+        return reading.answers;
     }
     static Answer Nth(std::uint32_t n) {
         return Asked(Operation::Multiplication, 7, 8, 20000, 0, n);

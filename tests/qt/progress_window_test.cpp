@@ -128,9 +128,9 @@ TEST_F(ProgressWindowTest, AnotherOperationShowsItsOwnFacts) {
 }
 
 TEST_F(ProgressWindowTest, SavesTheSameBytesAsTheReport) {
-    std::string complaint;
     std::ostringstream report;
-    WriteReport(report, {PlayerAnswers{"Mia", ReadAnswers(folder_.Path(), complaint)}});
+    WriteReport(report,
+                {PlayerAnswers{"Mia", ReadAnswers(folder_.Path(), ReadFor::Viewing).answers}});
     const auto path = folder_.Path() / "Mia-progress.csv";
     ASSERT_TRUE(window_->SaveReport(path));
     std::ifstream saved(path, std::ios::binary);

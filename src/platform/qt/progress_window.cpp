@@ -123,9 +123,10 @@ QLayout* ProgressWindow::MakeMiddle() {
 
 void ProgressWindow::Load(const std::string& player, const std::filesystem::path& folder) {
     player_ = player;
-    std::string complaint;
-    answers_ = folder.empty() ? std::vector<Answer>{} : ReadAnswers(folder, complaint);
-    if (!complaint.empty()) std::cerr << "pondivar: " << complaint << "\n";
+    AnswerReading reading;
+    if (!folder.empty()) reading = ReadAnswers(folder, ReadFor::Viewing);
+    answers_ = std::move(reading.answers);
+    if (!reading.complaint.empty()) std::cerr << "pondivar: " << reading.complaint << "\n";
     today_ = LocalDay(std::time(nullptr));
     setWindowTitle(
         player.empty()
