@@ -132,9 +132,10 @@ bool ReadWhole(int file, std::vector<std::uint8_t>& bytes, std::string& reason) 
     return true;
 }
 
-// The answers in a file's bytes; false, with the reason, when the file is damaged.
+// The answers in a file's bytes, without the damaged records, whose number goes to `damaged`;
+// false, with the reason, when the header shows a file of another kind.
 bool Parse(const std::vector<std::uint8_t>& bytes, std::vector<Answer>& answers,
-           std::string& reason) {
+           std::size_t& damaged, std::string& reason) {
     if (bytes.size() < kAnswerHeaderSize) {
         // Only a header cut short: the game died as it made the file.
         if (std::equal(bytes.begin(), bytes.end(), kAnswerHeader.begin())) return true;
@@ -154,14 +155,16 @@ bool Parse(const std::vector<std::uint8_t>& bytes, std::vector<Answer>& answers,
     for (std::size_t i = 0; i < count; ++i) {
         std::span<const std::uint8_t, kAnswerRecordSize> record(
             bytes.data() + kAnswerHeaderSize + i * kAnswerRecordSize, kAnswerRecordSize);
-        std::optional<Answer> answer = DecodeAnswer(record);
-        if (!answer) {
-            reason =
-                "record " + std::to_string(i + 1) + " of " + std::to_string(count) + " is damaged";
-            answers.clear();
-            return false;
+        // A damaged record stays in the file, in its place: the records after it stay aligned.
+        if (std::optional<Answer> answer = DecodeAnswer(record)) {
+            answers.push_back(*answer);
+        } else {
+            ++damaged;
         }
-        answers.push_back(*answer);
+    }
+    if (damaged > 0) {
+        reason = std::to_string(damaged) + " of " + std::to_string(count) +
+                 " records are damaged and were left out; their bytes stay in the file";
     }
     return true;
 }
@@ -240,8 +243,11 @@ AnswerReading ReadAnswers(const std::filesystem::path& folder, ReadFor /*reader*
     FileLock lock(file, LOCK_SH);
     std::vector<std::uint8_t> bytes;
     std::string reason;
-    if (!ReadWhole(file, bytes, reason) || !Parse(bytes, reading.answers, reason)) {
+    std::size_t damaged = 0;
+    if (!ReadWhole(file, bytes, reason) || !Parse(bytes, reading.answers, damaged, reason)) {
         reading.complaint = SetAside(path, reason);
+    } else if (damaged > 0) {
+        reading.complaint = path.string() + ": " + reason;
     }
     return reading;
 }

@@ -53,10 +53,11 @@ struct AnswerReading {
 enum class ReadFor { Recording, Viewing };
 
 // Every answer in the player's record. A last record cut short (the one being written when a
-// game died) is left out. A file that is damaged (a header of another kind, a record that fails
-// its checksum or holds impossible values) or cannot be read is set aside beside it as
-// "answers.pvr.damaged-<n>", never over an earlier one, and the answers start afresh: the
-// answers are empty and the complaint says so. A missing file is no answer and no complaint.
+// game died) is left out. A record that fails its checksum or holds impossible values is left
+// out and its bytes stay where they are; the complaint counts them. A file with a header of
+// another kind, or that cannot be read, is set aside beside it as "answers.pvr.damaged-<n>",
+// never over an earlier one, and the answers start afresh: the answers are empty and the
+// complaint says so. A missing file is no answer and no complaint.
 AnswerReading ReadAnswers(const std::filesystem::path& folder, ReadFor reader);
 
 }  // namespace pv

@@ -137,37 +137,48 @@ TEST_F(AnswerLogFile, TwoLogsOfOnePlayerNeverMixTheirRecords) {
     EXPECT_EQ(complaint, "");
 }
 
-TEST_F(AnswerLogFile, DamagedFileIsSetAsideNeverOverAnEarlierOneAndAnswersStartAfresh) {
-    // Sealed with a right checksum, yet no question of the game: beyond the largest table.
-    const AnswerRecord impossible = EncodeAnswer(Asked(Operation::Multiplication, 18, 1, 0));
-    const std::vector<std::function<void()>> damages = {
-        [&] {
-            AddBytes({'P', 'V', 'A', 'R', 2, 0, 16, 0});
-        },  // a later version
-        [&] {
-            for (std::uint32_t n = 0; n < 3; ++n) AnswerLog(scratch.Path()).Append(Nth(n));
-            std::fstream f(File(), std::ios::in | std::ios::out | std::ios::binary);
-            f.seekp(kAnswerHeaderSize + kAnswerRecordSize + 3);
-            f.put('\x7f');
-        },
-        [&] {
-            AddBytes(Bytes(kAnswerHeader.begin(), kAnswerHeader.end()));
-            AddBytes(Bytes(impossible.begin(), impossible.end()));
-        },
-        [&] { std::filesystem::create_directory(File()); },
+TEST_F(AnswerLogFile, FileOfAnotherKindIsSetAsideNeverOverAnEarlierOneAndAnswersStartAfresh) {
+    const std::vector<Bytes> others = {
+        {'P', 'V', 'A', 'R', 2, 0, 16, 0},  // a later version
+        {'P', 'K', 3, 4, 20, 0, 0, 0, 8, 0, 0, 0},
+        {'h', 'i', '\n'},
     };
-    for (std::size_t i = 0; i < damages.size(); ++i) {
-        damages[i]();
-        Bytes before = Content(File());
+    for (std::size_t i = 0; i < others.size(); ++i) {
+        AddBytes(others[i]);
         EXPECT_TRUE(Read().empty()) << i;
         std::string aside = std::string(kAnswerLogName) + ".damaged-" + std::to_string(i + 1);
         EXPECT_NE(complaint.find(aside), std::string::npos) << complaint;
         EXPECT_EQ(complaint.find('\n'), std::string::npos);
-        EXPECT_EQ(Content(scratch.Path() / aside), before);
+        EXPECT_EQ(Content(scratch.Path() / aside), others[i]);
         EXPECT_TRUE(AnswerLog(scratch.Path()).Append(Nth(9)));
         EXPECT_EQ(Read(), std::vector<Answer>{Nth(9)});
         std::filesystem::remove(File());
     }
+}
+
+// A damaged record costs itself only: the good ones around it are kept, its bytes stay where
+// they are for inspection, and the next answer still lands aligned after them.
+TEST_F(AnswerLogFile, DamagedRecordIsLeftOutAndEveryOtherKept) {
+    for (std::uint32_t n = 0; n < 4; ++n) AnswerLog(scratch.Path()).Append(Nth(n));
+    {
+        std::fstream f(File(), std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(kAnswerHeaderSize + 3);
+        f.put('\x7f');
+    }
+    // Sealed with a right checksum, yet no question of the game: beyond the largest table.
+    const AnswerRecord impossible = EncodeAnswer(Asked(Operation::Multiplication, 18, 1, 0));
+    AddBytes(Bytes(impossible.begin(), impossible.end()));
+    Bytes damaged = Content(File());
+    EXPECT_EQ(Read(), (std::vector<Answer>{Nth(1), Nth(2), Nth(3)}));
+    EXPECT_NE(complaint.find("2 of 5 records"), std::string::npos) << complaint;
+    EXPECT_EQ(complaint.find('\n'), std::string::npos);
+
+    EXPECT_TRUE(AnswerLog(scratch.Path()).Append(Nth(4)));
+    EXPECT_EQ(Read(), (std::vector<Answer>{Nth(1), Nth(2), Nth(3), Nth(4)}));
+    const AnswerRecord next = EncodeAnswer(Nth(4));
+    damaged.insert(damaged.end(), next.begin(), next.end());
+    EXPECT_EQ(Content(File()), damaged);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.Path()), {}), 1);
 }
 
 TEST_F(AnswerLogFile, AppendFollowsAFileSetAsideWhileTheLogIsOpen) {
