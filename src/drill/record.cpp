@@ -15,9 +15,11 @@ struct DrillRecord {
     explicit DrillRecord(const std::filesystem::path& folder) : folder(folder), log(folder) {}
     std::filesystem::path folder;
     AnswerLog log;
-    // Built from the record at the first answer of a run, which also sets a damaged record aside
-    // before anything is added to it; the start of the game does not wait for it.
+    // Built from the record at the first answer of a run, which also sets a file of another
+    // kind aside before anything is added to it; the start of the game does not wait for it.
     std::optional<WeakFactTracker> weak;
+    // False when the record could not be read: nothing is added to it until a later start.
+    bool recording = false;
 };
 
 namespace {
@@ -45,6 +47,7 @@ WeakFactTracker& Checked(DrillRecord& record) {
     if (!record.weak) {
         AnswerReading reading = ReadAnswers(record.folder, ReadFor::Recording);
         record.weak.emplace(reading.answers);
+        record.recording = reading.appendable;
         if (!reading.complaint.empty()) std::cerr << "pondivar: " << reading.complaint << "\n";
     }
     return *record.weak;
@@ -61,7 +64,7 @@ void Record(Game& g) {
     answer.rightFirstTime = g.wrongClicks == 0;
     answer.firstClickMs = g.firstClickMs;
     WeakFactTracker& weak = Checked(*g.record);
-    g.record->log.Append(answer);
+    if (g.record->recording) g.record->log.Append(answer);
     weak.Add(answer);
 }
 

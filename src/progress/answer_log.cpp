@@ -169,9 +169,9 @@ bool Parse(const std::vector<std::uint8_t>& bytes, std::vector<Answer>& answers,
     return true;
 }
 
-// Renames the file to the first free "<name>.damaged-<n>" and says so in one line.
-std::string SetAside(const std::filesystem::path& path, const std::string& reason) {
-    std::string line = path.string() + ": " + reason;
+// Renames the file to the first free "<name>.damaged-<n>"; `line` says so, or why it could not.
+bool SetAside(const std::filesystem::path& path, const std::string& reason, std::string& line) {
+    line = path.string() + ": " + reason;
     int error = 0;
     for (int n = 1; n <= 1000; ++n) {
         std::string aside = path.string() + ".damaged-" + std::to_string(n);
@@ -183,13 +183,36 @@ std::string SetAside(const std::filesystem::path& path, const std::string& reaso
             renamed = rename(path.c_str(), aside.c_str());
         }
         if (renamed == 0) {
-            return line + "; set aside as " + std::filesystem::path(aside).filename().string() +
-                   ", the answers start afresh";
+            line += "; set aside as " + std::filesystem::path(aside).filename().string() +
+                    ", the answers start afresh";
+            return true;
         }
         error = errno;
         if (error != EEXIST) break;
     }
-    return line + "; it could not be set aside: " + std::strerror(error);
+    line += std::string("; it could not be set aside: ") + std::strerror(error);
+    return false;
+}
+
+// Nothing proves the file damaged: it stays as it is, and takes no answer until a later
+// reading succeeds.
+void CannotRead(AnswerReading& reading, const std::filesystem::path& path, ReadFor reader,
+                const std::string& reason) {
+    reading.appendable = false;
+    reading.complaint = path.string() + ": " + reason;
+    if (reader == ReadFor::Recording) reading.complaint += "; no answer is recorded this time";
+}
+
+// Its header proves the file of another kind: the game puts it out of the way, a viewer only
+// says so.
+void OfAnotherKind(AnswerReading& reading, const std::filesystem::path& path, ReadFor reader,
+                   const std::string& reason) {
+    if (reader == ReadFor::Recording) {
+        reading.appendable = SetAside(path, reason, reading.complaint);
+    } else {
+        reading.appendable = false;
+        reading.complaint = path.string() + ": " + reason;
+    }
 }
 
 }  // namespace
@@ -227,14 +250,14 @@ bool AnswerLog::WaitUntilOnDisk() {
     return sync_.Wait();
 }
 
-AnswerReading ReadAnswers(const std::filesystem::path& folder, ReadFor /*reader*/) {
+AnswerReading ReadAnswers(const std::filesystem::path& folder, ReadFor reader) {
     const std::filesystem::path path = folder / kAnswerLogName;
     AnswerReading reading;
     int file = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (file < 0) {
         if (errno != ENOENT) {
-            reading.complaint =
-                SetAside(path, std::string("it cannot be read: ") + std::strerror(errno));
+            CannotRead(reading, path, reader,
+                       std::string("it cannot be read: ") + std::strerror(errno));
         }
         return reading;
     }
@@ -244,8 +267,10 @@ AnswerReading ReadAnswers(const std::filesystem::path& folder, ReadFor /*reader*
     std::vector<std::uint8_t> bytes;
     std::string reason;
     std::size_t damaged = 0;
-    if (!ReadWhole(file, bytes, reason) || !Parse(bytes, reading.answers, damaged, reason)) {
-        reading.complaint = SetAside(path, reason);
+    if (!ReadWhole(file, bytes, reason)) {
+        CannotRead(reading, path, reader, reason);
+    } else if (!Parse(bytes, reading.answers, damaged, reason)) {
+        OfAnotherKind(reading, path, reader, reason);
     } else if (damaged > 0) {
         reading.complaint = path.string() + ": " + reason;
     }

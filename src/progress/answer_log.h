@@ -41,23 +41,25 @@ class AnswerLog {
 // What reading a player's record found.
 struct AnswerReading {
     std::vector<Answer> answers;  // oldest first
-    // One line, without a line end, on what could not be read or was left out; empty when there
-    // is nothing to say.
+    // One line, without a line end, on what could not be read, was left out or was set aside;
+    // empty when there is nothing to say.
     std::string complaint;
-    // Whether answers may be added to the file.
+    // Whether answers may be added to the file: not to one that could not be read, nor to one
+    // of another kind.
     bool appendable = true;
 };
 
 // Who reads the record: the game before it records, or a viewer (the report, the progress
-// window).
+// window), which never renames, writes or makes anything.
 enum class ReadFor { Recording, Viewing };
 
-// Every answer in the player's record. A last record cut short (the one being written when a
-// game died) is left out. A record that fails its checksum or holds impossible values is left
-// out and its bytes stay where they are; the complaint counts them. A file with a header of
-// another kind, or that cannot be read, is set aside beside it as "answers.pvr.damaged-<n>",
-// never over an earlier one, and the answers start afresh: the answers are empty and the
-// complaint says so. A missing file is no answer and no complaint.
+// Every answer in the player's record that can be read. A last record cut short (the one being
+// written when a game died) is left out. A record that fails its checksum or holds impossible
+// values is left out too, its bytes staying where they are; the complaint counts them. A file
+// whose header is of another kind has no answers; for the game it is set aside beside it as
+// "answers.pvr.damaged-<n>", never over an earlier one, and the answers start afresh. A file
+// that cannot be read now (no permission, a passing error, no regular file) stays as it is and
+// takes no answer. A missing file is no answer and no complaint.
 AnswerReading ReadAnswers(const std::filesystem::path& folder, ReadFor reader);
 
 }  // namespace pv

@@ -1,19 +1,21 @@
-// The answer record on disk: whole records only, a torn tail survived, a damaged file set aside.
+// The answer record on disk: whole records only, a torn tail survived, a damaged record left out,
+// a file of another kind set aside, one that cannot be read kept as it is.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <thread>
 
 #include "make_answer.h"
 #include "progress/answer_log.h"
 #include "progress/answer_record.h"
+#include "support/no_free_descriptors.h"
 #include "support/scratch_dir.h"
 
 namespace pv::testing {
@@ -190,18 +192,53 @@ TEST_F(AnswerLogFile, AppendFollowsAFileSetAsideWhileTheLogIsOpen) {
     EXPECT_EQ(Content(scratch.Path() / "aside").size(), kAnswerHeaderSize + kAnswerRecordSize);
 }
 
-TEST_F(AnswerLogFile, UnreadableFileIsSetAsideOrElseReported) {
-    if (geteuid() == 0) GTEST_SKIP() << "the superuser reads any file";
+// Only bytes prove damage. A file that cannot be read now (no descriptor left, no permission,
+// a directory in its place) stays where it is, and no answer may be added to it.
+TEST_F(AnswerLogFile, UnreadableFileStaysAndTakesNoAnswer) {
     AnswerLog(scratch.Path()).Append(Nth(0));
-    std::filesystem::permissions(File(), std::filesystem::perms::none);
-    std::filesystem::permissions(scratch.Path(), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::remove);
-    EXPECT_TRUE(Read().empty());
-    EXPECT_NE(complaint.find("could not be set aside"), std::string::npos) << complaint;
-    std::filesystem::permissions(scratch.Path(), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add);
-    EXPECT_TRUE(Read().empty());
-    EXPECT_NE(complaint.find(".damaged-1"), std::string::npos) << complaint;
+    const Bytes kept = Content(File());
+    auto expectKept = [&](const AnswerReading& reading, const std::string& why) {
+        EXPECT_TRUE(reading.answers.empty()) << why;
+        EXPECT_FALSE(reading.appendable) << why;
+        EXPECT_NE(reading.complaint.find(why), std::string::npos) << reading.complaint;
+        EXPECT_EQ(reading.complaint.find('\n'), std::string::npos);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.Path()), {}), 1);
+    };
+    for (ReadFor reader : {ReadFor::Recording, ReadFor::Viewing}) {
+        AnswerReading reading;
+        {
+            NoFreeDescriptors none;
+            reading = ReadAnswers(scratch.Path(), reader);
+        }
+        expectKept(reading, std::strerror(EMFILE));
+        EXPECT_EQ(Content(File()), kept);
+        if (geteuid() != 0) {  // the superuser reads any file
+            std::filesystem::permissions(File(), std::filesystem::perms::none);
+            expectKept(ReadAnswers(scratch.Path(), reader), std::strerror(EACCES));
+            std::filesystem::permissions(
+                File(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+            EXPECT_EQ(Content(File()), kept);
+        }
+    }
+    std::filesystem::remove(File());
+    std::filesystem::create_directory(File());
+    for (ReadFor reader : {ReadFor::Recording, ReadFor::Viewing}) {
+        expectKept(ReadAnswers(scratch.Path(), reader), "not a file that can be read");
+        EXPECT_TRUE(std::filesystem::is_directory(File()));
+    }
+}
+
+// A viewer changes nothing, even where the game would set a file aside.
+TEST_F(AnswerLogFile, ViewingLeavesAFileOfAnotherKindInPlace) {
+    const Bytes other = {'h', 'i', '\n'};
+    AddBytes(other);
+    AnswerReading reading = ReadAnswers(scratch.Path(), ReadFor::Viewing);
+    EXPECT_TRUE(reading.answers.empty());
+    EXPECT_FALSE(reading.appendable);
+    EXPECT_NE(reading.complaint.find(kAnswerLogName), std::string::npos);
+    EXPECT_EQ(reading.complaint.find("set aside"), std::string::npos) << reading.complaint;
+    EXPECT_EQ(Content(File()), other);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.Path()), {}), 1);
 }
 
 }  // namespace
