@@ -20,6 +20,8 @@ struct DrillRecord {
     std::optional<WeakFactTracker> weak;
     // False when the record could not be read: nothing is added to it until a later start.
     bool recording = false;
+    // Why an answer could not be kept is said once a run, not at every answer.
+    bool problemSaid = false;
 };
 
 namespace {
@@ -53,6 +55,13 @@ WeakFactTracker& Checked(DrillRecord& record) {
     return *record.weak;
 }
 
+void Keep(DrillRecord& record, const Answer& answer) {
+    if (record.log.Append(answer) || record.log.Problem().empty() || record.problemSaid) return;
+    std::cerr << "pondivar: " << (record.folder / kAnswerLogName).string() << ": "
+              << record.log.Problem() << "\n";
+    record.problemSaid = true;
+}
+
 void Record(Game& g) {
     Answer answer;
     answer.day = Today(g);
@@ -64,7 +73,7 @@ void Record(Game& g) {
     answer.rightFirstTime = g.wrongClicks == 0;
     answer.firstClickMs = g.firstClickMs;
     WeakFactTracker& weak = Checked(*g.record);
-    if (g.record->recording) g.record->log.Append(answer);
+    if (g.record->recording) Keep(*g.record, answer);
     weak.Add(answer);
 }
 

@@ -73,34 +73,74 @@ bool SameFile(const std::filesystem::path& path, int file) {
            named.st_dev == open.st_dev && named.st_ino == open.st_ino;
 }
 
+// Whether the file's first `size` bytes begin the header: all a game that died as it made the
+// file may leave.
+bool HeaderBegun(int file, std::size_t size) {
+    std::array<std::uint8_t, kAnswerHeaderSize> start{};
+    return size <= start.size() && ReadAt(file, start.data(), size, 0) &&
+           std::equal(start.begin(), start.begin() + static_cast<std::ptrdiff_t>(size),
+                      kAnswerHeader.begin());
+}
+
 // Makes the locked file ready for a record at its end: a header when it has none (true in
-// `madeHeader`), a torn tail cut off so that the record lands aligned. False when the file
-// is of another kind or cannot be repaired.
-bool MakeReady(int file, bool& madeHeader) {
+// `madeHeader`), a torn tail cut off so that the record lands aligned. False when the file is
+// of another kind (then with the reason in `problem`) or cannot be repaired. A file reached
+// through a link is never begun: the game makes none there, so a short one is somebody else's.
+bool MakeReady(int file, bool throughLink, bool& madeHeader, std::string& problem) {
     struct stat info {};
     if (fstat(file, &info) != 0) return false;
     auto size = static_cast<std::size_t>(info.st_size);
+    std::array<std::uint8_t, kAnswerHeaderSize> header{};
+    bool ours = size < kAnswerHeaderSize
+                    ? !throughLink && HeaderBegun(file, size)
+                    : ReadAt(file, header.data(), header.size(), 0) && header == kAnswerHeader;
+    if (!ours) {
+        problem = "it is not an answer record, and is left as it is";
+        return false;
+    }
     if (size < kAnswerHeaderSize) {
         madeHeader = true;
         return ftruncate(file, 0) == 0 &&
                WriteAll(file, kAnswerHeader.data(), kAnswerHeader.size());
     }
-    std::array<std::uint8_t, kAnswerHeaderSize> header{};
-    if (!ReadAt(file, header.data(), header.size(), 0) || header != kAnswerHeader) return false;
     std::size_t whole = WholeLength(size, [file](std::size_t at, AnswerRecord& record) {
         return ReadAt(file, record.data(), record.size(), static_cast<off_t>(at));
     });
     return whole == size || ftruncate(file, static_cast<off_t>(whole)) == 0;
 }
 
-std::shared_ptr<OpenFile> OpenForAppend(const std::filesystem::path& path) {
-    int file =
-        open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0600);
-    if (file < 0) return nullptr;
+// Opens the record, made (mode 0600) when there is none; -1 with errno when it cannot. Nothing
+// is made through a link: with O_EXCL a link to a missing file fails with EEXIST.
+int OpenOrMake(const std::filesystem::path& path) {
+    constexpr int kFlags = O_RDWR | O_APPEND | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    for (int attempt = 0; attempt < 2; ++attempt) {  // again when another game made it meanwhile
+        int file = open(path.c_str(), kFlags);
+        if (file >= 0 || errno != ENOENT) return file;
+        file = open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0600);
+        if (file >= 0 || errno != EEXIST) return file;
+    }
+    return -1;
+}
+
+std::shared_ptr<OpenFile> OpenForAppend(const std::filesystem::path& path, std::string& problem) {
+    int file = OpenOrMake(path);
+    if (file < 0) {
+        problem = errno == EEXIST ? "it is a link to a missing file, which no answer makes"
+                                  : std::string("it cannot be opened: ") + std::strerror(errno);
+        return nullptr;
+    }
     auto opened = std::make_shared<OpenFile>(file);
     struct stat info {};
-    if (fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) return nullptr;
+    if (fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
+        problem = "it is not a regular file";
+        return nullptr;
+    }
     return opened;
+}
+
+bool IsLink(const std::filesystem::path& path) {
+    struct stat info {};
+    return lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
 bool WriteRecord(int file, const AnswerRecord& record) {
@@ -225,11 +265,15 @@ AnswerLog::~AnswerLog() {
 }
 
 bool AnswerLog::Append(const Answer& answer) {
+    problem_.clear();
     if (!IsPossible(answer)) return false;
     const AnswerRecord record = EncodeAnswer(answer);
     // A second try follows a file that was set aside or removed since the last answer.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (file_ == nullptr) file_ = OpenForAppend(path_);
+        if (file_ == nullptr) {
+            file_ = OpenForAppend(path_, problem_);
+            throughLink_ = IsLink(path_);
+        }
         if (file_ == nullptr) return false;
         int file = file_->Descriptor();
         FileLock lock(file, LOCK_EX);
@@ -239,7 +283,9 @@ bool AnswerLog::Append(const Answer& answer) {
             continue;
         }
         bool madeHeader = false;
-        if (!MakeReady(file, madeHeader) || !WriteRecord(file, record)) return false;
+        if (!MakeReady(file, throughLink_, madeHeader, problem_) || !WriteRecord(file, record)) {
+            return false;
+        }
         sync_.Request(file_, madeHeader);
         return true;
     }

@@ -17,7 +17,8 @@ constexpr const char* kAnswerLogName = "answers.pvr";
 
 class AnswerLog {
   public:
-    // Nothing is made until the first answer: then the file, mode 0600, with its header.
+    // Nothing is made until the first answer: then the file, mode 0600, with its header; never
+    // through a link. Through a link only a record with its header is written to.
     explicit AnswerLog(const std::filesystem::path& folder);
     // Waits for the last records to reach the disk.
     ~AnswerLog();
@@ -31,11 +32,15 @@ class AnswerLog {
     bool Append(const Answer& answer);
     // Blocks until every record appended so far is on the disk; false when one may not be.
     bool WaitUntilOnDisk();
+    // Why the last Append wrote nothing, when the file was to blame; empty otherwise.
+    const std::string& Problem() const { return problem_; }
 
   private:
     std::filesystem::path path_;
     std::shared_ptr<OpenFile> file_;
     BackgroundSync sync_;
+    bool throughLink_ = false;
+    std::string problem_;
 };
 
 // What reading a player's record found.

@@ -70,5 +70,21 @@ TEST_F(PlayerRecord, RecordThatCouldNotBeReadIsKeptAndNotAddedTo) {
     EXPECT_NE(said.find(kAnswerLogName), std::string::npos) << said;
 }
 
+// A link to a missing file in the record's place: no answer makes its target, and the game says
+// why once.
+TEST_F(PlayerRecord, NoAnswerMakesAFileThroughALink) {
+    const fs::path target = directory.Path() / "elsewhere.pvr";
+    fs::create_symlink(target, File());
+    ::testing::internal::CaptureStderr();
+    AnswerRight();
+    AnswerRight();
+    game.record.reset();
+    std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(fs::exists(target));
+    EXPECT_TRUE(fs::is_symlink(File()));
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find("link"), std::string::npos) << said;
+}
+
 }  // namespace
 }  // namespace pv::testing

@@ -192,6 +192,35 @@ TEST_F(AnswerLogFile, AppendFollowsAFileSetAsideWhileTheLogIsOpen) {
     EXPECT_EQ(Content(scratch.Path() / "aside").size(), kAnswerHeaderSize + kAnswerRecordSize);
 }
 
+// No answer makes a file through a link or writes over one of another kind: a link to a missing
+// file stays as it is, and so does what a link or the name itself leads to, short of a record.
+TEST_F(AnswerLogFile, AppendWritesOnlyToARecordAndMakesNoneThroughALink) {
+    const std::filesystem::path elsewhere = scratch.Path() / "elsewhere";
+    std::filesystem::create_directory(elsewhere);
+    std::filesystem::create_symlink(elsewhere / kAnswerLogName, File());
+    AnswerLog log(scratch.Path());
+    EXPECT_FALSE(log.Append(Nth(0)));
+    EXPECT_NE(log.Problem().find("link"), std::string::npos) << log.Problem();
+    EXPECT_FALSE(std::filesystem::exists(elsewhere / kAnswerLogName));
+    const Bytes headerStart(kAnswerHeader.begin(), kAnswerHeader.begin() + 5);
+    for (const Bytes& other : {Bytes{}, Bytes{'h', 'i', '\n'}, headerStart}) {
+        std::ofstream(elsewhere / kAnswerLogName, std::ios::binary)
+            .write(reinterpret_cast<const char*>(other.data()), static_cast<long>(other.size()));
+        EXPECT_FALSE(AnswerLog(scratch.Path()).Append(Nth(1))) << other.size();
+        EXPECT_EQ(Content(elsewhere / kAnswerLogName), other);
+    }
+    std::filesystem::remove(elsewhere / kAnswerLogName);
+    EXPECT_TRUE(AnswerLog(elsewhere).Append(Nth(2)));
+    EXPECT_TRUE(AnswerLog(scratch.Path()).Append(Nth(3))) << "a link to a record is followed";
+    EXPECT_EQ(Read(), (std::vector<Answer>{Nth(2), Nth(3)}));
+    EXPECT_TRUE(std::filesystem::is_symlink(File()));
+
+    std::filesystem::remove(File());
+    AddBytes({'h', 'i', '\n'});
+    EXPECT_FALSE(AnswerLog(scratch.Path()).Append(Nth(4)));
+    EXPECT_EQ(Content(File()), (Bytes{'h', 'i', '\n'}));
+}
+
 // Only bytes prove damage. A file that cannot be read now (no descriptor left, no permission,
 // a directory in its place) stays where it is, and no answer may be added to it.
 TEST_F(AnswerLogFile, UnreadableFileStaysAndTakesNoAnswer) {
