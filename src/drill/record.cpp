@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/say_once.h"
 #include "progress/answer_log.h"
 #include "progress/practice.h"
 #include "random/random.h"
@@ -20,8 +21,6 @@ struct DrillRecord {
     std::optional<WeakFactTracker> weak;
     // False when the record could not be read: nothing is added to it until a later start.
     bool recording = false;
-    // Why an answer could not be kept is said once a run, not at every answer.
-    bool problemSaid = false;
 };
 
 namespace {
@@ -55,11 +54,10 @@ WeakFactTracker& Checked(DrillRecord& record) {
     return *record.weak;
 }
 
+// Why an answer could not be kept is said once a run, not at every answer.
 void Keep(DrillRecord& record, const Answer& answer) {
-    if (record.log.Append(answer) || record.log.Problem().empty() || record.problemSaid) return;
-    std::cerr << "pondivar: " << (record.folder / kAnswerLogName).string() << ": "
-              << record.log.Problem() << "\n";
-    record.problemSaid = true;
+    if (record.log.Append(answer) || record.log.Problem().empty()) return;
+    SayOnce((record.folder / kAnswerLogName).string() + ": " + record.log.Problem());
 }
 
 void Record(Game& g) {

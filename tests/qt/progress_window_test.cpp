@@ -176,7 +176,7 @@ TEST(ProgressWindowAlone, ADamagedRecordIsToldOnceAndShowsNoAnswers) {
     QtPlatform platform;
     ::testing::internal::CaptureStderr();
     platform.ShowProgress("Mia", folder.Path());
-    platform.ShowProgress("Mia", folder.Path());  // the damaged file is set aside by now
+    platform.ShowProgress("Mia", folder.Path());  // the file is still there, told once
     const std::string told = ::testing::internal::GetCapturedStderr();
     std::istringstream lines(told);
     int complaints = 0;

@@ -15,9 +15,9 @@
 
 #include <array>
 #include <ctime>
-#include <iostream>
 #include <sstream>
 
+#include "game/say_once.h"
 #include "platform/qt/progress_chart.h"
 #include "platform/qt/progress_grid.h"
 #include "platform/qt/progress_legend.h"
@@ -126,7 +126,8 @@ void ProgressWindow::Load(const std::string& player, const std::filesystem::path
     AnswerReading reading;
     if (!folder.empty()) reading = ReadAnswers(folder, ReadFor::Viewing);
     answers_ = std::move(reading.answers);
-    if (!reading.complaint.empty()) std::cerr << "pondivar: " << reading.complaint << "\n";
+    // Told once a run: opening the window again finds the same file.
+    if (!reading.complaint.empty()) SayOnce(reading.complaint);
     today_ = LocalDay(std::time(nullptr));
     setWindowTitle(
         player.empty()
