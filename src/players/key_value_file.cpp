@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "players/key_value_kind.h"
 #include "store/file_replace.h"
 
 namespace pv {
@@ -69,7 +70,8 @@ bool KeyValueFile::Update(const std::filesystem::path& file, std::string_view ke
 bool KeyValueFile::Write(const std::filesystem::path& file) const {
     std::string text;
     for (const std::string& line : lines_) text += line + "\n";
-    return ReplaceFile(file, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+    return ReplaceFile(file, reinterpret_cast<const std::uint8_t*>(text.data()), text.size(),
+                       &kKeyValueKind);
 }
 
 }  // namespace pv
