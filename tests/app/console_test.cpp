@@ -50,7 +50,6 @@ TEST(ConsoleReport, ReportsWhatItCanReadSaysWhatItCannotAndChangesNothing) {
     }
     std::ofstream(folder("Ben") / kAnswerLogName) << "a note";
     fs::create_directory(folder("Cleo") / kAnswerLogName);
-    folder("Dan");
     const auto before = Tree(data.Path());
 
     const char* args[] = {"pondivar", "--report"};
