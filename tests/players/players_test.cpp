@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 
 #include <sstream>
@@ -18,6 +19,7 @@
 #include "players/players.h"
 #include "progress/answer_log.h"
 #include "support/game_fixture.h"
+#include "support/no_free_descriptors.h"
 
 namespace pv::testing {
 namespace {
@@ -27,6 +29,15 @@ namespace fs = std::filesystem;
 std::string Slurp(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Every path under root with its bytes ("/" for a directory).
+std::map<std::string, std::string> Tree(const fs::path& root) {
+    std::map<std::string, std::string> tree;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        tree[entry.path().string()] = entry.is_directory() ? "/" : Slurp(entry.path());
+    }
+    return tree;
 }
 
 TEST(PlayerNames, LettersOfAnyScriptDigitsAndAFewSigns) {
@@ -191,6 +202,42 @@ TEST_F(PlayersRecord, EveryAnsweredQuestionIsRecordedAsShown) {
     EXPECT_FALSE(fs::exists(Root() / "answers.pvr")) << "kept in the player's folder";
 }
 
+// A record that could not be read at the first answer is neither set aside nor added to, even
+// once it could be: the game plays on without recording, and says why once.
+TEST_F(PlayersRecord, RecordThatCouldNotBeReadIsKeptAndNotAddedTo) {
+    StartAs("Anna");
+    Answer(0, 900);
+    Recorded();
+    const fs::path file = PlayerFolder(Root(), "Anna") / kAnswerLogName;
+    const std::string kept = Slurp(file);
+    ::testing::internal::CaptureStderr();
+    {
+        NoFreeDescriptors none;
+        Answer(0, 900);
+    }
+    Answer(0, 900);
+    game.record.reset();
+    std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Slurp(file), kept);
+    EXPECT_FALSE(fs::exists(file.string() + ".damaged-1"));
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+}
+
+// A link to a missing file in the record's place: no answer makes its target; said once.
+TEST_F(PlayersRecord, NoAnswerMakesAFileThroughALink) {
+    StartAs("Anna");
+    const fs::path file = PlayerFolder(Root(), "Anna") / kAnswerLogName;
+    fs::create_symlink(Root() / "elsewhere.pvr", file);
+    ::testing::internal::CaptureStderr();
+    Answer(0, 900);
+    Answer(0, 900);
+    game.record.reset();
+    std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(fs::exists(Root() / "elsewhere.pvr"));
+    EXPECT_TRUE(fs::is_symlink(file));
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+}
+
 // The same play on any game: answers (every other one after a wrong click), new questions asked
 // for, then the window closed, which saves.
 void PlayTheSame(RecordingPlatform& platform, Game& game) {
@@ -297,6 +344,16 @@ TEST_F(PlayersRecord, ReportOnTheConsole) {
     EXPECT_EQ(out, "");
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
     EXPECT_EQ(report({"--report", "--player", "a/b"}, out, err), 2);
+
+    // What cannot be read is told, and left as it is: a report changes no file.
+    SettlePlayer(Root(), "Cleo");
+    std::ofstream(PlayerFolder(Root(), "Ben") / kAnswerLogName) << "a note";
+    fs::create_directory(PlayerFolder(Root(), "Cleo") / kAnswerLogName);
+    const std::map<std::string, std::string> before = Tree(Root());
+    EXPECT_EQ(report({"--report"}, out, err), 0);
+    EXPECT_EQ(Tree(Root()), before);
+    EXPECT_NE(out.find("\r\nAnna,multiplication,"), std::string::npos);
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;
 }
 
 }  // namespace
