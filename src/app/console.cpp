@@ -25,9 +25,9 @@ int PrintReport(const std::filesystem::path& dataFolder, const std::string& play
     }
     std::vector<PlayerAnswers> players;
     for (const std::string& name : names) {
-        std::string complaint;
-        players.push_back({name, ReadAnswers(PlayerFolder(dataFolder, name), complaint)});
-        if (!complaint.empty()) err << "pondivar: " << complaint << "\n";
+        AnswerReading reading = ReadAnswers(PlayerFolder(dataFolder, name), ReadFor::Viewing);
+        players.push_back({name, std::move(reading.answers)});
+        if (!reading.complaint.empty()) err << "pondivar: " << reading.complaint << "\n";
     }
     WriteReport(out, players);
     out.flush();

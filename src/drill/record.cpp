@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/say_once.h"
 #include "progress/answer_log.h"
 #include "progress/practice.h"
 #include "random/random.h"
@@ -15,9 +16,11 @@ struct DrillRecord {
     explicit DrillRecord(const std::filesystem::path& folder) : folder(folder), log(folder) {}
     std::filesystem::path folder;
     AnswerLog log;
-    // Built from the record at the first answer of a run, which also sets a damaged record aside
-    // before anything is added to it; the start of the game does not wait for it.
+    // Built from the record at the first answer of a run, which also sets a file of another
+    // kind aside before anything is added to it; the start of the game does not wait for it.
     std::optional<WeakFactTracker> weak;
+    // False when the record could not be read: nothing is added to it until a later start.
+    bool recording = false;
 };
 
 namespace {
@@ -43,11 +46,18 @@ std::int32_t Today(Game& g) {
 
 WeakFactTracker& Checked(DrillRecord& record) {
     if (!record.weak) {
-        std::string complaint;
-        record.weak.emplace(ReadAnswers(record.folder, complaint));
-        if (!complaint.empty()) std::cerr << "pondivar: " << complaint << "\n";
+        AnswerReading reading = ReadAnswers(record.folder, ReadFor::Recording);
+        record.weak.emplace(reading.answers);
+        record.recording = reading.appendable;
+        if (!reading.complaint.empty()) std::cerr << "pondivar: " << reading.complaint << "\n";
     }
     return *record.weak;
+}
+
+// Why an answer could not be kept is said once a run, not at every answer.
+void Keep(DrillRecord& record, const Answer& answer) {
+    if (record.log.Append(answer) || record.log.Problem().empty()) return;
+    SayOnce((record.folder / kAnswerLogName).string() + ": " + record.log.Problem());
 }
 
 void Record(Game& g) {
@@ -61,7 +71,7 @@ void Record(Game& g) {
     answer.rightFirstTime = g.wrongClicks == 0;
     answer.firstClickMs = g.firstClickMs;
     WeakFactTracker& weak = Checked(*g.record);
-    g.record->log.Append(answer);
+    if (g.record->recording) Keep(*g.record, answer);
     weak.Add(answer);
 }
 

@@ -7,6 +7,7 @@
 #include <set>
 #include <span>
 
+#include "players/key_value_kind.h"
 #include "store/file_replace.h"
 
 namespace pv {
@@ -103,7 +104,8 @@ bool KeyValueFile::Write(const std::filesystem::path& file) const {
     }
     std::string text;
     for (const std::string& line : lines_) text += line + "\n";
-    return ReplaceFile(file, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+    return ReplaceFile(file, reinterpret_cast<const std::uint8_t*>(text.data()), text.size(),
+                       &kKeyValueKind);
 }
 
 }  // namespace pv

@@ -73,34 +73,74 @@ bool SameFile(const std::filesystem::path& path, int file) {
            named.st_dev == open.st_dev && named.st_ino == open.st_ino;
 }
 
+// Whether the file's first `size` bytes begin the header: all a game that died as it made the
+// file may leave.
+bool HeaderBegun(int file, std::size_t size) {
+    std::array<std::uint8_t, kAnswerHeaderSize> start{};
+    return size <= start.size() && ReadAt(file, start.data(), size, 0) &&
+           std::equal(start.begin(), start.begin() + static_cast<std::ptrdiff_t>(size),
+                      kAnswerHeader.begin());
+}
+
 // Makes the locked file ready for a record at its end: a header when it has none (true in
-// `madeHeader`), a torn tail cut off so that the record lands aligned. False when the file
-// is of another kind or cannot be repaired.
-bool MakeReady(int file, bool& madeHeader) {
+// `madeHeader`), a torn tail cut off so that the record lands aligned. False when the file is
+// of another kind (then with the reason in `problem`) or cannot be repaired. A file reached
+// through a link is never begun: the game makes none there, so a short one is somebody else's.
+bool MakeReady(int file, bool throughLink, bool& madeHeader, std::string& problem) {
     struct stat info {};
     if (fstat(file, &info) != 0) return false;
     auto size = static_cast<std::size_t>(info.st_size);
+    std::array<std::uint8_t, kAnswerHeaderSize> header{};
+    bool ours = size < kAnswerHeaderSize
+                    ? !throughLink && HeaderBegun(file, size)
+                    : ReadAt(file, header.data(), header.size(), 0) && header == kAnswerHeader;
+    if (!ours) {
+        problem = "it is not an answer record, and is left as it is";
+        return false;
+    }
     if (size < kAnswerHeaderSize) {
         madeHeader = true;
         return ftruncate(file, 0) == 0 &&
                WriteAll(file, kAnswerHeader.data(), kAnswerHeader.size());
     }
-    std::array<std::uint8_t, kAnswerHeaderSize> header{};
-    if (!ReadAt(file, header.data(), header.size(), 0) || header != kAnswerHeader) return false;
     std::size_t whole = WholeLength(size, [file](std::size_t at, AnswerRecord& record) {
         return ReadAt(file, record.data(), record.size(), static_cast<off_t>(at));
     });
     return whole == size || ftruncate(file, static_cast<off_t>(whole)) == 0;
 }
 
-std::shared_ptr<OpenFile> OpenForAppend(const std::filesystem::path& path) {
-    int file =
-        open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0600);
-    if (file < 0) return nullptr;
+// Opens the record, made (mode 0600) when there is none; -1 with errno when it cannot. Nothing
+// is made through a link: with O_EXCL a link to a missing file fails with EEXIST.
+int OpenOrMake(const std::filesystem::path& path) {
+    constexpr int kFlags = O_RDWR | O_APPEND | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    for (int attempt = 0; attempt < 2; ++attempt) {  // again when another game made it meanwhile
+        int file = open(path.c_str(), kFlags);
+        if (file >= 0 || errno != ENOENT) return file;
+        file = open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0600);
+        if (file >= 0 || errno != EEXIST) return file;
+    }
+    return -1;
+}
+
+std::shared_ptr<OpenFile> OpenForAppend(const std::filesystem::path& path, std::string& problem) {
+    int file = OpenOrMake(path);
+    if (file < 0) {
+        problem = errno == EEXIST ? "it is a link to a missing file, which no answer makes"
+                                  : std::string("it cannot be opened: ") + std::strerror(errno);
+        return nullptr;
+    }
     auto opened = std::make_shared<OpenFile>(file);
     struct stat info {};
-    if (fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) return nullptr;
+    if (fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
+        problem = "it is not a regular file";
+        return nullptr;
+    }
     return opened;
+}
+
+bool IsLink(const std::filesystem::path& path) {
+    struct stat info {};
+    return lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
 bool WriteRecord(int file, const AnswerRecord& record) {
@@ -132,9 +172,10 @@ bool ReadWhole(int file, std::vector<std::uint8_t>& bytes, std::string& reason) 
     return true;
 }
 
-// The answers in a file's bytes; false, with the reason, when the file is damaged.
+// The answers in a file's bytes, without the damaged records, whose number goes to `damaged`;
+// false, with the reason, when the header shows a file of another kind.
 bool Parse(const std::vector<std::uint8_t>& bytes, std::vector<Answer>& answers,
-           std::string& reason) {
+           std::size_t& damaged, std::string& reason) {
     if (bytes.size() < kAnswerHeaderSize) {
         // Only a header cut short: the game died as it made the file.
         if (std::equal(bytes.begin(), bytes.end(), kAnswerHeader.begin())) return true;
@@ -154,21 +195,23 @@ bool Parse(const std::vector<std::uint8_t>& bytes, std::vector<Answer>& answers,
     for (std::size_t i = 0; i < count; ++i) {
         std::span<const std::uint8_t, kAnswerRecordSize> record(
             bytes.data() + kAnswerHeaderSize + i * kAnswerRecordSize, kAnswerRecordSize);
-        std::optional<Answer> answer = DecodeAnswer(record);
-        if (!answer) {
-            reason =
-                "record " + std::to_string(i + 1) + " of " + std::to_string(count) + " is damaged";
-            answers.clear();
-            return false;
+        // A damaged record stays in the file, in its place: the records after it stay aligned.
+        if (std::optional<Answer> answer = DecodeAnswer(record)) {
+            answers.push_back(*answer);
+        } else {
+            ++damaged;
         }
-        answers.push_back(*answer);
+    }
+    if (damaged > 0) {
+        reason = std::to_string(damaged) + " of " + std::to_string(count) +
+                 " records are damaged and were left out; their bytes stay in the file";
     }
     return true;
 }
 
-// Renames the file to the first free "<name>.damaged-<n>" and says so in one line.
-std::string SetAside(const std::filesystem::path& path, const std::string& reason) {
-    std::string line = path.string() + ": " + reason;
+// Renames the file to the first free "<name>.damaged-<n>"; `line` says so, or why it could not.
+bool SetAside(const std::filesystem::path& path, const std::string& reason, std::string& line) {
+    line = path.string() + ": " + reason;
     int error = 0;
     for (int n = 1; n <= 1000; ++n) {
         std::string aside = path.string() + ".damaged-" + std::to_string(n);
@@ -180,13 +223,36 @@ std::string SetAside(const std::filesystem::path& path, const std::string& reaso
             renamed = rename(path.c_str(), aside.c_str());
         }
         if (renamed == 0) {
-            return line + "; set aside as " + std::filesystem::path(aside).filename().string() +
-                   ", the answers start afresh";
+            line += "; set aside as " + std::filesystem::path(aside).filename().string() +
+                    ", the answers start afresh";
+            return true;
         }
         error = errno;
         if (error != EEXIST) break;
     }
-    return line + "; it could not be set aside: " + std::strerror(error);
+    line += std::string("; it could not be set aside: ") + std::strerror(error);
+    return false;
+}
+
+// Nothing proves the file damaged: it stays as it is, and takes no answer until a later
+// reading succeeds.
+void CannotRead(AnswerReading& reading, const std::filesystem::path& path, ReadFor reader,
+                const std::string& reason) {
+    reading.appendable = false;
+    reading.complaint = path.string() + ": " + reason;
+    if (reader == ReadFor::Recording) reading.complaint += "; no answer is recorded this time";
+}
+
+// Its header proves the file of another kind: the game puts it out of the way, a viewer only
+// says so.
+void OfAnotherKind(AnswerReading& reading, const std::filesystem::path& path, ReadFor reader,
+                   const std::string& reason) {
+    if (reader == ReadFor::Recording) {
+        reading.appendable = SetAside(path, reason, reading.complaint);
+    } else {
+        reading.appendable = false;
+        reading.complaint = path.string() + ": " + reason;
+    }
 }
 
 }  // namespace
@@ -199,11 +265,15 @@ AnswerLog::~AnswerLog() {
 }
 
 bool AnswerLog::Append(const Answer& answer) {
+    problem_.clear();
     if (!IsPossible(answer)) return false;
     const AnswerRecord record = EncodeAnswer(answer);
     // A second try follows a file that was set aside or removed since the last answer.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (file_ == nullptr) file_ = OpenForAppend(path_);
+        if (file_ == nullptr) {
+            file_ = OpenForAppend(path_, problem_);
+            throughLink_ = IsLink(path_);
+        }
         if (file_ == nullptr) return false;
         int file = file_->Descriptor();
         FileLock lock(file, LOCK_EX);
@@ -213,7 +283,9 @@ bool AnswerLog::Append(const Answer& answer) {
             continue;
         }
         bool madeHeader = false;
-        if (!MakeReady(file, madeHeader) || !WriteRecord(file, record)) return false;
+        if (!MakeReady(file, throughLink_, madeHeader, problem_) || !WriteRecord(file, record)) {
+            return false;
+        }
         sync_.Request(file_, madeHeader);
         return true;
     }
@@ -224,25 +296,31 @@ bool AnswerLog::WaitUntilOnDisk() {
     return sync_.Wait();
 }
 
-std::vector<Answer> ReadAnswers(const std::filesystem::path& folder, std::string& complaint) {
+AnswerReading ReadAnswers(const std::filesystem::path& folder, ReadFor reader) {
     const std::filesystem::path path = folder / kAnswerLogName;
-    std::vector<Answer> answers;
+    AnswerReading reading;
     int file = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (file < 0) {
         if (errno != ENOENT) {
-            complaint = SetAside(path, std::string("it cannot be read: ") + std::strerror(errno));
+            CannotRead(reading, path, reader,
+                       std::string("it cannot be read: ") + std::strerror(errno));
         }
-        return answers;
+        return reading;
     }
     OpenFile closer(file);
     // Held while setting aside too, so a writer waiting for it then finds the name gone.
     FileLock lock(file, LOCK_SH);
     std::vector<std::uint8_t> bytes;
     std::string reason;
-    if (!ReadWhole(file, bytes, reason) || !Parse(bytes, answers, reason)) {
-        complaint = SetAside(path, reason);
+    std::size_t damaged = 0;
+    if (!ReadWhole(file, bytes, reason)) {
+        CannotRead(reading, path, reader, reason);
+    } else if (!Parse(bytes, reading.answers, damaged, reason)) {
+        OfAnotherKind(reading, path, reader, reason);
+    } else if (damaged > 0) {
+        reading.complaint = path.string() + ": " + reason;
     }
-    return answers;
+    return reading;
 }
 
 }  // namespace pv

@@ -8,8 +8,10 @@
 #include <cerrno>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "game/files.h"
+#include "game/say_once.h"
 
 namespace pv {
 
@@ -93,6 +95,18 @@ bool WriteInPlace(const std::filesystem::path& target, const std::uint8_t* data,
         file, WriteAll(file, data, size) && ftruncate(file, static_cast<off_t>(size)) == 0);
 }
 
+// Why the file a link leads to is not to be replaced, or nothing when it may be.
+std::string LinkRefusal(const std::filesystem::path& target, const FileKind& kind) {
+    struct stat info {};
+    std::vector<std::uint8_t> bytes(kind.largest + 1);
+    if (lstat(target.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<std::size_t>(info.st_size) > kind.largest ||
+        !kind.holds(std::span(bytes.data(), ReadFileStart(target, bytes)))) {
+        return "it is a link to " + target.string() + ", which is not " + kind.name;
+    }
+    return "";
+}
+
 }  // namespace
 
 std::size_t ReadFileStart(const std::filesystem::path& path, std::span<std::uint8_t> bytes) {
@@ -112,12 +126,21 @@ std::size_t ReadFileStart(const std::filesystem::path& path, std::span<std::uint
     return size;
 }
 
-bool ReplaceFile(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size) {
+bool ReplaceFile(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size,
+                 const FileKind* kind) {
     // A link in place of the file is followed, so the file it points to is the one replaced.
     std::error_code error;
     std::filesystem::path target = path;
     if (std::filesystem::is_symlink(path, error)) {
         std::filesystem::path real = std::filesystem::canonical(path, error);
+        if (kind != nullptr) {
+            std::string refusal = error ? "it is a link that leads to no file, which no save makes"
+                                        : LinkRefusal(real, *kind);
+            if (!refusal.empty()) {
+                SayOnce(path.string() + ": " + refusal + "; it is left as it is");
+                return false;
+            }
+        }
         if (!error) target = real;
     }
     if (WriteProtected(target)) return false;

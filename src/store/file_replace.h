@@ -14,11 +14,21 @@ namespace pv {
 // device could keep the caller waiting forever).
 std::size_t ReadFileStart(const std::filesystem::path& path, std::span<std::uint8_t> bytes);
 
+// What a link in a file's place may lead to for the file to be replaced through it: a regular
+// file of at most `largest` bytes that `holds` takes for one of the kind about to be written.
+struct FileKind {
+    const char* name;  // as a line on stderr names it: "a settings file"
+    std::size_t largest;
+    bool (*holds)(std::span<const std::uint8_t> bytes);
+};
+
 // Replaces the file at path with data, or leaves it as it was: the bytes go to a new file beside
 // it, which takes the old one's place by rename only once all of them are on disk. A link in its
-// place is followed; a write-protected file is kept. Leftovers of saves killed before their
-// rename are swept first. Returns true when the new bytes are in place.
-bool ReplaceFile(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size);
+// place is followed; with a `kind`, only to a file of that kind, never to a missing one: else
+// nothing is written and stderr says why, once. A write-protected file is kept. Leftovers of
+// saves killed before their rename are swept first. Returns true when the new bytes are in place.
+bool ReplaceFile(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size,
+                 const FileKind* kind = nullptr);
 
 // Removes what saves of the file at path left beside it when killed before their rename, as
 // ReplaceFile does first: for a start, before the file is next saved.

@@ -8,6 +8,13 @@
 
 namespace pv {
 
+namespace {
+
+// Saved through a link only to a file that this game could have written.
+constexpr FileKind kSettingsKind = {"a settings file", kMaxSettingsFileSize, IsSettingsFile};
+
+}  // namespace
+
 void LoadSettingsFile(Game& g) {
     g.settingsFilePath =
         g.dataFolder.empty() ? std::filesystem::path{} : g.dataFolder / kSettingsFileName;
@@ -60,7 +67,7 @@ void SaveFile(Game& g, HWND window) {
         std::copy(record.begin(), record.end(), bytes.begin() + static_cast<std::ptrdiff_t>(size));
         size += kRecordSize;
     }
-    ReplaceFile(g.settingsFilePath, bytes.data(), size);
+    ReplaceFile(g.settingsFilePath, bytes.data(), size, &kSettingsKind);
 }
 
 }  // namespace pv

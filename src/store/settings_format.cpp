@@ -159,11 +159,14 @@ void DecodeRecord(const std::uint8_t* record, std::array<char, kRecordLineSize>&
     line[kRecordSize] = '\0';
 }
 
+bool IsSettingsFile(std::span<const std::uint8_t> bytes) {
+    return bytes.size() >= kHeaderSize && std::memcmp(bytes.data() + kMagicAt, "PV21", 4) == 0;
+}
+
 bool ReadSettings(GameState& g, std::span<const std::uint8_t> bytes,
                   const std::function<void(const char* line)>& addLine) {
-    if (bytes.size() < kHeaderSize) return false;
+    if (!IsSettingsFile(bytes)) return false;
     const std::uint8_t* h = bytes.data();
-    if (std::memcmp(h + kMagicAt, "PV21", 4) != 0) return false;
 
     g.operation = IsOperation(h[kOperationAt]) ? h[kOperationAt] : 'x';
     TakeFlag(g.soundOn, h[kSoundOnAt]);

@@ -30,6 +30,9 @@ ScoreRecord EncodeRecord(std::string_view line);
 // The line a record holds, zero-terminated, in `line`.
 void DecodeRecord(const std::uint8_t* record, std::array<char, kRecordLineSize>& line);
 
+// Whether bytes begin as a settings file does: the magic and a whole header.
+bool IsSettingsFile(std::span<const std::uint8_t> bytes);
+
 // Takes back the settings that a file's bytes carry and hands every score line it holds to
 // addLine, in file order. Returns false, having taken nothing, when the bytes are no settings
 // file (wrong magic or a short header).

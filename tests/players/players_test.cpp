@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <map>
 #include <string>
 
 #include <sstream>
@@ -24,6 +25,7 @@
 #include "players/players.h"
 #include "progress/answer_log.h"
 #include "support/game_fixture.h"
+#include "support/no_free_descriptors.h"
 
 namespace pv::testing {
 namespace {
@@ -33,6 +35,15 @@ namespace fs = std::filesystem;
 std::string Slurp(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Every path under root with its bytes ("/" for a directory).
+std::map<std::string, std::string> Tree(const fs::path& root) {
+    std::map<std::string, std::string> tree;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        tree[entry.path().string()] = entry.is_directory() ? "/" : Slurp(entry.path());
+    }
+    return tree;
 }
 
 TEST(PlayerNames, LettersOfAnyScriptDigitsAndAFewSigns) {
@@ -268,12 +279,11 @@ class PlayersRecord : public Players {
     }
     std::vector<pv::Answer> Recorded() {
         game.record.reset();  // the record reaches the disk before it is read
-        std::string complaint;
-        std::vector<pv::Answer> answers =
-            ReadAnswers(PlayerFolder(Root(), game.playerName), complaint);
-        EXPECT_EQ(complaint, "");
+        AnswerReading reading =
+            ReadAnswers(PlayerFolder(Root(), game.playerName), ReadFor::Viewing);
+        EXPECT_EQ(reading.complaint, "");
         OpenRecord(game);
-        return answers;
+        return reading.answers;
     }
 };
 
@@ -295,6 +305,42 @@ TEST_F(PlayersRecord, EveryAnsweredQuestionIsRecordedAsShown) {
     EXPECT_TRUE(answers[1].rightFirstTime);
     EXPECT_EQ(answers[1].firstClickMs, 700u);
     EXPECT_FALSE(fs::exists(Root() / "answers.pvr")) << "kept in the player's folder";
+}
+
+// A record that could not be read at the first answer is neither set aside nor added to, even
+// once it could be: the game plays on without recording, and says why once.
+TEST_F(PlayersRecord, RecordThatCouldNotBeReadIsKeptAndNotAddedTo) {
+    StartAs("Anna");
+    Answer(0, 900);
+    Recorded();
+    const fs::path file = PlayerFolder(Root(), "Anna") / kAnswerLogName;
+    const std::string kept = Slurp(file);
+    ::testing::internal::CaptureStderr();
+    {
+        NoFreeDescriptors none;
+        Answer(0, 900);
+    }
+    Answer(0, 900);
+    game.record.reset();
+    std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Slurp(file), kept);
+    EXPECT_FALSE(fs::exists(file.string() + ".damaged-1"));
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+}
+
+// A link to a missing file in the record's place: no answer makes its target; said once.
+TEST_F(PlayersRecord, NoAnswerMakesAFileThroughALink) {
+    StartAs("Anna");
+    const fs::path file = PlayerFolder(Root(), "Anna") / kAnswerLogName;
+    fs::create_symlink(Root() / "elsewhere.pvr", file);
+    ::testing::internal::CaptureStderr();
+    Answer(0, 900);
+    Answer(0, 900);
+    game.record.reset();
+    std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(fs::exists(Root() / "elsewhere.pvr"));
+    EXPECT_TRUE(fs::is_symlink(file));
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
 }
 
 // The same play on any game: answers (every other one after a wrong click), new questions asked
@@ -403,6 +449,16 @@ TEST_F(PlayersRecord, ReportOnTheConsole) {
     EXPECT_EQ(out, "");
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
     EXPECT_EQ(report({"--report", "--player", "a/b"}, out, err), 2);
+
+    // What cannot be read is told, and left as it is: a report changes no file.
+    SettlePlayer(Root(), "Cleo");
+    std::ofstream(PlayerFolder(Root(), "Ben") / kAnswerLogName) << "a note";
+    fs::create_directory(PlayerFolder(Root(), "Cleo") / kAnswerLogName);
+    const std::map<std::string, std::string> before = Tree(Root());
+    EXPECT_EQ(report({"--report"}, out, err), 0);
+    EXPECT_EQ(Tree(Root()), before);
+    EXPECT_NE(out.find("\r\nAnna,multiplication,"), std::string::npos);
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;
 }
 
 }  // namespace

@@ -1,19 +1,21 @@
-// The answer record on disk: whole records only, a torn tail survived, a damaged file set aside.
+// The answer record on disk: whole records only, a torn tail survived, a damaged record left out,
+// a file of another kind set aside, one that cannot be read kept as it is.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <thread>
 
 #include "make_answer.h"
 #include "progress/answer_log.h"
 #include "progress/answer_record.h"
+#include "support/no_free_descriptors.h"
 #include "support/scratch_dir.h"
 
 namespace pv::testing {
@@ -34,8 +36,9 @@ class AnswerLogFile : public ::testing::Test {
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
     }
     std::vector<Answer> Read() {
-        complaint.clear();
-        return ReadAnswers(scratch.Path(), complaint);
+        AnswerReading reading = ReadAnswers(scratch.Path(), ReadFor::Recording);
+        complaint = reading.complaint;
+        return reading.answers;
     }
     static Answer Nth(std::uint32_t n) {
         return Asked(Operation::Multiplication, 7, 8, 20000, 0, n);
@@ -136,37 +139,48 @@ TEST_F(AnswerLogFile, TwoLogsOfOnePlayerNeverMixTheirRecords) {
     EXPECT_EQ(complaint, "");
 }
 
-TEST_F(AnswerLogFile, DamagedFileIsSetAsideNeverOverAnEarlierOneAndAnswersStartAfresh) {
-    // Sealed with a right checksum, yet no question of the game: beyond the largest table.
-    const AnswerRecord impossible = EncodeAnswer(Asked(Operation::Multiplication, 18, 1, 0));
-    const std::vector<std::function<void()>> damages = {
-        [&] {
-            AddBytes({'P', 'V', 'A', 'R', 2, 0, 16, 0});
-        },  // a later version
-        [&] {
-            for (std::uint32_t n = 0; n < 3; ++n) AnswerLog(scratch.Path()).Append(Nth(n));
-            std::fstream f(File(), std::ios::in | std::ios::out | std::ios::binary);
-            f.seekp(kAnswerHeaderSize + kAnswerRecordSize + 3);
-            f.put('\x7f');
-        },
-        [&] {
-            AddBytes(Bytes(kAnswerHeader.begin(), kAnswerHeader.end()));
-            AddBytes(Bytes(impossible.begin(), impossible.end()));
-        },
-        [&] { std::filesystem::create_directory(File()); },
+TEST_F(AnswerLogFile, FileOfAnotherKindIsSetAsideNeverOverAnEarlierOneAndAnswersStartAfresh) {
+    const std::vector<Bytes> others = {
+        {'P', 'V', 'A', 'R', 2, 0, 16, 0},  // a later version
+        {'P', 'K', 3, 4, 20, 0, 0, 0, 8, 0, 0, 0},
+        {'h', 'i', '\n'},
     };
-    for (std::size_t i = 0; i < damages.size(); ++i) {
-        damages[i]();
-        Bytes before = Content(File());
+    for (std::size_t i = 0; i < others.size(); ++i) {
+        AddBytes(others[i]);
         EXPECT_TRUE(Read().empty()) << i;
         std::string aside = std::string(kAnswerLogName) + ".damaged-" + std::to_string(i + 1);
         EXPECT_NE(complaint.find(aside), std::string::npos) << complaint;
         EXPECT_EQ(complaint.find('\n'), std::string::npos);
-        EXPECT_EQ(Content(scratch.Path() / aside), before);
+        EXPECT_EQ(Content(scratch.Path() / aside), others[i]);
         EXPECT_TRUE(AnswerLog(scratch.Path()).Append(Nth(9)));
         EXPECT_EQ(Read(), std::vector<Answer>{Nth(9)});
         std::filesystem::remove(File());
     }
+}
+
+// A damaged record costs itself only: the good ones around it are kept, its bytes stay where
+// they are for inspection, and the next answer still lands aligned after them.
+TEST_F(AnswerLogFile, DamagedRecordIsLeftOutAndEveryOtherKept) {
+    for (std::uint32_t n = 0; n < 4; ++n) AnswerLog(scratch.Path()).Append(Nth(n));
+    {
+        std::fstream f(File(), std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(kAnswerHeaderSize + 3);
+        f.put('\x7f');
+    }
+    // Sealed with a right checksum, yet no question of the game: beyond the largest table.
+    const AnswerRecord impossible = EncodeAnswer(Asked(Operation::Multiplication, 18, 1, 0));
+    AddBytes(Bytes(impossible.begin(), impossible.end()));
+    Bytes damaged = Content(File());
+    EXPECT_EQ(Read(), (std::vector<Answer>{Nth(1), Nth(2), Nth(3)}));
+    EXPECT_NE(complaint.find("2 of 5 records"), std::string::npos) << complaint;
+    EXPECT_EQ(complaint.find('\n'), std::string::npos);
+
+    EXPECT_TRUE(AnswerLog(scratch.Path()).Append(Nth(4)));
+    EXPECT_EQ(Read(), (std::vector<Answer>{Nth(1), Nth(2), Nth(3), Nth(4)}));
+    const AnswerRecord next = EncodeAnswer(Nth(4));
+    damaged.insert(damaged.end(), next.begin(), next.end());
+    EXPECT_EQ(Content(File()), damaged);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.Path()), {}), 1);
 }
 
 TEST_F(AnswerLogFile, AppendFollowsAFileSetAsideWhileTheLogIsOpen) {
@@ -178,18 +192,62 @@ TEST_F(AnswerLogFile, AppendFollowsAFileSetAsideWhileTheLogIsOpen) {
     EXPECT_EQ(Content(scratch.Path() / "aside").size(), kAnswerHeaderSize + kAnswerRecordSize);
 }
 
-TEST_F(AnswerLogFile, UnreadableFileIsSetAsideOrElseReported) {
-    if (geteuid() == 0) GTEST_SKIP() << "the superuser reads any file";
+// No answer makes a file through a link or writes over one of another kind: a link to a missing
+// file stays as it is, and so does what a link or the name itself leads to, short of a record.
+TEST_F(AnswerLogFile, AppendWritesOnlyToARecordAndMakesNoneThroughALink) {
+    const std::filesystem::path elsewhere = scratch.Path() / "elsewhere";
+    std::filesystem::create_directory(elsewhere);
+    std::filesystem::create_symlink(elsewhere / kAnswerLogName, File());
+    AnswerLog log(scratch.Path());
+    EXPECT_FALSE(log.Append(Nth(0)));
+    EXPECT_NE(log.Problem().find("link"), std::string::npos) << log.Problem();
+    EXPECT_FALSE(std::filesystem::exists(elsewhere / kAnswerLogName));
+    const Bytes headerStart(kAnswerHeader.begin(), kAnswerHeader.begin() + 5);
+    for (const Bytes& other : {Bytes{}, Bytes{'h', 'i', '\n'}, headerStart}) {
+        std::ofstream(elsewhere / kAnswerLogName, std::ios::binary)
+            .write(reinterpret_cast<const char*>(other.data()), static_cast<long>(other.size()));
+        EXPECT_FALSE(AnswerLog(scratch.Path()).Append(Nth(1))) << other.size();
+        EXPECT_EQ(Content(elsewhere / kAnswerLogName), other);
+    }
+    std::filesystem::remove(elsewhere / kAnswerLogName);
+    EXPECT_TRUE(AnswerLog(elsewhere).Append(Nth(2)));
+    EXPECT_TRUE(AnswerLog(scratch.Path()).Append(Nth(3))) << "a link to a record is followed";
+    EXPECT_EQ(Read(), (std::vector<Answer>{Nth(2), Nth(3)}));
+    EXPECT_TRUE(std::filesystem::is_symlink(File()));
+
+    std::filesystem::remove(File());
+    AddBytes({'h', 'i', '\n'});
+    EXPECT_FALSE(AnswerLog(scratch.Path()).Append(Nth(4)));
+    EXPECT_EQ(Content(File()), (Bytes{'h', 'i', '\n'}));
+}
+
+// Only bytes prove damage. A file that cannot be read now (no descriptor left, a directory in
+// its place) stays where it is, and no answer may be added to it.
+TEST_F(AnswerLogFile, UnreadableFileStaysAndTakesNoAnswer) {
     AnswerLog(scratch.Path()).Append(Nth(0));
-    std::filesystem::permissions(File(), std::filesystem::perms::none);
-    std::filesystem::permissions(scratch.Path(), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::remove);
-    EXPECT_TRUE(Read().empty());
-    EXPECT_NE(complaint.find("could not be set aside"), std::string::npos) << complaint;
-    std::filesystem::permissions(scratch.Path(), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add);
-    EXPECT_TRUE(Read().empty());
-    EXPECT_NE(complaint.find(".damaged-1"), std::string::npos) << complaint;
+    const Bytes kept = Content(File());
+    auto expectKept = [&](const AnswerReading& reading, const std::string& why) {
+        EXPECT_TRUE(reading.answers.empty()) << why;
+        EXPECT_FALSE(reading.appendable) << why;
+        EXPECT_NE(reading.complaint.find(why), std::string::npos) << reading.complaint;
+        EXPECT_EQ(reading.complaint.find('\n'), std::string::npos);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.Path()), {}), 1);
+    };
+    for (ReadFor reader : {ReadFor::Recording, ReadFor::Viewing}) {
+        AnswerReading reading;
+        {
+            NoFreeDescriptors none;
+            reading = ReadAnswers(scratch.Path(), reader);
+        }
+        expectKept(reading, std::strerror(EMFILE));
+        EXPECT_EQ(Content(File()), kept);
+    }
+    std::filesystem::remove(File());
+    std::filesystem::create_directory(File());
+    for (ReadFor reader : {ReadFor::Recording, ReadFor::Viewing}) {
+        expectKept(ReadAnswers(scratch.Path(), reader), "not a file that can be read");
+        EXPECT_TRUE(std::filesystem::is_directory(File()));
+    }
 }
 
 }  // namespace

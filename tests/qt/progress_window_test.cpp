@@ -128,9 +128,9 @@ TEST_F(ProgressWindowTest, AnotherOperationShowsItsOwnFacts) {
 }
 
 TEST_F(ProgressWindowTest, SavesTheSameBytesAsTheReport) {
-    std::string complaint;
     std::ostringstream report;
-    WriteReport(report, {PlayerAnswers{"Mia", ReadAnswers(folder_.Path(), complaint)}});
+    WriteReport(report,
+                {PlayerAnswers{"Mia", ReadAnswers(folder_.Path(), ReadFor::Viewing).answers}});
     const auto path = folder_.Path() / "Mia-progress.csv";
     ASSERT_TRUE(window_->SaveReport(path));
     std::ifstream saved(path, std::ios::binary);
@@ -176,7 +176,7 @@ TEST(ProgressWindowAlone, ADamagedRecordIsToldOnceAndShowsNoAnswers) {
     QtPlatform platform;
     ::testing::internal::CaptureStderr();
     platform.ShowProgress("Mia", folder.Path());
-    platform.ShowProgress("Mia", folder.Path());  // the damaged file is set aside by now
+    platform.ShowProgress("Mia", folder.Path());  // the file is still there, told once
     const std::string told = ::testing::internal::GetCapturedStderr();
     std::istringstream lines(told);
     int complaints = 0;

@@ -15,9 +15,9 @@
 
 #include <array>
 #include <ctime>
-#include <iostream>
 #include <sstream>
 
+#include "game/say_once.h"
 #include "platform/qt/progress_chart.h"
 #include "platform/qt/progress_grid.h"
 #include "platform/qt/progress_legend.h"
@@ -123,9 +123,11 @@ QLayout* ProgressWindow::MakeMiddle() {
 
 void ProgressWindow::Load(const std::string& player, const std::filesystem::path& folder) {
     player_ = player;
-    std::string complaint;
-    answers_ = folder.empty() ? std::vector<Answer>{} : ReadAnswers(folder, complaint);
-    if (!complaint.empty()) std::cerr << "pondivar: " << complaint << "\n";
+    AnswerReading reading;
+    if (!folder.empty()) reading = ReadAnswers(folder, ReadFor::Viewing);
+    answers_ = std::move(reading.answers);
+    // Told once a run: opening the window again finds the same file.
+    if (!reading.complaint.empty()) SayOnce(reading.complaint);
     today_ = LocalDay(std::time(nullptr));
     setWindowTitle(
         player.empty()

@@ -1,0 +1,102 @@
+// Links in place of the game's small files: followed only to a file of the same kind, never to
+// a missing one, so that no file of the player's is spoilt and none is made elsewhere.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "app/main_window.h"
+#include "assets/commands.h"
+#include "players/key_value_file.h"
+#include "players/players.h"
+#include "support/recording_platform.h"
+#include "support/scratch_dir.h"
+
+namespace pv::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Slurp(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void Put(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+std::size_t Lines(const std::string& text) {
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+// A game in `folder` from its start to its exit, which saves; what it said on stderr.
+std::string PlayAndClose(const fs::path& folder) {
+    ::testing::internal::CaptureStderr();
+    RecordingPlatform platform;
+    Game game{platform};
+    game.instance = platform.GetModuleHandleA(nullptr);
+    game.dataFolder = folder;
+    CreateMainWindow(game);
+    MSG message;
+    while (platform.PeekMessageA(&message) && message.message != WM_QUIT) {
+        platform.DispatchMessageA(&message);
+    }
+    platform.SendMessageA(game.mainWindow, WM_COMMAND, Command::Exit, 0);
+    return ::testing::internal::GetCapturedStderr();
+}
+
+// "" stands for no file at all at the link's end.
+TEST(LinkedSettingsFile, SavedThroughALinkOnlyToASettingsFile) {
+    ScratchDirectory directory;
+    const fs::path file = directory.Path() / "pv2.pv2";
+    const std::string tooLong = "PV21" + std::string(4000, '\0');  // no settings file is as long
+    for (const std::string& other : {std::string("my notes\n"), tooLong, std::string()}) {
+        const fs::path target = directory.Path() / std::to_string(other.size());
+        if (!other.empty()) Put(target, other);
+        fs::create_symlink(target, file);
+        std::string said = PlayAndClose(directory.Path());
+        EXPECT_EQ(fs::exists(target), !other.empty());
+        EXPECT_EQ(Slurp(target), other);
+        EXPECT_TRUE(fs::is_symlink(file)) << "the player's link stays";
+        EXPECT_EQ(Lines(said), 1u) << said;
+        fs::remove(file);
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(directory.Path()), {}), 2) << "no leftovers";
+}
+
+TEST(LinkedKeyValueFile, WrittenThroughALinkOnlyToKeyValueLines) {
+    ScratchDirectory directory;
+    const fs::path file = directory.Path() / kPlayerSettingsName;
+    const std::string binary(
+        "\x7f"
+        "ELF\x02\x01\x01=\x00\x00",
+        11);
+    for (const std::string& other :
+         {std::string("Dear diary,\nno = here\n"), binary, std::string()}) {
+        const fs::path target = directory.Path() / std::to_string(other.size());
+        if (!other.empty()) Put(target, other);
+        fs::create_symlink(target, file);
+        ::testing::internal::CaptureStderr();
+        EXPECT_FALSE(KeyValueFile::Update(file, "practice", "on"));
+        EXPECT_FALSE(KeyValueFile::Update(file, "practice", "off"));
+        std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(fs::exists(target), !other.empty());
+        EXPECT_EQ(Slurp(target), other);
+        EXPECT_TRUE(fs::is_symlink(file));
+        EXPECT_EQ(Lines(said), 1u) << "said once: " << said;
+        fs::remove(file);
+    }
+    const fs::path target = directory.Path() / "target";
+    Put(target, "# mine\nzoom=2\n");
+    fs::create_symlink(target, file);
+    EXPECT_TRUE(KeyValueFile::Update(file, "practice", "on"));
+    EXPECT_EQ(Slurp(target), "# mine\nzoom=2\npractice=on\n");
+    EXPECT_TRUE(fs::is_symlink(file));
+}
+
+}  // namespace
+}  // namespace pv::testing
