@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <iostream>
 #include <optional>
-#include <set>
 #include <span>
 
+#include "game/say_once.h"
 #include "players/key_value_kind.h"
 #include "store/file_replace.h"
 
@@ -32,14 +31,6 @@ std::optional<std::string> ReadWhole(const std::filesystem::path& file) {
         if (bytes.size() > kLargestKeyValueFile) return std::nullopt;
         bytes.resize(std::min(bytes.size() * 4, kLargestKeyValueFile + 1));
     }
-}
-
-// Once for each file in a run: every later change would only say it again.
-void SayTooLarge(const std::filesystem::path& file) {
-    static std::set<std::filesystem::path> told;
-    if (!told.insert(file).second) return;
-    std::cerr << "pondivar: " << file.string() << " is larger than "
-              << kLargestKeyValueFile / (1024 * 1024) << " MiB: left as it is, nothing written\n";
 }
 
 }  // namespace
@@ -99,7 +90,9 @@ bool KeyValueFile::Update(const std::filesystem::path& file, std::string_view ke
 
 bool KeyValueFile::Write(const std::filesystem::path& file) const {
     if (tooLarge_) {
-        SayTooLarge(file);
+        SayOnce(file.string() + " is larger than " +
+                std::to_string(kLargestKeyValueFile / (1024 * 1024)) +
+                " MiB: left as it is, nothing written");
         return false;
     }
     std::string text;

@@ -2,6 +2,7 @@
 // lines is written through one, never a text or a program it might lead to.
 #pragma once
 
+#include "players/key_value_file.h"
 #include "store/file_replace.h"
 
 namespace pv {
@@ -9,7 +10,7 @@ namespace pv {
 // Short text without control characters but tabs, each line a key=value, a #-comment or empty.
 bool HoldsKeyValueLines(std::span<const std::uint8_t> bytes);
 
-constexpr FileKind kKeyValueKind = {"a file of key=value lines", std::size_t{64} * 1024,
+constexpr FileKind kKeyValueKind = {"a file of key=value lines", kLargestKeyValueFile,
                                     HoldsKeyValueLines};
 
 }  // namespace pv
