@@ -86,7 +86,8 @@ SettledPlayer SettlePlayer(const std::filesystem::path& dataFolder, const std::s
         if (!FindPlayer(dataFolder, name)) name = players.empty() ? kFirstPlayerName : players[0];
     }
     if (std::string problem = PlayerNameProblem(name); !problem.empty()) return {"", {}, problem};
-    SettledPlayer settled = Made(dataFolder, FindPlayer(dataFolder, name).value_or(name));
+    SettledPlayer settled =
+        Made(dataFolder, FindPlayer(dataFolder, name).value_or(NormalPlayerName(name)));
     if (settled.name.empty()) return settled;
     if (players.empty()) TakeOverOldSettings(dataFolder, settled);
     RememberPlayer(dataFolder, settled.name);
