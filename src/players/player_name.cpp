@@ -42,8 +42,10 @@ std::wstring Folded(std::string_view name) {
 
 // Why the characters of a name in normal form are not a name's, or "".
 std::string CharactersProblem(const std::u32string& text) {
-    if (text.front() == '.' || text.front() == ' ') {
-        return "A name cannot start with a dot or a space.";
+    // A leading '-' would read as an option on a command line, and as the start of a formula
+    // where a spreadsheet opens a report.
+    if (text.front() == '.' || text.front() == ' ' || text.front() == '-') {
+        return "A name cannot start with a dot, a space or '-'.";
     }
     char32_t before = 0;
     for (char32_t c : text) {
