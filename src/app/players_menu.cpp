@@ -84,8 +84,12 @@ void AddPlayer(Game& g, HWND window) {
         Refuse(g, problem);
         return;
     }
-    // A name already taken, in any case, is that player.
-    SettledPlayer player = SettlePlayer(g.playersRoot, name);
+    // A name already taken is that player's: spelled so, else in any case, the current player's
+    // first. The current player goes on playing.
+    std::optional<std::string> found = FindPlayer(g.playersRoot, name);
+    bool exact = found && SameSpelling(*found, name);
+    if (found == g.playerName || (!exact && SamePlayerName(name, g.playerName))) return;
+    SettledPlayer player = SettlePlayer(g.playersRoot, found.value_or(name));
     if (player.name.empty()) {
         Refuse(g, player.problem);
         return;
@@ -111,7 +115,7 @@ void ShowPlayers(Game& g) {
     if (g.playerNames.size() > kMenuPlayers) g.playerNames.resize(kMenuPlayers);
     for (std::size_t i = 0; i < g.playerNames.size(); ++i) {
         const std::string& name = g.playerNames[i];
-        UINT flags = MF_STRING | (SamePlayerName(name, g.playerName) ? MF_CHECKED : 0);
+        UINT flags = MF_STRING | (name == g.playerName ? MF_CHECKED : 0);
         p.InsertMenuW(g.menu, Command::NewPlayer, flags,
                       static_cast<UINT>(Command::FirstPlayer + i), Wide(name).c_str());
     }
@@ -146,7 +150,7 @@ bool OnPlayerCommand(Game& g, HWND window, WPARAM command) {
     }
     if (command < Command::FirstPlayer || command > Command::LastPlayer) return false;
     std::size_t i = command - Command::FirstPlayer;
-    if (i < g.playerNames.size() && !SamePlayerName(g.playerNames[i], g.playerName)) {
+    if (i < g.playerNames.size() && g.playerNames[i] != g.playerName) {
         SwitchPlayer(g, window, g.playerNames[i]);
     }
     return true;

@@ -67,7 +67,12 @@ std::vector<std::string> ListPlayers(const std::filesystem::path& dataFolder) {
 
 std::optional<std::string> FindPlayer(const std::filesystem::path& dataFolder,
                                       const std::string& name) {
-    for (const std::string& stored : ListPlayers(dataFolder)) {
+    std::vector<std::string> players = ListPlayers(dataFolder);
+    // Two folders may differ only in case (one from a backup, say): the exact name is its own.
+    for (const std::string& stored : players) {
+        if (SameSpelling(stored, name)) return stored;
+    }
+    for (const std::string& stored : players) {
         if (SamePlayerName(stored, name)) return stored;
     }
     return std::nullopt;

@@ -19,7 +19,7 @@ constexpr const char* kFirstPlayerName = "Player 1";
 // The players' names as their folders spell them, sorted without regard to case.
 std::vector<std::string> ListPlayers(const std::filesystem::path& dataFolder);
 
-// The stored spelling of the player called `name` in any case, or none.
+// The stored spelling of the player called `name`: spelled so, else in any case; or none.
 std::optional<std::string> FindPlayer(const std::filesystem::path& dataFolder,
                                       const std::string& name);
 

@@ -132,6 +132,29 @@ TEST_F(Players, RefusedNameSaysWhyAndChangesNothing) {
     EXPECT_EQ(game.playerName, "Anna");
 }
 
+TEST_F(Players, TheCurrentPlayerInAnotherCaseIsTheCurrentPlayer) {
+    StartAs("Anna");
+    Command(Command::Add);
+    const std::uint32_t score = game.score, left = game.operandA, right = game.operandB;
+    for (const wchar_t* typed : {L"ANNA", L"Anna"}) {
+        platform.typedAnswers = {typed};
+        Command(Command::NewPlayer);
+        EXPECT_EQ(game.score, score) << "the game goes on";
+        EXPECT_EQ(game.operandA, left);
+        EXPECT_EQ(game.operandB, right);
+    }
+    // Another folder in another case, from a backup: the menu tells them apart by spelling.
+    fs::create_directories(PlayerFolder(Root(), "ANNA"));
+    platform.typedAnswers = {L"ANNA"};
+    Command(Command::NewPlayer);
+    EXPECT_EQ(game.playerName, "ANNA");
+    ASSERT_EQ(game.playerNames, (std::vector<std::string>{"ANNA", "Anna"}));
+    EXPECT_TRUE(Item(Command::FirstPlayer).checked);
+    EXPECT_FALSE(Item(Command::FirstPlayer + 1).checked);
+    Command(Command::FirstPlayer + 1);
+    EXPECT_EQ(game.playerName, "Anna");
+}
+
 // The answer buttons' places of the right answer and of a wrong one.
 struct Buttons {
     std::size_t right = 0;
