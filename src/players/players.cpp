@@ -21,21 +21,27 @@ bool IsRegularFile(const std::filesystem::path& path) {
     return std::filesystem::is_regular_file(std::filesystem::symlink_status(path, error));
 }
 
-// Makes the player's folder, private like the data folder, with every missing level.
-bool MakeFolder(const std::filesystem::path& folder) {
-    std::error_code error;
+// Makes the player's folder, private like the data folder, with every missing level; says why
+// not, or "" once it is there. A link in its place is no player's folder and is never followed:
+// the game writes nothing wherever it points.
+std::string MakeFolder(const std::filesystem::path& folder) {
     std::filesystem::path level;
     for (const auto& part : folder) {
         level /= part;
-        if (mkdir(level.c_str(), 0700) != 0 && errno != EEXIST) return false;
+        if (mkdir(level.c_str(), 0700) != 0 && errno != EEXIST) {
+            return "cannot make the player's folder " + folder.string() + ": " +
+                   std::error_code(errno, std::generic_category()).message();
+        }
     }
-    return std::filesystem::is_directory(folder, error);
-}
-
-SettledPlayer Made(const std::filesystem::path& dataFolder, const std::string& name) {
-    std::filesystem::path folder = PlayerFolder(dataFolder, name);
-    if (!MakeFolder(folder)) return {"", {}, "cannot make the player's folder " + folder.string()};
-    return {name, folder, ""};
+    std::error_code error;
+    std::filesystem::file_status status = std::filesystem::symlink_status(folder, error);
+    if (std::filesystem::is_symlink(status)) {
+        return folder.string() + " is a link, not a player's folder";
+    }
+    if (!std::filesystem::is_directory(status)) {
+        return "cannot make the player's folder " + folder.string() + ": a file has its name";
+    }
+    return "";
 }
 
 // A settings file from before players is the first player's: it moves into their folder.
@@ -83,6 +89,15 @@ std::filesystem::path PlayerFolder(const std::filesystem::path& dataFolder,
     return dataFolder / kPlayersFolder / storedName;
 }
 
+SettledPlayer OpenPlayer(const std::filesystem::path& dataFolder, const std::string& storedName) {
+    if (std::string problem = PlayerNameProblem(storedName); !problem.empty()) {
+        return {"", {}, problem};
+    }
+    std::filesystem::path folder = PlayerFolder(dataFolder, storedName);
+    if (std::string problem = MakeFolder(folder); !problem.empty()) return {"", {}, problem};
+    return {storedName, folder, ""};
+}
+
 SettledPlayer SettlePlayer(const std::filesystem::path& dataFolder, const std::string& wanted) {
     std::vector<std::string> players = ListPlayers(dataFolder);
     std::string name = wanted;
@@ -92,7 +107,7 @@ SettledPlayer SettlePlayer(const std::filesystem::path& dataFolder, const std::s
     }
     if (std::string problem = PlayerNameProblem(name); !problem.empty()) return {"", {}, problem};
     SettledPlayer settled =
-        Made(dataFolder, FindPlayer(dataFolder, name).value_or(NormalPlayerName(name)));
+        OpenPlayer(dataFolder, FindPlayer(dataFolder, name).value_or(NormalPlayerName(name)));
     if (settled.name.empty()) return settled;
     if (players.empty()) TakeOverOldSettings(dataFolder, settled);
     RememberPlayer(dataFolder, settled.name);

@@ -37,6 +37,10 @@ struct SettledPlayer {
     std::string problem;  // why there is none
 };
 
+// The player whose folder is `storedName`, the folder made when missing (at a first start, or
+// again when it was removed while the game ran). Never a link: it is no player's folder.
+SettledPlayer OpenPlayer(const std::filesystem::path& dataFolder, const std::string& storedName);
+
 // The player to play as: `wanted` (made when new; its name must be valid), else the player of
 // the last run, else the first player there is, else a new first player. A settings file left in
 // the data folder by a game from before players becomes the new first player's. Remembers the

@@ -59,5 +59,21 @@ TEST_F(PlayerFolders, TheExactNameWinsOverAnotherCase) {
     EXPECT_EQ(ListPlayers(Root()).size(), 2u) << "another case makes no third";
 }
 
+TEST_F(PlayerFolders, ALinkIsNoPlayerAndIsNeverWrittenThrough) {
+    fs::create_directories(Root() / "elsewhere");
+    fs::create_directories(Root() / "players");
+    fs::create_directory_symlink(Root() / "elsewhere", Folder("Eve"));
+    EXPECT_TRUE(ListPlayers(Root()).empty());
+    std::ostringstream err;
+    PlayStart asked = SettleStart(Root(), "Eve", err);
+    EXPECT_EQ(asked.exitCode, 1);
+    EXPECT_EQ(Lines(err), 1);
+    EXPECT_NE(err.str().find("Eve"), std::string::npos) << err.str();
+    // The last run's player, gone for a link: as for any unknown player.
+    std::ofstream(Root() / "pondivar.conf") << "player=Eve\n";
+    EXPECT_EQ(SettlePlayer(Root(), "").name, "Player 1");
+    EXPECT_TRUE(fs::is_empty(Root() / "elsewhere"));
+}
+
 }  // namespace
 }  // namespace pv::testing
