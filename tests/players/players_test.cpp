@@ -155,6 +155,23 @@ TEST_F(Players, TheCurrentPlayerInAnotherCaseIsTheCurrentPlayer) {
     EXPECT_EQ(game.playerName, "Anna");
 }
 
+TEST_F(Players, AFolderRemovedWhileTheGameRunsIsMadeAgainOrRefused) {
+    StartAs("Anna");
+    platform.typedAnswers = {L"Ben"};
+    Command(Command::NewPlayer);
+    fs::remove_all(PlayerFolder(Root(), "Anna"));
+    Command(Command::FirstPlayer);
+    EXPECT_EQ(game.playerName, "Anna");
+    EXPECT_TRUE(fs::is_directory(PlayerFolder(Root(), "Anna"))) << "made again, as a start would";
+    // A file in the folder's place: the switch is refused, and why is said.
+    fs::remove_all(PlayerFolder(Root(), "Ben"));
+    std::ofstream(PlayerFolder(Root(), "Ben")) << "not a folder";
+    platform.messages.clear();
+    Command(Command::FirstPlayer + 1);
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(game.playerName, "Anna");
+}
+
 // The answer buttons' places of the right answer and of a wrong one.
 struct Buttons {
     std::size_t right = 0;
