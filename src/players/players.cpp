@@ -1,13 +1,17 @@
 #include "players/players.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <system_error>
 
 #include "players/key_value_file.h"
 #include "players/player_name.h"
+#include "store/file_replace.h"
 #include "store/settings_format.h"
 
 namespace pv {
@@ -15,11 +19,6 @@ namespace pv {
 namespace {
 
 constexpr const char* kLastPlayerKey = "player";
-
-bool IsRegularFile(const std::filesystem::path& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(std::filesystem::symlink_status(path, error));
-}
 
 // Makes the player's folder, private like the data folder, with every missing level; says why
 // not, or "" once it is there. A link in its place is no player's folder and is never followed:
@@ -44,14 +43,36 @@ std::string MakeFolder(const std::filesystem::path& folder) {
     return "";
 }
 
-// A settings file from before players is the first player's: it moves into their folder.
-void TakeOverOldSettings(const std::filesystem::path& dataFolder, const SettledPlayer& first) {
-    std::filesystem::path old = dataFolder / kSettingsFileName;
-    std::filesystem::path moved = first.folder / kSettingsFileName;
-    if (IsRegularFile(old) && !std::filesystem::exists(moved)) {
-        std::error_code error;
-        std::filesystem::rename(old, moved, error);
+// Whether a player has settings of their own: the first to play took over the file from before
+// players, or played without it.
+bool AnyPlayerHasSettings(const std::filesystem::path& dataFolder) {
+    std::error_code error;
+    for (const std::string& name : ListPlayers(dataFolder)) {
+        auto status = std::filesystem::symlink_status(
+            PlayerFolder(dataFolder, name) / kSettingsFileName, error);
+        if (std::filesystem::exists(status)) return true;
     }
+    return false;
+}
+
+// A settings file from before players becomes the settings of the first player to play: moved,
+// or where a move cannot do it (a link, another file system) copied whole and then removed; a
+// link goes, and the file it points to stays. Until it is done, each start tries again; once a
+// player has settings of their own, the old file is left alone.
+void TakeOverOldSettings(const std::filesystem::path& dataFolder,
+                         const std::filesystem::path& playerFolder) {
+    std::filesystem::path old = dataFolder / kSettingsFileName;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(std::filesystem::status(old, error)) ||
+        AnyPlayerHasSettings(dataFolder)) {
+        return;
+    }
+    std::filesystem::path taken = playerFolder / kSettingsFileName;
+    if (!std::filesystem::is_symlink(old, error) && rename(old.c_str(), taken.c_str()) == 0) return;
+    // The game reads no more of a settings file than this.
+    std::vector<std::uint8_t> bytes(kMaxSettingsFileSize);
+    std::size_t size = ReadFileStart(old, bytes);
+    if (ReplaceFile(taken, bytes.data(), size)) unlink(old.c_str());
 }
 
 }  // namespace
@@ -109,7 +130,7 @@ SettledPlayer SettlePlayer(const std::filesystem::path& dataFolder, const std::s
     SettledPlayer settled =
         OpenPlayer(dataFolder, FindPlayer(dataFolder, name).value_or(NormalPlayerName(name)));
     if (settled.name.empty()) return settled;
-    if (players.empty()) TakeOverOldSettings(dataFolder, settled);
+    TakeOverOldSettings(dataFolder, settled.folder);
     RememberPlayer(dataFolder, settled.name);
     return settled;
 }

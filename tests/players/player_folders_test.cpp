@@ -75,5 +75,56 @@ TEST_F(PlayerFolders, ALinkIsNoPlayerAndIsNeverWrittenThrough) {
     EXPECT_TRUE(fs::is_empty(Root() / "elsewhere"));
 }
 
+// A settings file from before players, and the first player with no settings of their own.
+class OldSettings : public PlayerFolders {
+  protected:
+    void SetUp() override { std::ofstream(Root() / "pv2.pv2", std::ios::binary) << kOld; }
+    fs::path OldFile() const { return Root() / "pv2.pv2"; }
+    std::string FirstPlayersFile() const { return Slurp(Folder("Player 1") / "pv2.pv2"); }
+    static constexpr const char* kOld = "PV21 old settings";
+};
+
+TEST_F(OldSettings, ALinkGivesTheFileItPointsTo) {
+    fs::rename(OldFile(), Root() / "kept.pv2");
+    fs::create_symlink(Root() / "kept.pv2", OldFile());
+    SettlePlayer(Root(), "");
+    EXPECT_EQ(FirstPlayersFile(), kOld);
+    EXPECT_FALSE(fs::is_symlink(Folder("Player 1") / "pv2.pv2"));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(OldFile()))) << "the link goes";
+    EXPECT_EQ(Slurp(Root() / "kept.pv2"), kOld) << "what it points to stays";
+}
+
+TEST_F(OldSettings, PlayersOnAnotherFileSystemGetACopy) {
+    fs::path shared = "/dev/shm";
+    struct stat here {
+    }, there{};
+    if (stat(Root().c_str(), &here) != 0 || stat(shared.c_str(), &there) != 0 ||
+        here.st_dev == there.st_dev) {
+        GTEST_SKIP() << "no second file system to put the players on";
+    }
+    fs::path players = shared / ("pondivar-players-" + std::to_string(getpid()));
+    fs::create_directories(players);
+    fs::create_directory_symlink(players, Root() / "players");
+    SettlePlayer(Root(), "");
+    EXPECT_EQ(FirstPlayersFile(), kOld);
+    EXPECT_FALSE(fs::exists(OldFile()));
+    fs::remove_all(players);
+}
+
+TEST_F(OldSettings, AStartKilledOnTheWayTriesAgainAndNeverReplacesAPlayersFile) {
+    // Killed after making the first player's folder: the next start takes the file over.
+    fs::create_directories(Folder("Player 1"));
+    SettlePlayer(Root(), "Ben");
+    EXPECT_EQ(Slurp(Folder("Ben") / "pv2.pv2"), kOld) << "the first to play gets it";
+    EXPECT_FALSE(fs::exists(OldFile()));
+    // Killed after a copy, before the old file went: a player has settings, which win.
+    std::ofstream(OldFile(), std::ios::binary) << "older";
+    SettlePlayer(Root(), "Player 1");
+    SettlePlayer(Root(), "Ben");
+    EXPECT_EQ(Slurp(Folder("Ben") / "pv2.pv2"), kOld);
+    EXPECT_FALSE(fs::exists(Folder("Player 1") / "pv2.pv2"));
+    EXPECT_EQ(Slurp(OldFile()), "older");
+}
+
 }  // namespace
 }  // namespace pv::testing
