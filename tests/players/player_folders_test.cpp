@@ -126,5 +126,34 @@ TEST_F(OldSettings, AStartKilledOnTheWayTriesAgainAndNeverReplacesAPlayersFile) 
     EXPECT_EQ(Slurp(OldFile()), "older");
 }
 
+TEST_F(OldSettings, WithoutAPlayersFolderTheGamePlaysAsBeforePlayers) {
+    std::ofstream(Root() / "players") << "a file where the players' folders belong";
+    for (std::string wanted : {"", "Anna"}) {
+        std::ostringstream err;
+        PlayStart start = SettleStart(Root(), wanted, err);
+        EXPECT_EQ(Lines(err), 1) << "said once: " << err.str();
+        if (!wanted.empty()) {
+            EXPECT_EQ(start.exitCode, 1) << "a player asked for by name cannot play";
+            continue;
+        }
+        EXPECT_EQ(start.exitCode, std::nullopt);
+        EXPECT_EQ(start.playersRoot, fs::path{}) << "no players, no record of answers";
+        EXPECT_EQ(start.folder, Root()) << "the data folder's own settings";
+    }
+    EXPECT_EQ(Slurp(OldFile()), kOld);
+}
+
+TEST_F(OldSettings, AReadOnlyDataFolderPlaysWithItsOwnSettings) {
+    if (geteuid() == 0) GTEST_SKIP() << "the superuser writes in a read-only folder";
+    fs::permissions(Root(), fs::perms::owner_read | fs::perms::owner_exec);
+    std::ostringstream err;
+    PlayStart start = SettleStart(Root(), "", err);
+    fs::permissions(Root(), fs::perms::owner_all);
+    EXPECT_EQ(start.exitCode, std::nullopt);
+    EXPECT_EQ(start.folder, Root());
+    EXPECT_EQ(start.playersRoot, fs::path{});
+    EXPECT_EQ(Lines(err), 1);
+}
+
 }  // namespace
 }  // namespace pv::testing
