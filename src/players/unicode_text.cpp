@@ -39,9 +39,11 @@ std::uint8_t CombiningClass(char32_t code) {
 void Decompose(char32_t code, std::u32string& out) {
     if (IsSyllable(code)) {
         char32_t index = code - kSyllableBase;
-        out += kLeadBase + index / (kVowelCount * kTrailCount);
-        out += kVowelBase + index % (kVowelCount * kTrailCount) / kTrailCount;
-        if (index % kTrailCount != 0) out += kTrailBase + index % kTrailCount;
+        out += static_cast<char32_t>(kLeadBase + index / (kVowelCount * kTrailCount));
+        out +=
+            static_cast<char32_t>(kVowelBase + index % (kVowelCount * kTrailCount) / kTrailCount);
+        if (index % kTrailCount != 0)
+            out += static_cast<char32_t>(kTrailBase + index % kTrailCount);
         return;
     }
     std::span<const Pair> table = Decompositions();
