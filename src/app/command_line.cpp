@@ -8,17 +8,18 @@ namespace pv {
 
 namespace {
 
-// "--name value" or "--name=value"; moves `i` past what it took.
-bool TakeValue(int argc, char** argv, int& i, std::string_view name, std::string& value,
-               std::string& error) {
+// "--name value" or "--name=value"; moves `i` past what it took. An option after "--name" is
+// a forgotten value, not the value: "--player --report" must not play as "--report".
+bool TakeValue(int argc, char** argv, int& i, std::string_view name, std::string_view what,
+               std::string& value, std::string& error) {
     std::string_view arg = argv[i];
     if (arg.size() > name.size() && arg.substr(0, name.size()) == name && arg[name.size()] == '=') {
         value = std::string(arg.substr(name.size() + 1));
         return true;
     }
     if (arg != name) return false;
-    if (i + 1 >= argc) {
-        error = std::string(name) + " needs a value";
+    if (i + 1 >= argc || argv[i + 1][0] == '-') {
+        error = std::string(name) + " needs " + std::string(what);
         return true;
     }
     value = argv[++i];
@@ -42,7 +43,7 @@ std::string UsageText() {
            "\n"
            "  --player NAME  play as NAME (made when new); without it, as the player of the\n"
            "                 last run. NAME has 1 to 24 letters, digits, spaces, '-', '_' or\n"
-           "                 '.', and does not start with '.' or a space.\n"
+           "                 '.', and does not start with '.', a space or '-'.\n"
            "  --report       print every player's answers per fact as CSV, most often\n"
            "                 missed first, and open no window; with --player, one player's\n"
            "  --help         print this text\n"
@@ -56,9 +57,9 @@ CommandLine ParseCommandLine(int argc, char** argv) {
     for (int i = 1; i < argc && line.error.empty(); ++i) {
         std::string_view arg = argv[i];
         std::string folder;
-        if (TakeValue(argc, argv, i, "--player", line.player, line.error)) {
+        if (TakeValue(argc, argv, i, "--player", "a name", line.player, line.error)) {
             playerGiven = true;
-        } else if (TakeValue(argc, argv, i, "--data-folder", folder, line.error)) {
+        } else if (TakeValue(argc, argv, i, "--data-folder", "a folder", folder, line.error)) {
             line.dataFolder = folder;
         } else if (arg == "--report") {
             line.task = CommandLine::Task::Report;

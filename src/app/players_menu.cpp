@@ -53,15 +53,19 @@ void ShowTitle(Game& g) {
     g.platform.SetWindowTextW(g.mainWindow, title.c_str());
 }
 
-// Saves the player's files as closing would, then starts the other's game as a start would.
-void SwitchPlayer(Game& g, HWND window, const std::string& name) {
+// Saves the player's files as closing would, then starts the other's game as a start would: their
+// folder is made again when it was removed while the game ran. Returns why not, or "".
+std::string SwitchPlayer(Game& g, HWND window, const std::string& storedName) {
+    SettledPlayer player = OpenPlayer(g.playersRoot, storedName);
+    if (player.name.empty()) return player.problem;
     SaveFile(g, window);
     SilenceMusic(g, window);
     ForgetPlayer(g);
-    g.playerName = name;
-    g.dataFolder = PlayerFolder(g.playersRoot, name);
-    RememberPlayer(g.playersRoot, name);
+    g.playerName = player.name;
+    g.dataFolder = player.folder;
+    RememberPlayer(g.playersRoot, player.name);
     LoadAndStart(g, window);
+    return "";
 }
 
 void TogglePractice(Game& g) {
@@ -71,9 +75,9 @@ void TogglePractice(Game& g) {
                          g.practiceOn != 0 ? "on" : "off");
 }
 
-void Refuse(Game& g, const std::string& why) {
+void Refuse(Game& g, const wchar_t* title, const std::string& why) {
     std::wstring text = Wide(why);
-    g.platform.MessageBoxW(g.mainWindow, text.c_str(), L"New player", MB_OK | MB_ICONINFORMATION);
+    g.platform.MessageBoxW(g.mainWindow, text.c_str(), title, MB_OK | MB_ICONINFORMATION);
 }
 
 void AddPlayer(Game& g, HWND window) {
@@ -81,16 +85,16 @@ void AddPlayer(Game& g, HWND window) {
     if (!g.platform.AskTextW(window, L"New player", L"The new player's name:", typed)) return;
     std::string name = WideToUtf8(typed);
     if (std::string problem = PlayerNameProblem(name); !problem.empty()) {
-        Refuse(g, problem);
+        Refuse(g, L"New player", problem);
         return;
     }
-    // A name already taken, in any case, is that player.
-    SettledPlayer player = SettlePlayer(g.playersRoot, name);
-    if (player.name.empty()) {
-        Refuse(g, player.problem);
-        return;
-    }
-    SwitchPlayer(g, window, player.name);
+    // A name already taken is that player's: spelled so, else in any case, the current player's
+    // first. The current player goes on playing.
+    std::optional<std::string> found = FindPlayer(g.playersRoot, name);
+    bool exact = found && SameSpelling(*found, name);
+    if (found == g.playerName || (!exact && SamePlayerName(name, g.playerName))) return;
+    std::string problem = SwitchPlayer(g, window, found.value_or(NormalPlayerName(name)));
+    if (!problem.empty()) Refuse(g, L"New player", problem);
 }
 
 // Lists the players in the Drill menu, the current one checked, and names them in the title.
@@ -111,7 +115,7 @@ void ShowPlayers(Game& g) {
     if (g.playerNames.size() > kMenuPlayers) g.playerNames.resize(kMenuPlayers);
     for (std::size_t i = 0; i < g.playerNames.size(); ++i) {
         const std::string& name = g.playerNames[i];
-        UINT flags = MF_STRING | (SamePlayerName(name, g.playerName) ? MF_CHECKED : 0);
+        UINT flags = MF_STRING | (name == g.playerName ? MF_CHECKED : 0);
         p.InsertMenuW(g.menu, Command::NewPlayer, flags,
                       static_cast<UINT>(Command::FirstPlayer + i), Wide(name).c_str());
     }
@@ -145,8 +149,9 @@ bool OnPlayerCommand(Game& g, HWND window, WPARAM command) {
     }
     if (command < Command::FirstPlayer || command > Command::LastPlayer) return false;
     std::size_t i = command - Command::FirstPlayer;
-    if (i < g.playerNames.size() && !SamePlayerName(g.playerNames[i], g.playerName)) {
-        SwitchPlayer(g, window, g.playerNames[i]);
+    if (i < g.playerNames.size() && g.playerNames[i] != g.playerName) {
+        std::string problem = SwitchPlayer(g, window, g.playerNames[i]);
+        if (!problem.empty()) Refuse(g, L"Players", problem);
     }
     return true;
 }

@@ -4,29 +4,31 @@
 #include <wctype.h>
 
 #include "platform/text.h"
+#include "players/unicode_text.h"
 
 namespace pv {
 
 namespace {
 
-// Letters of every script, and their lower case, whatever locale the program runs in.
+// Lower case of every script, whatever locale the program runs in.
 locale_t UnicodeLocale() {
     static locale_t unicode = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
     return unicode;
 }
 
-bool IsLetter(wchar_t c) {
-    if (c < 0x80) return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-    locale_t unicode = UnicodeLocale();
-    return unicode != static_cast<locale_t>(nullptr) && iswalpha_l(static_cast<wint_t>(c), unicode);
+bool Allowed(char32_t c) {
+    return unicode::IsLetter(c) || (c >= '0' && c <= '9') || c == ' ' || c == '-' || c == '_' ||
+           c == '.';
 }
 
-bool Allowed(wchar_t c) {
-    return IsLetter(c) || (c >= '0' && c <= '9') || c == ' ' || c == '-' || c == '_' || c == '.';
+std::u32string Normal(std::string_view name, bool* valid = nullptr) {
+    std::wstring wide = Utf8ToWide(name, valid);
+    return unicode::Composed(std::u32string(wide.begin(), wide.end()));
 }
 
 std::wstring Folded(std::string_view name) {
-    std::wstring text = Utf8ToWide(name);
+    std::u32string normal = Normal(name);
+    std::wstring text(normal.begin(), normal.end());
     locale_t unicode = UnicodeLocale();
     for (wchar_t& c : text) {
         if (unicode != static_cast<locale_t>(nullptr)) {
@@ -38,23 +40,46 @@ std::wstring Folded(std::string_view name) {
     return text;
 }
 
+// Why the characters of a name in normal form are not a name's, or "".
+std::string CharactersProblem(const std::u32string& text) {
+    // A leading '-' would read as an option on a command line, and as the start of a formula
+    // where a spreadsheet opens a report.
+    if (text.front() == '.' || text.front() == ' ' || text.front() == '-') {
+        return "A name cannot start with a dot, a space or '-'.";
+    }
+    char32_t before = 0;
+    for (char32_t c : text) {
+        // An accent or a vowel sign belongs to the letter before it.
+        bool attached =
+            unicode::IsMark(c) && (unicode::IsLetter(before) || unicode::IsMark(before));
+        if (!Allowed(c) && !attached) {
+            return unicode::IsMark(c)
+                       ? "An accent or other mark must follow a letter."
+                       : "A name may hold only letters, digits, spaces, '-', '_' and '.'.";
+        }
+        before = c;
+    }
+    return "";
+}
+
 }  // namespace
 
 std::string PlayerNameProblem(std::string_view name) {
     bool valid = true;
-    std::wstring text = Utf8ToWide(name, &valid);
+    std::u32string text = Normal(name, &valid);
     if (!valid) return "A name must be written in UTF-8 text.";
     if (text.empty()) return "A name needs at least one character.";
     if (text.size() > kLongestPlayerName) return "A name has at most 24 characters.";
-    if (text.front() == '.' || text.front() == ' ') {
-        return "A name cannot start with a dot or a space.";
-    }
-    for (wchar_t c : text) {
-        if (!Allowed(c)) {
-            return "A name may hold only letters, digits, spaces, '-', '_' and '.'.";
-        }
-    }
-    return "";
+    return CharactersProblem(text);
+}
+
+std::string NormalPlayerName(std::string_view name) {
+    std::u32string normal = Normal(name);
+    return WideToUtf8(std::wstring(normal.begin(), normal.end()));
+}
+
+bool SameSpelling(std::string_view a, std::string_view b) {
+    return a == b || Normal(a) == Normal(b);
 }
 
 bool SamePlayerName(std::string_view a, std::string_view b) {

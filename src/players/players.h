@@ -19,7 +19,7 @@ constexpr const char* kFirstPlayerName = "Player 1";
 // The players' names as their folders spell them, sorted without regard to case.
 std::vector<std::string> ListPlayers(const std::filesystem::path& dataFolder);
 
-// The stored spelling of the player called `name` in any case, or none.
+// The stored spelling of the player called `name`: spelled so, else in any case; or none.
 std::optional<std::string> FindPlayer(const std::filesystem::path& dataFolder,
                                       const std::string& name);
 
@@ -36,6 +36,10 @@ struct SettledPlayer {
     std::filesystem::path folder;
     std::string problem;  // why there is none
 };
+
+// The player whose folder is `storedName`, the folder made when missing (at a first start, or
+// again when it was removed while the game ran). Never a link: it is no player's folder.
+SettledPlayer OpenPlayer(const std::filesystem::path& dataFolder, const std::string& storedName);
 
 // The player to play as: `wanted` (made when new; its name must be valid), else the player of
 // the last run, else the first player there is, else a new first player. A settings file left in

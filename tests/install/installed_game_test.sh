@@ -47,6 +47,15 @@ XDG_DATA_HOME=$tmp/names "$launcher" --report --player Nobody >"$tmp/out" 2>"$tm
 [ "$rc/$(wc -l <"$tmp/err")/$(wc -c <"$tmp/out")" = 1/1/0 ] || fail "unknown player: $rc"
 [ ! -e "$tmp/names" ] || fail "the report made the data folder"
 
+# A link in players/ is no player: the program refuses to play through it, and the launcher
+# passes its exit status on.
+mkdir -p "$tmp/links/pondivar/players" "$tmp/elsewhere"
+ln -s "$tmp/elsewhere" "$tmp/links/pondivar/players/Eve"
+rc=0
+XDG_DATA_HOME=$tmp/links timeout 30 "$launcher" --player Eve >"$tmp/out" 2>"$tmp/err" || rc=$?
+[ "$rc/$(wc -l <"$tmp/err")/$(wc -c <"$tmp/out")" = 1/1/0 ] || fail "a link played: $rc, $(cat "$tmp/err")"
+[ -z "$(ls -A "$tmp/elsewhere")" ] || fail "written through a link: $(ls -A "$tmp/elsewhere")"
+
 mkdir -m 0700 "$tmp/home" "$tmp/cwd" "$tmp/run"
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$tmp/display" 2>/dev/null &
 xvfb=$!

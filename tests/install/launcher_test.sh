@@ -41,6 +41,11 @@ for args in --frobnicate "--help --version" -x; do
   launch -- $args
   [ "$rc/$out/$(wc -l <<<"$err")" = 2//1 ] && grep -q '^usage:' <<<"$err" || fail "$args: $rc, $err"
 done
+for args in "--player --report" "--report --player" "--player -x"; do
+  # shellcheck disable=SC2086 # split on purpose
+  launch -- $args
+  [ "$rc/$out/$err" = "2//pondivar: --player needs a name" ] || fail "$args: $rc, $out, $err"
+done
 [ ! -e "$h/.local" ] || fail "an option or a refusal made the data folder"
 
 # Unset, empty and relative XDG_DATA_HOME all mean ~/.local/share; each missing level is private.

@@ -248,6 +248,46 @@ TEST_F(Players, RefusedNameSaysWhyAndChangesNothing) {
     EXPECT_EQ(game.playerName, "Anna");
 }
 
+TEST_F(Players, TheCurrentPlayerInAnotherCaseIsTheCurrentPlayer) {
+    StartAs("Anna");
+    Command(Command::Add);
+    const std::uint32_t score = game.score, left = game.operandA, right = game.operandB;
+    for (const wchar_t* typed : {L"ANNA", L"Anna"}) {
+        platform.typedAnswers = {typed};
+        Command(Command::NewPlayer);
+        EXPECT_EQ(game.score, score) << "the game goes on";
+        EXPECT_EQ(game.operandA, left);
+        EXPECT_EQ(game.operandB, right);
+    }
+    // Another folder in another case, from a backup: the menu tells them apart by spelling.
+    fs::create_directories(PlayerFolder(Root(), "ANNA"));
+    platform.typedAnswers = {L"ANNA"};
+    Command(Command::NewPlayer);
+    EXPECT_EQ(game.playerName, "ANNA");
+    ASSERT_EQ(game.playerNames, (std::vector<std::string>{"ANNA", "Anna"}));
+    EXPECT_TRUE(Item(Command::FirstPlayer).checked);
+    EXPECT_FALSE(Item(Command::FirstPlayer + 1).checked);
+    Command(Command::FirstPlayer + 1);
+    EXPECT_EQ(game.playerName, "Anna");
+}
+
+TEST_F(Players, AFolderRemovedWhileTheGameRunsIsMadeAgainOrRefused) {
+    StartAs("Anna");
+    platform.typedAnswers = {L"Ben"};
+    Command(Command::NewPlayer);
+    fs::remove_all(PlayerFolder(Root(), "Anna"));
+    Command(Command::FirstPlayer);
+    EXPECT_EQ(game.playerName, "Anna");
+    EXPECT_TRUE(fs::is_directory(PlayerFolder(Root(), "Anna"))) << "made again, as a start would";
+    // A file in the folder's place: the switch is refused, and why is said.
+    fs::remove_all(PlayerFolder(Root(), "Ben"));
+    std::ofstream(PlayerFolder(Root(), "Ben")) << "not a folder";
+    platform.messages.clear();
+    Command(Command::FirstPlayer + 1);
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(game.playerName, "Anna");
+}
+
 // The answer buttons' places of the right answer and of a wrong one.
 struct Buttons {
     std::size_t right = 0;

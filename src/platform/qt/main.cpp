@@ -4,8 +4,8 @@
 
 #include "app/command_line.h"
 #include "app/console.h"
+#include "app/who_plays.h"
 #include "platform/qt/run_game.h"
-#include "players/players.h"
 
 int main(int argc, char** argv) {
     pv::CommandLine line = pv::ParseCommandLine(argc, argv);
@@ -17,12 +17,9 @@ int main(int argc, char** argv) {
     }
     pv::qt::GameStart start;
     if (!data.empty()) {
-        pv::SettledPlayer player = pv::SettlePlayer(data, line.player);
-        if (player.name.empty()) {
-            std::cerr << "pondivar: " << player.problem << "\n";
-            return 1;
-        }
-        start = {data, player.name, player.folder};
+        pv::PlayStart settled = pv::SettleStart(data, line.player, std::cerr);
+        if (settled.exitCode) return *settled.exitCode;
+        start = {settled.playersRoot, settled.player, settled.folder};
     }
     int count = static_cast<int>(line.toolkitArguments.size());
     return pv::qt::RunGame(count, line.toolkitArguments.data(), {}, {}, &start);

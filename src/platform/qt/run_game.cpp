@@ -45,7 +45,7 @@ int RunGame(int argc, char** argv, const std::function<void(QtPlatform&)>& onFir
     if (onFirstShown) platform.onFirstShown = [&]() { onFirstShown(platform); };
     auto game = std::make_unique<Game>(platform);
     game->dataFolder = StartingDirectory();
-    if (start != nullptr && !start->player.empty()) {
+    if (start != nullptr && !start->folder.empty()) {
         game->playersRoot = start->playersRoot;
         game->playerName = start->player;
         game->dataFolder = start->folder;

@@ -11,7 +11,7 @@ namespace pv::qt {
 class QtPlatform;
 
 // Who plays, settled before the game starts: the data folder of the players, the player's name
-// and their own folder.
+// and their own folder; or, without players, only the folder of the game's files.
 struct GameStart {
     std::filesystem::path playersRoot;
     std::string player;

@@ -1,0 +1,23 @@
+// Who plays, settled before the window opens: the player asked for on the command line, else the
+// player of the last run, in the data folder's folder of players.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace pv {
+
+struct PlayStart {
+    std::filesystem::path playersRoot;  // the data folder; empty when the game runs without players
+    std::string player;
+    std::filesystem::path folder;  // where the game keeps its files
+    std::optional<int> exitCode;   // the game does not start: what the program exits with
+};
+
+// Says on err why, when the game starts otherwise than asked or not at all.
+PlayStart SettleStart(const std::filesystem::path& dataFolder, const std::string& wanted,
+                      std::ostream& err);
+
+}  // namespace pv

@@ -1,0 +1,156 @@
+// The players' folders: which folder a name finds, what is no player's folder, and the settings
+// file of a game from before players taken over whatever happens on the way.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/who_plays.h"
+#include "players/player_name.h"
+#include "players/players.h"
+#include "support/scratch_dir.h"
+
+namespace pv::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PlayerFolders : public ::testing::Test {
+  protected:
+    ScratchDirectory data;
+    fs::path Root() const { return data.Path(); }
+    fs::path Folder(const std::string& name) const { return Root() / "players" / name; }
+    static std::string Slurp(const fs::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    static long Lines(const std::ostringstream& said) {
+        std::string text = said.str();
+        return std::count(text.begin(), text.end(), '\n');
+    }
+};
+
+TEST_F(PlayerFolders, NamesAreKeptInOneNormalForm) {
+    SettledPlayer typed = SettlePlayer(Root(), "Jose\u0301");
+    EXPECT_EQ(typed.name, "Jos\u00e9");
+    EXPECT_TRUE(fs::is_directory(Folder("Jos\u00e9")));
+    EXPECT_EQ(SettlePlayer(Root(), "JOS\u00c9").name, "Jos\u00e9");
+    EXPECT_EQ(ListPlayers(Root()), std::vector<std::string>{"Jos\u00e9"});
+}
+
+TEST_F(PlayerFolders, TheExactNameWinsOverAnotherCase) {
+    // Two folders in different case, from a backup say: each name finds its own.
+    fs::create_directories(Folder("Anna"));
+    fs::create_directories(Folder("ANNA"));
+    for (const char* name : {"Anna", "ANNA", "Anna"}) {
+        EXPECT_EQ(FindPlayer(Root(), name), name);
+        EXPECT_EQ(SettlePlayer(Root(), name).name, name);
+        EXPECT_EQ(SettlePlayer(Root(), "").name, name) << "the last run's player";
+    }
+    EXPECT_TRUE(SamePlayerName(SettlePlayer(Root(), "anna").name, "anna"));
+    EXPECT_EQ(ListPlayers(Root()).size(), 2u) << "another case makes no third";
+}
+
+TEST_F(PlayerFolders, ALinkIsNoPlayerAndIsNeverWrittenThrough) {
+    fs::create_directories(Root() / "elsewhere");
+    fs::create_directories(Root() / "players");
+    fs::create_directory_symlink(Root() / "elsewhere", Folder("Eve"));
+    EXPECT_TRUE(ListPlayers(Root()).empty());
+    std::ostringstream err;
+    PlayStart asked = SettleStart(Root(), "Eve", err);
+    EXPECT_EQ(asked.exitCode, 1);
+    EXPECT_EQ(Lines(err), 1);
+    EXPECT_NE(err.str().find("Eve"), std::string::npos) << err.str();
+    // The last run's player, gone for a link: as for any unknown player.
+    std::ofstream(Root() / "pondivar.conf") << "player=Eve\n";
+    EXPECT_EQ(SettlePlayer(Root(), "").name, "Player 1");
+    EXPECT_TRUE(fs::is_empty(Root() / "elsewhere"));
+}
+
+// A settings file from before players, and the first player with no settings of their own.
+class OldSettings : public PlayerFolders {
+  protected:
+    void SetUp() override { std::ofstream(Root() / "pv2.pv2", std::ios::binary) << kOld; }
+    fs::path OldFile() const { return Root() / "pv2.pv2"; }
+    std::string FirstPlayersFile() const { return Slurp(Folder("Player 1") / "pv2.pv2"); }
+    static constexpr const char* kOld = "PV21 old settings";
+    // With the data folder's own settings, without players and their record; said once why.
+    void ExpectAPlainStartWithoutPlayers() const {
+        std::ostringstream err;
+        PlayStart start = SettleStart(Root(), "", err);
+        EXPECT_EQ(start.exitCode, std::nullopt);
+        EXPECT_EQ(start.playersRoot, fs::path{});
+        EXPECT_EQ(start.folder, Root());
+        EXPECT_EQ(Lines(err), 1) << err.str();
+    }
+};
+
+TEST_F(OldSettings, ALinkGivesTheFileItPointsTo) {
+    fs::rename(OldFile(), Root() / "kept.pv2");
+    fs::create_symlink(Root() / "kept.pv2", OldFile());
+    SettlePlayer(Root(), "");
+    EXPECT_EQ(FirstPlayersFile(), kOld);
+    EXPECT_FALSE(fs::is_symlink(Folder("Player 1") / "pv2.pv2"));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(OldFile()))) << "the link goes";
+    EXPECT_EQ(Slurp(Root() / "kept.pv2"), kOld) << "what it points to stays";
+}
+
+TEST_F(OldSettings, PlayersOnAnotherFileSystemGetACopy) {
+    fs::path shared = "/dev/shm";
+    auto device = [](const fs::path& path) {
+        struct stat info {};
+        return stat(path.c_str(), &info) == 0 ? info.st_dev : 0;
+    };
+    if (device(shared) == 0 || device(shared) == device(Root())) {
+        GTEST_SKIP() << "no second file system to put the players on";
+    }
+    fs::path players = shared / ("pondivar-players-" + std::to_string(getpid()));
+    fs::create_directories(players);
+    fs::create_directory_symlink(players, Root() / "players");
+    SettlePlayer(Root(), "");
+    EXPECT_EQ(FirstPlayersFile(), kOld);
+    EXPECT_FALSE(fs::exists(OldFile()));
+    fs::remove_all(players);
+}
+
+TEST_F(OldSettings, AStartKilledOnTheWayTriesAgainAndNeverReplacesAPlayersFile) {
+    // Killed after making the first player's folder: the next start takes the file over.
+    fs::create_directories(Folder("Player 1"));
+    SettlePlayer(Root(), "Ben");
+    EXPECT_EQ(Slurp(Folder("Ben") / "pv2.pv2"), kOld) << "the first to play gets it";
+    EXPECT_FALSE(fs::exists(OldFile()));
+    // Killed after a copy, before the old file went: a player has settings, which win.
+    std::ofstream(OldFile(), std::ios::binary) << "older";
+    SettlePlayer(Root(), "Player 1");
+    SettlePlayer(Root(), "Ben");
+    EXPECT_EQ(Slurp(Folder("Ben") / "pv2.pv2"), kOld);
+    EXPECT_FALSE(fs::exists(Folder("Player 1") / "pv2.pv2"));
+    EXPECT_EQ(Slurp(OldFile()), "older");
+}
+
+TEST_F(OldSettings, WithoutAPlayersFolderTheGamePlaysAsBeforePlayers) {
+    std::ofstream(Root() / "players") << "a file where the players' folders belong";
+    ExpectAPlainStartWithoutPlayers();
+    std::ostringstream err;
+    EXPECT_EQ(SettleStart(Root(), "Anna", err).exitCode, 1) << "asked for by name: no play";
+    EXPECT_EQ(Lines(err), 1);
+    EXPECT_EQ(Slurp(OldFile()), kOld);
+}
+
+TEST_F(OldSettings, AReadOnlyDataFolderPlaysWithItsOwnSettings) {
+    if (geteuid() == 0) GTEST_SKIP() << "the superuser writes in a read-only folder";
+    fs::permissions(Root(), fs::perms::owner_read | fs::perms::owner_exec);
+    ExpectAPlainStartWithoutPlayers();
+    fs::permissions(Root(), fs::perms::owner_all);
+}
+
+}  // namespace
+}  // namespace pv::testing
