@@ -263,7 +263,7 @@ LRESULT MainWindowProc(Game& g, HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         case WM_KEYDOWN:
         case WM_CHAR:
-            if (WPARAM command = KeyCommand(g, message, wParam); command != 0) {
+            if (WPARAM command = KeyCommand(g, message, wParam, lParam); command != 0) {
                 OnCommand(g, window, command);
             }
             return 0;

@@ -113,6 +113,10 @@ constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_CHAR = 0x0102;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
 
+// A key message's lParam: in its high word, this bit is set when the key was already down
+// (an auto-repeat).
+constexpr WORD KF_REPEAT = 0x4000;
+
 // Virtual keys
 constexpr WPARAM VK_RETURN = 0x0D;
 constexpr WPARAM VK_ESCAPE = 0x1B;

@@ -311,5 +311,18 @@ TEST_F(RealWindow, KeysReachTheGameAndShortcutsShowInTheMenu) {
     EXPECT_EQ(platform.MenuAction(Command::Help)->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
+// A key held down repeats; the game hears the repeats as such and answers once.
+TEST_F(RealWindow, AHeldDigitAnswersOnce) {
+    int wrong = 0;
+    while (game.choices[static_cast<std::size_t>(wrong)] == game.correctAnswer) ++wrong;
+    for (bool repeat : {false, true, true, true}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_1 + wrong, Qt::NoModifier,
+                        QString::number(wrong + 1), repeat);
+        QApplication::sendEvent(platform.Main(), &press);
+    }
+    RunQueued();
+    EXPECT_EQ(game.wrongClicks, 1u);
+}
+
 }  // namespace
 }  // namespace pv::qt

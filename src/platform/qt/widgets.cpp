@@ -120,8 +120,10 @@ void MainWidget::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    if (key != 0) post_(WM_KEYDOWN, key, 0);
-    if (digit != 0) post_(WM_CHAR, digit, 0);
+    // As the desktop marks them: a repeat count of one, and whether the key was already down.
+    LPARAM state = MAKELPARAM(1, event->isAutoRepeat() ? KF_REPEAT : 0);
+    if (key != 0) post_(WM_KEYDOWN, key, state);
+    if (digit != 0) post_(WM_CHAR, digit, state);
     event->accept();
 }
 
