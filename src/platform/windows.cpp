@@ -113,10 +113,13 @@ BOOL Platform::UpdateWindow(HWND window) {
 BOOL Platform::EnableWindow(HWND window, BOOL enable) {
     Window* w = FindMutable(window);
     if (w == nullptr) return FALSE;
-    BOOL wasDisabled = w->enabled ? FALSE : TRUE;
+    bool was = w->enabled;
     w->enabled = enable != FALSE;
     Reflect(window, Change::Enabled);
-    return wasDisabled;
+    // As on the desktop, a window hears when it is enabled or disabled (a dialog over it).
+    if (was != (enable != FALSE))
+        SendMessageA(window, WM_ENABLE, enable != FALSE ? TRUE : FALSE, 0);
+    return was ? FALSE : TRUE;
 }
 
 BOOL Platform::IsWindowVisible(HWND window) const {
