@@ -274,6 +274,9 @@ class Platform {
   private:
     HANDLE NewHandle() { return nextHandle_++; }
     LRESULT CallWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Keys go to the focus: a control that hides or is disabled while it (or a control in it) has
+    // the focus hands it to its top-level window, so that keys reach the game again.
+    void FocusBackFrom(HWND control);
     bool CouldMake(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
     LRESULT ControlMessage(Window& control, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT ListMessage(Window& control, UINT message, WPARAM wParam, LPARAM lParam);

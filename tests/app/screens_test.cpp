@@ -173,6 +173,7 @@ TEST_F(Screens, AboutPanelReplacesTheDrillAndGivesItBack) {
     EXPECT_LE(LastSound(), 444u);
     for (HWND c : AboutControls()) EXPECT_FALSE(Visible(c));
     for (HWND c : DrillControls()) EXPECT_TRUE(Visible(c));
+    EXPECT_EQ(platform.GetFocus(), game.mainWindow) << "the keys go to the window again";
 }
 
 TEST_F(Screens, MemoryGameUnderTheAboutPanelGoesOnAsItWas) {

@@ -4,15 +4,18 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 #include <array>
@@ -227,6 +230,58 @@ TEST_F(RealScreens, NameTypedIntoTheBoxIsListedAtTheNextOpening) {
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(0)->text(), line) << "the later name first among equal scores";
     EXPECT_TRUE(list->isVisible());
+}
+
+// Whatever took the keys while a panel, screen or dialog was open, the digits answer again as soon
+// as it closes.
+TEST_F(RealScreens, DigitsAnswerAgainOnceAnyPanelOrDialogCloses) {
+    QString typed;  // the answer to the new-player dialog; none cancels it
+    QTimer player;
+    QObject::connect(&player, &QTimer::timeout, [&typed]() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+            input->setTextValue(typed);
+            typed.isEmpty() ? input->reject() : input->accept();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            box->accept();
+        }
+    });
+    player.start(20);
+    auto key = [this](Qt::Key k) {
+        QTest::keyClick(Window(), k);
+        RunQueued();
+    };
+    auto answersByKey = [&](const char* after) {
+        SCOPED_TRACE(after);
+        std::size_t right = 0;
+        while (game.choices[right] != game.correctAnswer) ++right;
+        key(static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(right)));
+        EXPECT_EQ(game.answerClicks, 1u);
+        Post(2007);  // the next question
+    };
+
+    Post(2009);
+    key(Qt::Key_4);
+    Click(WidgetOf(game.scoresOkButton));
+    answersByKey("the scores' ok");
+    Post(2009);
+    key(Qt::Key_Escape);
+    answersByKey("the scores' Escape");
+    Post(1900);
+    Click(WidgetOf(game.aboutOkButton));
+    answersByKey("about");
+    Post(1403);
+    Click(WidgetOf(game.colourOkButton));
+    answersByKey("colours");
+    Post(2011);
+    key(Qt::Key_Right);
+    Click(WidgetOf(game.byeButton));
+    answersByKey("memory game");
+    Post(3300);
+    answersByKey("new-player dialog");
+    typed = QStringLiteral("..");
+    Post(3300);
+    answersByKey("message box");
 }
 
 }  // namespace
