@@ -235,53 +235,48 @@ TEST_F(RealScreens, NameTypedIntoTheBoxIsListedAtTheNextOpening) {
 // Whatever took the keys while a panel, screen or dialog was open, the digits answer again as soon
 // as it closes.
 TEST_F(RealScreens, DigitsAnswerAgainOnceAnyPanelOrDialogCloses) {
-    QString typed;  // the answer to the new-player dialog; none cancels it
-    QTimer player;
+    QString typed;  // into the new-player dialog; nothing cancels it
+    QTimer player;  // answers whatever dialog is open
     QObject::connect(&player, &QTimer::timeout, [&typed]() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+        if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
             input->setTextValue(typed);
             typed.isEmpty() ? input->reject() : input->accept();
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        } else if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             box->accept();
         }
     });
     player.start(20);
-    auto key = [this](Qt::Key k) {
-        QTest::keyClick(Window(), k);
+    auto key = [this](int k) {
+        QTest::keyClick(Window(), static_cast<Qt::Key>(k));
         RunQueued();
     };
-    auto answersByKey = [&](const char* after) {
-        SCOPED_TRACE(after);
+    const struct {
+        const char* what;
+        WPARAM open;
+        int key;  // pressed on it
+        HWND close;
+        const char* typed;
+    } closings[] = {
+        {"scores' ok", 2009, Qt::Key_4, game.scoresOkButton, nullptr},
+        {"scores' Escape", 2009, Qt::Key_Escape, 0, nullptr},
+        {"about", 1900, 0, game.aboutOkButton, nullptr},
+        {"colours", 1403, 0, game.colourOkButton, nullptr},
+        {"memory game", 2011, Qt::Key_Right, game.byeButton, nullptr},
+        {"new-player dialog", 3300, 0, 0, nullptr},
+        {"message box", 3300, 0, 0, ".."},  // a name refused
+    };
+    for (const auto& c : closings) {
+        SCOPED_TRACE(c.what);
+        typed = QString::fromLatin1(c.typed);
+        Post(c.open);
+        if (c.key != 0) key(c.key);
+        if (c.close != 0) Click(WidgetOf(c.close));
         std::size_t right = 0;
         while (game.choices[right] != game.correctAnswer) ++right;
-        key(static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(right)));
+        key(Qt::Key_1 + static_cast<int>(right));
         EXPECT_EQ(game.answerClicks, 1u);
         Post(2007);  // the next question
-    };
-
-    Post(2009);
-    key(Qt::Key_4);
-    Click(WidgetOf(game.scoresOkButton));
-    answersByKey("the scores' ok");
-    Post(2009);
-    key(Qt::Key_Escape);
-    answersByKey("the scores' Escape");
-    Post(1900);
-    Click(WidgetOf(game.aboutOkButton));
-    answersByKey("about");
-    Post(1403);
-    Click(WidgetOf(game.colourOkButton));
-    answersByKey("colours");
-    Post(2011);
-    key(Qt::Key_Right);
-    Click(WidgetOf(game.byeButton));
-    answersByKey("memory game");
-    Post(3300);
-    answersByKey("new-player dialog");
-    typed = QStringLiteral("..");
-    Post(3300);
-    answersByKey("message box");
+    }
 }
 
 }  // namespace
