@@ -1,5 +1,7 @@
 #include "app/keyboard.h"
 
+#include <cstdint>
+
 #include "assets/commands.h"
 #include "controls/controls.h"
 
@@ -72,13 +74,21 @@ WPARAM BoardKey(Game& g, WPARAM key) {
     }
 }
 
-}  // namespace
-
-WPARAM KeyCommand(Game& g, UINT message, WPARAM key) {
+WPARAM PressCommand(Game& g, UINT message, WPARAM key) {
     if (message == WM_CHAR) return AnswerKey(g, key);
     if (message != WM_KEYDOWN) return 0;
     if (key == VK_ESCAPE) return CloseKey(g);
     return BoardInView(g) ? BoardKey(g, key) : 0;
+}
+
+}  // namespace
+
+WPARAM KeyCommand(Game& g, UINT message, WPARAM key, LPARAM state) {
+    WPARAM command = PressCommand(g, message, key);
+    // One press, one action: a held key would answer question after question, or turn the card
+    // the tick has just turned back.
+    bool repeated = (HIWORD(static_cast<std::uintptr_t>(state)) & KF_REPEAT) != 0;
+    return repeated ? 0 : command;
 }
 
 }  // namespace pv

@@ -8,9 +8,10 @@
 
 namespace pv {
 
-// The command a key (WM_KEYDOWN with a virtual key, WM_CHAR with a character) stands for, or 0
-// when it stands for none now: the control it would click is hidden or disabled, say. Arrow
-// keys in the memory game move the card focus and stand for no command.
-WPARAM KeyCommand(Game& g, UINT message, WPARAM key);
+// The command a key (WM_KEYDOWN with a virtual key, WM_CHAR with a character, and the message's
+// lParam) stands for, or 0 when it stands for none now: the control it would click is hidden or
+// disabled, say, or the key is held down and this is its auto-repeat. Arrow keys in the memory
+// game move the card focus, repeats too, and stand for no command.
+WPARAM KeyCommand(Game& g, UINT message, WPARAM key, LPARAM state);
 
 }  // namespace pv

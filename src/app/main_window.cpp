@@ -19,6 +19,7 @@
 #include "controls/controls.h"
 #include "drill/answer.h"
 #include "drill/question.h"
+#include "drill/record.h"
 #include "memory/memory.h"
 #include "random/random.h"
 #include "screens/screens.h"
@@ -241,7 +242,9 @@ void LoadAndStart(Game& g, HWND window) {
     p.ShowWindow(window, SW_SHOWNORMAL);
 }
 
-LRESULT MainWindowProc(Game& g, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+LRESULT OnMessage(Game& g, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
             return CreateControls(g, window);
@@ -256,7 +259,7 @@ LRESULT MainWindowProc(Game& g, HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         case WM_KEYDOWN:
         case WM_CHAR:
-            if (WPARAM command = KeyCommand(g, message, wParam); command != 0) {
+            if (WPARAM command = KeyCommand(g, message, wParam, lParam); command != 0) {
                 OnCommand(g, window, command);
             }
             return 0;
@@ -278,6 +281,16 @@ LRESULT MainWindowProc(Game& g, HWND window, UINT message, WPARAM wParam, LPARAM
             break;
     }
     return g.platform.DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT MainWindowProc(Game& g, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = OnMessage(g, window, message, wParam, lParam);
+    // Any message may have put a screen over the question, or a dialog in front of the window
+    // (WM_ENABLE), or taken it away.
+    FollowQuestionClock(g);
+    return result;
 }
 
 }  // namespace pv

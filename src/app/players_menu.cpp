@@ -31,8 +31,9 @@ constexpr std::size_t kMenuPlayers = Command::LastPlayer - Command::FirstPlayer 
     X(pendingBoardRedraw) X(hintCasePhase) X(labelPhase) X(hintTexts) X(factGrid) \
     X(factGridBackup) X(operandA) X(operandB) X(correctAnswer) X(choices) X(currentFace) \
     X(hotspots) X(currentHint) X(cardIcons) X(cardRevealed) X(cardBack) X(firstCardShown) \
-    X(firstCardSlot) X(memoryMoves) X(lastSoundVariant) X(questionShownAt) X(answerClicks) \
-    X(wrongClicks) X(firstClickMs) X(practiceOn) X(lastPractised)
+    X(firstCardSlot) X(memoryMoves) X(lastSoundVariant) X(questionSeenMs) \
+    X(questionInViewSince) X(questionInView) X(answerClicks) X(wrongClicks) X(firstClickMs) \
+    X(practiceOn) X(lastPractised)
 // clang-format on
 
 void ForgetPlayer(Game& g) {

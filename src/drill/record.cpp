@@ -1,5 +1,6 @@
 #include "drill/record.h"
 
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -85,14 +86,32 @@ void OpenRecord(Game& g) {
 }
 
 void QuestionShown(Game& g) {
-    g.questionShownAt = g.platform.GetTickCount();
+    g.questionSeenMs = 0;
+    g.questionInView = false;
+    FollowQuestionClock(g);
     g.answerClicks = 0;
     g.wrongClicks = 0;
     g.firstClickMs = 0;
 }
 
+void FollowQuestionClock(Game& g) {
+    bool inView = std::any_of(g.answerButtons.begin(), g.answerButtons.end(),
+                              [&g](HWND button) { return g.platform.Usable(button); });
+    if (inView == g.questionInView) return;
+    DWORD now = g.platform.GetTickCount();
+    if (inView) {
+        g.questionInViewSince = now;
+    } else {
+        g.questionSeenMs += now - g.questionInViewSince;
+    }
+    g.questionInView = inView;
+}
+
 void NoteAnswerClick(Game& g, bool right) {
-    if (g.answerClicks == 0) g.firstClickMs = g.platform.GetTickCount() - g.questionShownAt;
+    if (g.answerClicks == 0) {
+        g.firstClickMs = g.questionSeenMs;
+        if (g.questionInView) g.firstClickMs += g.platform.GetTickCount() - g.questionInViewSince;
+    }
     if (g.answerClicks < 255) ++g.answerClicks;
     if (!right) {
         if (g.wrongClicks < 255) ++g.wrongClicks;

@@ -16,6 +16,10 @@ void OpenRecord(Game& g);
 // The question on view has just been put up.
 void QuestionShown(Game& g);
 
+// After anything that may have hidden the question or brought it back: its clock runs only while
+// it can be seen and answered, not under another screen or behind a dialog.
+void FollowQuestionClock(Game& g);
+
 // A click on an answer button, before it is judged. A right one ends the question: it goes to
 // the record.
 void NoteAnswerClick(Game& g, bool right);

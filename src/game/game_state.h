@@ -107,10 +107,13 @@ struct GameState {
     std::filesystem::path playersRoot;
     std::string playerName;
     std::vector<std::string> playerNames;
-    // The question on view, as its record will tell it: when it appeared, the clicks on it so
-    // far, the wrong ones among them, and the time to the first. Practice of missed facts, and
-    // the table numbers it last asked.
-    std::uint32_t questionShownAt = 0;
+    // The question on view, as its record will tell it: how long it could be seen and answered
+    // (until questionInViewSince, when it last came back into view, if it is in view now), the
+    // clicks on it so far, the wrong ones among them, and the time to the first. Practice of
+    // missed facts, and the table numbers it last asked.
+    std::uint32_t questionSeenMs = 0;
+    std::uint32_t questionInViewSince = 0;
+    bool questionInView = false;
     std::uint8_t answerClicks = 0;
     std::uint8_t wrongClicks = 0;
     std::uint32_t firstClickMs = 0;

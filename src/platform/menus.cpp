@@ -85,6 +85,25 @@ DWORD Platform::EnableMenuItem(HMENU menu, UINT idOrPosition, UINT enable) {
 
 namespace {
 
+// Whether the command item `id` lies among `items` with itself and every pop-up above it enabled.
+bool Reachable(const std::vector<MenuItem>& items, UINT id) {
+    for (const MenuItem& item : items) {
+        if (item.grayed || item.disabled || item.separator) continue;
+        if (item.popup ? Reachable(item.items, id) : item.id == id) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool Platform::MenuItemUsable(HWND window, UINT id) const {
+    const Window* w = Find(window);
+    const Menu* menu = w != nullptr ? FindMenu(w->menu) : nullptr;
+    return menu != nullptr && Usable(window) && Reachable(menu->bar, id);
+}
+
+namespace {
+
 // The items that hold the command item `id`, pop-ups searched too, and its place among them.
 std::pair<std::vector<MenuItem>*, std::size_t> Holder(std::vector<MenuItem>& items, UINT id) {
     for (std::size_t i = 0; i < items.size(); ++i) {

@@ -13,24 +13,32 @@ LRESULT Platform::SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM 
 }
 
 LRESULT Platform::SendNotification(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Nothing runs for input that could not be made, not even what waited before it: behind a
+    // dialog the game is inside a call of its own.
+    if (!CouldMake(window, message, wParam, lParam)) return 0;
     while (!queue_.empty() && Find(window) != nullptr) {
         MSG earlier = queue_.front();
         queue_.pop_front();
         DispatchMessageA(&earlier);
     }
-    // What ran first may have hidden or disabled the control that was clicked (a menu pick
-    // made just before the click, both waiting while the program was busy): a control the user
-    // can no longer see or use says nothing.
-    if (message == WM_COMMAND && lParam != 0 && !Usable(static_cast<HWND>(lParam))) return 0;
+    // What ran first may have hidden or disabled what was clicked (a menu pick made just before
+    // the click, both waiting while the program was busy): then it says nothing.
+    if (!CouldMake(window, message, wParam, lParam)) return 0;
     return SendMessageA(window, message, wParam, lParam);
+}
+
+// A command from a control the user can see and use, or from a menu item the user can pick.
+bool Platform::CouldMake(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const {
+    if (message != WM_COMMAND) return true;
+    if (lParam != 0) return Usable(static_cast<HWND>(lParam));
+    return MenuItemUsable(window, LOWORD(wParam));
 }
 
 bool Platform::Usable(HWND control) const {
     const Window* w = Find(control);
-    if (w == nullptr || !w->enabled) return false;
-    for (; w != nullptr; w = Find(w->parent)) {
-        if (!w->visible) return false;
-        if (w->parent == 0) break;
+    if (w == nullptr) return false;
+    for (; w != nullptr; w = w->parent != 0 ? Find(w->parent) : nullptr) {
+        if (!w->visible || !w->enabled) return false;
     }
     return true;
 }

@@ -128,7 +128,7 @@ class Platform {
     BOOL EnableWindow(HWND window, BOOL enable);
     BOOL IsWindowVisible(HWND window) const;
     BOOL IsWindowEnabled(HWND window) const;
-    // Enabled, and shown with every window it lies in: what a user can click.
+    // Enabled and shown, with every window it lies in: what a user can click.
     bool Usable(HWND control) const;
     BOOL SetWindowTextA(HWND window, const char* text);
     BOOL SetWindowTextW(HWND window, const wchar_t* text);
@@ -179,12 +179,15 @@ class Platform {
     BOOL DeleteMenu(HMENU menu, UINT id, UINT flags);
     // Shows the window's menu again after items came or went, once for all of them.
     BOOL DrawMenuBar(HWND window);
+    // What a user can pick: the command item `id` of the window's menu, with the item and every
+    // menu above it enabled, in a usable window.
+    bool MenuItemUsable(HWND window, UINT id) const;
 
-    // Dialogs. AskTextW is the one dialog box that would be built from a template: a caption, a
-    // prompt and a line to type into, with OK and Cancel. False when cancelled.
-    virtual int MessageBoxW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) = 0;
-    virtual bool AskTextW(HWND owner, const wchar_t* caption, const wchar_t* prompt,
-                          std::wstring& answer) = 0;
+    // Dialogs, modal: the owner is disabled while one is open. AskTextW is the one dialog box
+    // that would be built from a template: a caption, a prompt and a line to type into, with OK
+    // and Cancel. False when cancelled.
+    int MessageBoxW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type);
+    bool AskTextW(HWND owner, const wchar_t* caption, const wchar_t* prompt, std::wstring& answer);
     // The progress picture, which Win32 never had: a window of its own on the answers kept in
     // `folder` for the player (UTF-8), drawn from the game's own model of them.
     virtual void ShowProgress(const std::string& player, const std::filesystem::path& folder) = 0;
@@ -234,11 +237,18 @@ class Platform {
     void TextTyped(HWND window, const std::string& text);  // the user edited a control's text
 
   protected:
-    // A control's notification, handed to the window procedure at once, as the control's own
-    // window procedure sends it: the input that follows then meets the controls as the game left
-    // them (a button disabled by its first click takes no second). Whatever was queued before it
-    // runs first, as the input that caused it came later.
+    // A control's notification (lParam names the control) or a menu pick (WM_COMMAND with lParam
+    // 0), handed to the window procedure at once, as the control's own window procedure sends it:
+    // the input that follows then meets the controls as the game left them (a button disabled by
+    // its first click takes no second). Whatever was queued before it runs first, as the input
+    // that caused it came later. A click or pick the user could not make says nothing.
     LRESULT SendNotification(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The dialogs themselves, shown and answered while their owner is disabled.
+    virtual int RunMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption,
+                              UINT type) = 0;
+    virtual bool RunTextDialog(HWND owner, const wchar_t* caption, const wchar_t* prompt,
+                               std::wstring& answer) = 0;
 
     // The screens' rectangles in virtual-desktop coordinates, the primary first. By default one
     // screen of the size GetSystemMetrics reports.
@@ -264,6 +274,10 @@ class Platform {
   private:
     HANDLE NewHandle() { return nextHandle_++; }
     LRESULT CallWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Keys go to the focus: a control that hides or is disabled while it (or a control in it) has
+    // the focus hands it to its top-level window, so that keys reach the game again.
+    void FocusBackFrom(HWND control);
+    bool CouldMake(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
     LRESULT ControlMessage(Window& control, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT ListMessage(Window& control, UINT message, WPARAM wParam, LPARAM lParam);
     MenuItem* FindItem(HMENU menu, UINT idOrPosition, UINT flags);

@@ -103,6 +103,7 @@ BOOL Platform::ShowWindow(HWND window, int command) {
     BOOL was = w->visible ? TRUE : FALSE;
     w->visible = command != SW_HIDE;
     Reflect(window, Change::Visible);
+    if (command == SW_HIDE) FocusBackFrom(window);
     return was;
 }
 
@@ -113,10 +114,14 @@ BOOL Platform::UpdateWindow(HWND window) {
 BOOL Platform::EnableWindow(HWND window, BOOL enable) {
     Window* w = FindMutable(window);
     if (w == nullptr) return FALSE;
-    BOOL wasDisabled = w->enabled ? FALSE : TRUE;
+    bool was = w->enabled;
     w->enabled = enable != FALSE;
     Reflect(window, Change::Enabled);
-    return wasDisabled;
+    // As on the desktop, a window hears when it is enabled or disabled (a dialog over it).
+    if (was != (enable != FALSE))
+        SendMessageA(window, WM_ENABLE, enable != FALSE ? TRUE : FALSE, 0);
+    if (enable == FALSE) FocusBackFrom(window);
+    return was ? FALSE : TRUE;
 }
 
 BOOL Platform::IsWindowVisible(HWND window) const {
@@ -180,6 +185,16 @@ HWND Platform::SetFocus(HWND window) {
     focus_ = window;
     Reflect(window, Change::Focus);
     return previous;
+}
+
+void Platform::FocusBackFrom(HWND control) {
+    if (GetParent(control) == 0) return;
+    bool inside = false;
+    for (HWND w = focus_; w != 0 && !inside; w = GetParent(w)) inside = w == control;
+    if (!inside) return;
+    HWND top = control;
+    while (GetParent(top) != 0) top = GetParent(top);
+    SetFocus(top);
 }
 
 BOOL Platform::MoveWindow(HWND window, int x, int y, int width, int height, BOOL /*repaint*/) {

@@ -15,14 +15,18 @@ class Keyboard : public GameTest {
         Start(4242);
         game.soundOn = 0xFF;
     }
-    void Key(WPARAM key) {
-        Send(WM_KEYDOWN, key);
+    // The key message's lParam: a first press, or an auto-repeat of a key held down.
+    static constexpr LPARAM kPressed = 1;
+    static constexpr LPARAM kRepeated = MAKELPARAM(1, KF_REPEAT);
+    void Key(WPARAM key, LPARAM how = kPressed) {
+        Send(WM_KEYDOWN, key, how);
         Drain();
     }
-    void Type(char c) {
-        Send(WM_CHAR, static_cast<WPARAM>(c));
+    void Type(char c, LPARAM how = kPressed) {
+        Send(WM_CHAR, static_cast<WPARAM>(c), how);
         Drain();
     }
+    char Digit(std::size_t button) const { return static_cast<char>('1' + button); }
     std::size_t RightButton() const {
         for (std::size_t i = 0; i < 4; ++i) {
             if (game.choices[i] == game.correctAnswer) return i;
@@ -112,6 +116,29 @@ TEST_F(Keyboard, ArrowsMoveAFocusOverTheCardsAndEnterTurnsOne) {
     Key(VK_RETURN);
     EXPECT_EQ(game.cardFocus, 24);
     EXPECT_EQ(game.cardRevealed[25], 0u);
+}
+
+// One press, one answer: what a held key repeats is never judged, on this question or the next.
+TEST_F(Keyboard, AHeldKeyCountsOnce) {
+    const char wrong = Digit((RightButton() + 1) % 4), right = Digit(RightButton());
+    for (LPARAM how : {kPressed, kRepeated, kRepeated}) Type(wrong, how);
+    EXPECT_EQ(game.wrongClicks, 1u);
+    Type(right);
+    Tick(6);
+    ASSERT_EQ(game.answerClicks, 0u) << "the next question is up";
+    Type(right, kRepeated);
+    EXPECT_EQ(game.answerClicks, 0u) << "the key still down answers nothing";
+
+    Command(Command::Colour);
+    Command(Command::Help);
+    Key(VK_ESCAPE);
+    Key(VK_ESCAPE, kRepeated);
+    EXPECT_NE(game.colourOpen, 0) << "a held Escape closes one panel";
+    Key(VK_ESCAPE);
+    Command(Command::MemoryGame);
+    Key(VK_RIGHT);
+    Key(VK_RETURN, kRepeated);
+    EXPECT_EQ(game.memoryMoves, 0u) << "a held Enter turns no card";
 }
 
 }  // namespace

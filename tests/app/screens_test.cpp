@@ -95,6 +95,31 @@ TEST_F(Screens, MenuStandsAsEachScreenNeeds) {
     ExpectMenu("memory after about", false, true);
 }
 
+// A menu pick runs only where a person could make it: the item and every menu above it enabled,
+// and the window usable, with no dialog in front of it.
+TEST_F(Screens, MenuPicksRunOnlyWhereAPersonCouldMakeThem) {
+    auto pick = [this](UINT id) {
+        platform.SendNotification(game.mainWindow, WM_COMMAND, id, 0);
+        Drain();
+    };
+    const std::uint32_t asked = game.rngA.low;
+    pick(1303);
+    EXPECT_EQ(game.rngA.low, asked) << "the greyed current operation asks nothing";
+    Command(2011);
+    pick(1301);
+    EXPECT_EQ(game.operation, 'x') << "the Drill menu is disabled under the memory game";
+    Command(3101);
+    Command(2009);
+    pick(1900);
+    EXPECT_EQ(game.aboutOpen, 0) << "Help on the bar is disabled over the scores";
+    Command(2097);
+    platform.whileDialogOpen = [&]() { pick(1301); };
+    Command(3300);
+    EXPECT_EQ(game.operation, 'x') << "nothing behind a dialog";
+    pick(1301);
+    EXPECT_EQ(game.operation, '+');
+}
+
 TEST_F(Screens, DrillScreenGoesInItsOrderAndKeepsStatesAndTexts) {
     game.platform.EnableWindow(game.answerButtons[2], FALSE);
     game.platform.SetWindowTextA(game.answerButtons[1], "");
@@ -145,6 +170,7 @@ TEST_F(Screens, AboutPanelReplacesTheDrillAndGivesItBack) {
     EXPECT_LE(LastSound(), 444u);
     for (HWND c : AboutControls()) EXPECT_FALSE(Visible(c));
     for (HWND c : DrillControls()) EXPECT_TRUE(Visible(c));
+    EXPECT_EQ(platform.GetFocus(), game.mainWindow) << "the keys go to the window again";
 }
 
 TEST_F(Screens, MemoryGameUnderTheAboutPanelGoesOnAsItWas) {

@@ -308,11 +308,11 @@ Buttons Find(const Game& game) {
 
 class PlayersRecord : public Players {
   protected:
-    // Answers the question on view, after `wrong` wrong clicks, `ms` after it appeared; then lets
-    // the next question come.
+    // Answers the question on view, after `wrong` wrong clicks, `ms` from now; then lets the next
+    // question come.
     void Answer(int wrong, DWORD ms) {
         Buttons b = Find(game);
-        platform.ticks = game.questionShownAt + ms;
+        platform.ticks += ms;
         for (int i = 0; i < wrong; ++i) Command(Command::FirstAnswer + b.wrong);
         Command(Command::FirstAnswer + b.right);
         Tick(5);
@@ -381,6 +381,30 @@ TEST_F(PlayersRecord, NoAnswerMakesAFileThroughALink) {
     EXPECT_FALSE(fs::exists(Root() / "elsewhere.pvr"));
     EXPECT_TRUE(fs::is_symlink(file));
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+}
+
+// The time to the first click counts only while the question can be seen and answered: not under
+// the memory game that a clean level deals over it, the about panel or a dialog.
+TEST_F(PlayersRecord, FirstClickTimeCountsOnlyTheQuestionOnView) {
+    StartAs("Anna");
+    for (int i = 0; i < 4; ++i) Answer(0, 500);
+    ASSERT_NE(game.memoryOpen, 0) << "a clean level deals the memory game";
+    platform.ticks += 13700;
+    Command(Command::LeaveMemoryGame);
+    platform.ticks += 400;
+    Command(Command::Help);
+    platform.ticks += 2000;
+    Command(Command::CloseAbout);
+    platform.ticks += 300;
+    platform.whileDialogOpen = [this]() { platform.ticks += 5000; };
+    Command(Command::NewPlayer);  // cancelled
+    platform.typedAnswers = {L"a/b"};
+    Command(Command::NewPlayer);  // refused, with a message
+    Answer(1, 300);
+    std::vector<pv::Answer> answers = Recorded();
+    ASSERT_EQ(answers.size(), 5u);
+    EXPECT_EQ(answers[3].firstClickMs, 500u);
+    EXPECT_EQ(answers[4].firstClickMs, 1000u);
 }
 
 // The same play on any game: answers (every other one after a wrong click), new questions asked

@@ -6,6 +6,8 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include "app/main_window.h"
@@ -192,6 +194,25 @@ TEST_F(ReaderView, AnAnswerRenamesTheLeftFaceAndIsSaidEachTime) {
     EXPECT_EQ(announcer->text(QAccessible::Name), QStringLiteral("Right!"));
     EXPECT_EQ(counter.shown, 2);
     EXPECT_FALSE(Reader(game.leftFace)->text(QAccessible::Description).isEmpty());
+}
+
+// The items of a menu that a screen disables are greyed to a reader too, and pressed in vain.
+TEST_F(ReaderView, ItemsOfADisabledMenuRunNothing) {
+    Send(Command::MemoryGame);
+    QAccessibleInterface* drill =
+        QAccessible::queryAccessibleInterface(platform.MenuBar()->actions().value(0)->menu());
+    ASSERT_NE(drill, nullptr);
+    QAccessibleInterface* add = nullptr;
+    for (int i = 0; i < drill->childCount(); ++i) {
+        if (drill->child(i)->text(QAccessible::Name) == QStringLiteral("Add"))
+            add = drill->child(i);
+    }
+    ASSERT_NE(add, nullptr);
+    EXPECT_TRUE(add->state().disabled);
+    add->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    Run();
+    EXPECT_EQ(game.operation, 'x');
+    EXPECT_NE(game.memoryOpen, 0);
 }
 
 }  // namespace

@@ -4,15 +4,18 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 #include <array>
@@ -227,6 +230,53 @@ TEST_F(RealScreens, NameTypedIntoTheBoxIsListedAtTheNextOpening) {
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(0)->text(), line) << "the later name first among equal scores";
     EXPECT_TRUE(list->isVisible());
+}
+
+// Whatever took the keys while a panel, screen or dialog was open, the digits answer again as soon
+// as it closes.
+TEST_F(RealScreens, DigitsAnswerAgainOnceAnyPanelOrDialogCloses) {
+    QString typed;  // into the new-player dialog; nothing cancels it
+    QTimer player;  // answers whatever dialog is open
+    QObject::connect(&player, &QTimer::timeout, [&typed]() {
+        if (auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+            input->setTextValue(typed);
+            typed.isEmpty() ? input->reject() : input->accept();
+        } else if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box->accept();
+        }
+    });
+    player.start(20);
+    auto key = [this](int k) {
+        QTest::keyClick(Window(), static_cast<Qt::Key>(k));
+        RunQueued();
+    };
+    const struct {
+        const char* what;
+        WPARAM open;
+        int key;  // pressed on it
+        HWND close;
+        const char* typed;
+    } closings[] = {
+        {"scores' ok", 2009, Qt::Key_4, game.scoresOkButton, nullptr},
+        {"scores' Escape", 2009, Qt::Key_Escape, 0, nullptr},
+        {"about", 1900, 0, game.aboutOkButton, nullptr},
+        {"colours", 1403, 0, game.colourOkButton, nullptr},
+        {"memory game", 2011, Qt::Key_Right, game.byeButton, nullptr},
+        {"new-player dialog", 3300, 0, 0, nullptr},
+        {"message box", 3300, 0, 0, ".."},  // a name refused
+    };
+    for (const auto& c : closings) {
+        SCOPED_TRACE(c.what);
+        typed = QString::fromLatin1(c.typed);
+        Post(c.open);
+        if (c.key != 0) key(c.key);
+        if (c.close != 0) Click(WidgetOf(c.close));
+        std::size_t right = 0;
+        while (game.choices[right] != game.correctAnswer) ++right;
+        key(Qt::Key_1 + static_cast<int>(right));
+        EXPECT_EQ(game.answerClicks, 1u);
+        Post(2007);  // the next question
+    }
 }
 
 }  // namespace

@@ -201,16 +201,17 @@ TEST_F(RealWindow, EnabledButtonsKeepTheirInput) {
     EXPECT_TRUE(game.missedThisRound != 0 || game.score != before) << "the click was judged";
 }
 
-TEST_F(RealWindow, MenuPicksArriveAsCommandsAndFollowTheModel) {
+TEST_F(RealWindow, MenuPicksRunAsCommandsAndFollowTheModel) {
     QAction* remember = platform.MenuAction(1405);
     ASSERT_NE(remember, nullptr);
     EXPECT_EQ(remember->text(), QStringLiteral("Save &Window Position"));
+    remember->setCheckable(true);
+    platform.PostMessageA(game.mainWindow, WM_COMMAND, 1405, 0);  // a pick the game already has
     remember->trigger();
-    std::vector<MSG> picked = Collect();
-    ASSERT_EQ(picked.size(), 1u);
-    EXPECT_EQ(picked[0].wParam, 1405u);
-    EXPECT_FALSE(remember->isChecked()) << "checked only once the game has run the command";
-    platform.DispatchMessageA(&picked[0]);
+    EXPECT_EQ(platform.QueuedMessages(), 0u) << "what waited ran first, then the pick";
+    EXPECT_EQ(game.rememberPosition, 0) << "toggled twice";
+    EXPECT_FALSE(remember->isChecked()) << "checked as the game has it, not as Qt toggled it";
+    remember->trigger();
     EXPECT_TRUE(remember->isChecked());
     EXPECT_FALSE(platform.MenuAction(1303)->isEnabled()) << "the stored operation is greyed";
     EXPECT_TRUE(platform.MenuAction(1301)->isEnabled());
@@ -309,6 +310,27 @@ TEST_F(RealWindow, KeysReachTheGameAndShortcutsShowInTheMenu) {
     EXPECT_EQ(platform.MenuAction(Command::Exit)->shortcut(),
               QKeySequence(QStringLiteral("Ctrl+Q")));
     EXPECT_EQ(platform.MenuAction(Command::Help)->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+// A key held down repeats, marked as such or (on X11) as a release and a press at one instant.
+TEST_F(RealWindow, AHeldDigitAnswersOnce) {
+    int wrong = 0;
+    while (game.choices[static_cast<std::size_t>(wrong)] == game.correctAnswer) ++wrong;
+    auto send = [&](QEvent::Type type, quint64 at, bool marked = false) {
+        QKeyEvent key(type, Qt::Key_1 + wrong, Qt::NoModifier, 10 + wrong, 0, 0,
+                      QString::number(wrong + 1), marked);
+        key.setTimestamp(at);
+        QApplication::sendEvent(platform.Main(), &key);
+    };
+    send(QEvent::KeyPress, 1000);
+    for (quint64 at : {1500, 1580}) {  // the first repeat marked by Qt, the second not
+        send(QEvent::KeyRelease, at, at == 1500);
+        send(QEvent::KeyPress, at, at == 1500);
+    }
+    send(QEvent::KeyRelease, 1700);
+    send(QEvent::KeyPress, 1800);
+    RunQueued();
+    EXPECT_EQ(game.wrongClicks, 2u) << "the first press and the one after letting go";
 }
 
 }  // namespace

@@ -42,14 +42,16 @@ void RecordingPlatform::StartTimer(HWND /*window*/, UINT id, UINT milliseconds) 
     timerIntervals.push_back(milliseconds);
 }
 
-int RecordingPlatform::MessageBoxW(HWND /*owner*/, const wchar_t* text, const wchar_t* /*caption*/,
-                                   UINT /*type*/) {
+int RecordingPlatform::RunMessageBox(HWND /*owner*/, const wchar_t* text,
+                                     const wchar_t* /*caption*/, UINT /*type*/) {
     messages.emplace_back(text != nullptr ? text : L"");
+    if (whileDialogOpen) whileDialogOpen();
     return IDOK;
 }
 
-bool RecordingPlatform::AskTextW(HWND /*owner*/, const wchar_t* /*caption*/,
-                                 const wchar_t* /*prompt*/, std::wstring& answer) {
+bool RecordingPlatform::RunTextDialog(HWND /*owner*/, const wchar_t* /*caption*/,
+                                      const wchar_t* /*prompt*/, std::wstring& answer) {
+    if (whileDialogOpen) whileDialogOpen();
     if (typedAnswers.empty()) return false;
     answer = typedAnswers.front();
     typedAnswers.erase(typedAnswers.begin());

@@ -2,6 +2,7 @@
 // records what the game asked for, so tests can read it back.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -26,10 +27,6 @@ class RecordingPlatform : public Platform {
     DWORD GetTickCount() override { return ticks; }
     void GetLocalTime(SYSTEMTIME* time) override { *time = today; }
     UINT GetDpiForWindow(HWND window) override { return Find(window) != nullptr ? dpi : 0; }
-    int MessageBoxW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) override;
-    // Answers the next typed answer, or cancels when none is left.
-    bool AskTextW(HWND owner, const wchar_t* caption, const wchar_t* prompt,
-                  std::wstring& answer) override;
     void ShowProgress(const std::string& player, const std::filesystem::path& folder) override {
         progressShown.emplace_back(player, folder);
     }
@@ -49,6 +46,7 @@ class RecordingPlatform : public Platform {
     SYSTEMTIME today{2026, 12, 2, 8, 9, 30, 0, 0};
     std::vector<std::wstring> typedAnswers;  // for AskTextW, first first
     std::vector<std::wstring> messages;      // what MessageBoxW showed
+    std::function<void()> whileDialogOpen;   // what the user does before answering a dialog
     std::vector<std::pair<std::string, std::filesystem::path>> progressShown;
     int screenWidth = 1024;
     int screenHeight = 768;
@@ -62,6 +60,10 @@ class RecordingPlatform : public Platform {
     std::vector<int> zooms;  // every factor the game set, in order
 
   protected:
+    int RunMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) override;
+    // Answers the next typed answer, or cancels when none is left.
+    bool RunTextDialog(HWND owner, const wchar_t* caption, const wchar_t* prompt,
+                       std::wstring& answer) override;
     std::vector<RECT> Screens() override;
     Bytes ResourceBytes(UINT resource) override;
     void Reflect(HWND window, Change what) override;

@@ -21,8 +21,8 @@ void QtPlatform::ZoomDialog(QWidget* dialog) const {
     if (zoom_ != 1) dialog->setFont(Scaled(QApplication::font(dialog), zoom_));
 }
 
-int QtPlatform::MessageBoxW(HWND /*owner*/, const wchar_t* text, const wchar_t* caption,
-                            UINT /*type*/) {
+int QtPlatform::RunMessageBox(HWND /*owner*/, const wchar_t* text, const wchar_t* caption,
+                              UINT /*type*/) {
     QMessageBox box(QMessageBox::Information, FromWide(caption), FromWide(text), QMessageBox::Ok,
                     main_);
     ZoomDialog(&box);
@@ -30,8 +30,8 @@ int QtPlatform::MessageBoxW(HWND /*owner*/, const wchar_t* text, const wchar_t* 
     return IDOK;
 }
 
-bool QtPlatform::AskTextW(HWND /*owner*/, const wchar_t* caption, const wchar_t* prompt,
-                          std::wstring& answer) {
+bool QtPlatform::RunTextDialog(HWND /*owner*/, const wchar_t* caption, const wchar_t* prompt,
+                               std::wstring& answer) {
     QInputDialog dialog(main_);
     dialog.setWindowTitle(FromWide(caption));
     dialog.setLabelText(FromWide(prompt));

@@ -24,12 +24,13 @@ QAction* QtPlatform::AddMenuCommand(QWidget* owner, const MenuItem& item) {
     owner->addAction(action);
     UINT id = item.id;
     if (const char* keys = AcceleratorOf(id)) action->setShortcut(QKeySequence(keys));
-    PostFn post = PosterFrom(0);
-    QObject::connect(action, &QAction::triggered, action, [this, post, id, action]() {
+    QObject::connect(action, &QAction::triggered, action, [this, id, action]() {
         // The check mark belongs to the game, which sets it when the command runs.
         const MenuItem* model = FindMenuItem(shownMenu_, id);
         if (model != nullptr) action->setChecked(model->checked);
-        post(WM_COMMAND, id, 0);
+        // Like a click: the game runs it now, if a person could have picked it now (a screen
+        // reader can press the items of a menu that is disabled, or behind a dialog).
+        if (mainHandle_ != 0) SendNotification(mainHandle_, WM_COMMAND, id, 0);
     });
     actions_[id] = action;
     return action;
@@ -91,13 +92,15 @@ void QtPlatform::ReflectMenu(HMENU handle) {
     QList<QAction*> bar = menuBar_->actions();
     for (std::size_t i = 0; i < menu->bar.size() && i < static_cast<std::size_t>(bar.size()); ++i) {
         const MenuItem& top = menu->bar[i];
-        // A pop-up the game disables on the bar cannot be opened; here it is also greyed.
-        bar[static_cast<int>(i)]->setEnabled(!top.disabled && !top.grayed);
+        // A pop-up the game disables on the bar cannot be opened; here it is also greyed, and so
+        // are its items, for a screen reader that reaches them without opening it.
+        bool open = !top.disabled && !top.grayed;
+        bar[static_cast<int>(i)]->setEnabled(open);
         for (const MenuItem& item : top.items) {
             auto found = actions_.find(item.id);
             if (QAction* action = found != actions_.end() ? found->second : nullptr;
                 action != nullptr && !item.separator) {
-                action->setEnabled(!item.grayed && !item.disabled);
+                action->setEnabled(open && !item.grayed && !item.disabled);
                 // A box beside checked items only, as the game's menus were drawn: an item
                 // whose check moved on (the zoom) shows nothing, like those never checked.
                 action->setCheckable(item.checked);

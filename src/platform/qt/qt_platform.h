@@ -41,9 +41,6 @@ class QtPlatform : public QObject, public Platform {
 
     DWORD GetTickCount() override;
     void GetLocalTime(SYSTEMTIME* time) override;
-    int MessageBoxW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) override;
-    bool AskTextW(HWND owner, const wchar_t* caption, const wchar_t* prompt,
-                  std::wstring& answer) override;
     void ShowProgress(const std::string& player, const std::filesystem::path& folder) override;
     int GetSystemMetrics(int index) override;
     BOOL GetWindowRect(HWND window, RECT* rect) override;
@@ -66,6 +63,9 @@ class QtPlatform : public QObject, public Platform {
     std::function<void()> onFirstShown;
 
   protected:
+    int RunMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) override;
+    bool RunTextDialog(HWND owner, const wchar_t* caption, const wchar_t* prompt,
+                       std::wstring& answer) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     std::vector<RECT> Screens() override;
     Bytes ResourceBytes(UINT resource) override;

@@ -120,9 +120,26 @@ void MainWidget::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    if (key != 0) post_(WM_KEYDOWN, key, 0);
-    if (digit != 0) post_(WM_CHAR, digit, 0);
+    // As the desktop marks them: a repeat count of one, and whether the key was already down.
+    LPARAM state = MAKELPARAM(1, Repeated(*event) ? KF_REPEAT : 0);
+    if (key != 0) post_(WM_KEYDOWN, key, state);
+    if (digit != 0) post_(WM_CHAR, digit, state);
     event->accept();
+}
+
+void MainWidget::keyReleaseEvent(QKeyEvent* event) {
+    releasedKey_ = event->nativeScanCode();
+    releasedAt_ = event->timestamp();
+    QWidget::keyReleaseEvent(event);
+}
+
+// On X11 a held key repeats as a release and a press of the same key at the same instant. Qt
+// marks such a press only when it is already queued as the release is read, which it often is
+// not: the instant tells it all the same.
+bool MainWidget::Repeated(const QKeyEvent& event) const {
+    return event.isAutoRepeat() ||
+           (event.nativeScanCode() != 0 && event.nativeScanCode() == releasedKey_ &&
+            event.timestamp() == releasedAt_);
 }
 
 Picture::Picture(QWidget* parent, PostFn post, UINT id, LPARAM source, bool notify)

@@ -51,10 +51,16 @@ class MainWidget : public QWidget {
     void closeEvent(QCloseEvent* event) override;
     // Keys that no control took (the name box takes what is typed into it) go to the game.
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
+    bool Repeated(const QKeyEvent& event) const;
+
     PostFn post_;
     ClientArea* client_;
+    // The key last let go, by scan code, and when.
+    quint32 releasedKey_ = 0;
+    quint64 releasedAt_ = 0;
 };
 
 // A framed picture: an icon (32 x 32) or a bitmap, centred. When enabled and asked to notify,
