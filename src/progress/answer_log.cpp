@@ -156,11 +156,20 @@ bool WriteRecord(int file, const AnswerRecord& record) {
     return false;
 }
 
+// Sixteen million answers, centuries of play. A larger file is read no further: held whole in
+// memory it could take all there is, and its size alone proves nothing of its bytes.
+constexpr std::size_t kLargestReadable = std::size_t{256} * 1024 * 1024;
+
 // Reads the whole file under the readers' lock; false, with the reason, when it cannot.
 bool ReadWhole(int file, std::vector<std::uint8_t>& bytes, std::string& reason) {
     struct stat info {};
     if (fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
         reason = "it is not a file that can be read";
+        return false;
+    }
+    if (static_cast<std::size_t>(info.st_size) > kLargestReadable) {
+        reason = "it is larger than " + std::to_string(kLargestReadable / (1024 * 1024)) +
+                 " MiB, more than any answer record holds";
         return false;
     }
     bytes.resize(static_cast<std::size_t>(info.st_size));

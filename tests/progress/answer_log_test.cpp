@@ -222,7 +222,7 @@ TEST_F(AnswerLogFile, AppendWritesOnlyToARecordAndMakesNoneThroughALink) {
 }
 
 // Only bytes prove damage. A file that cannot be read now (no descriptor left, a directory in
-// its place) stays where it is, and no answer may be added to it.
+// its place, a size past reason) stays where it is, and no answer may be added to it.
 TEST_F(AnswerLogFile, UnreadableFileStaysAndTakesNoAnswer) {
     AnswerLog(scratch.Path()).Append(Nth(0));
     const Bytes kept = Content(File());
@@ -247,6 +247,15 @@ TEST_F(AnswerLogFile, UnreadableFileStaysAndTakesNoAnswer) {
     for (ReadFor reader : {ReadFor::Recording, ReadFor::Viewing}) {
         expectKept(ReadAnswers(scratch.Path(), reader), "not a file that can be read");
         EXPECT_TRUE(std::filesystem::is_directory(File()));
+    }
+    // Grown past what memory may hold (a sparse file, say): not read at all, and kept.
+    std::filesystem::remove(File());
+    AnswerLog(scratch.Path()).Append(Nth(0));
+    const std::uintmax_t huge = (std::uintmax_t{256} << 20) + kAnswerRecordSize;
+    std::filesystem::resize_file(File(), huge);
+    for (ReadFor reader : {ReadFor::Recording, ReadFor::Viewing}) {
+        expectKept(ReadAnswers(scratch.Path(), reader), "larger than");
+        EXPECT_EQ(std::filesystem::file_size(File()), huge);
     }
 }
 
