@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include "game/say_once.h"
 #include "players/key_value_file.h"
 #include "players/leftovers.h"
 #include "players/player_name.h"
@@ -118,6 +119,16 @@ SettledPlayer OpenPlayer(const std::filesystem::path& dataFolder, const std::str
     std::filesystem::path folder = PlayerFolder(dataFolder, storedName);
     if (std::string problem = MakeFolder(folder); !problem.empty()) return {"", {}, problem};
     return {storedName, folder, ""};
+}
+
+bool KeepPlayerFolder(const std::filesystem::path& dataFolder, const std::string& storedName) {
+    if (dataFolder.empty()) return true;
+    std::error_code error;
+    auto status = std::filesystem::symlink_status(PlayerFolder(dataFolder, storedName), error);
+    if (std::filesystem::is_directory(status)) return true;
+    SettledPlayer player = OpenPlayer(dataFolder, storedName);
+    if (!player.problem.empty()) SayOnce(player.problem + "; the player's files are not saved");
+    return player.problem.empty();
 }
 
 SettledPlayer SettlePlayer(const std::filesystem::path& dataFolder, const std::string& wanted) {

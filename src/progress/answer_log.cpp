@@ -310,7 +310,8 @@ AnswerReading ReadAnswers(const std::filesystem::path& folder, ReadFor reader) {
     AnswerReading reading;
     int file = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (file < 0) {
-        if (errno != ENOENT) {
+        // No folder (a file in its place) holds no record either.
+        if (errno != ENOENT && errno != ENOTDIR) {
             CannotRead(reading, path, reader,
                        std::string("it cannot be read: ") + std::strerror(errno));
         }

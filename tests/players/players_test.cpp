@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <iterator>
 #include <map>
@@ -24,6 +25,7 @@
 #include "players/player_name.h"
 #include "players/players.h"
 #include "progress/answer_log.h"
+#include "store/settings_file.h"
 #include "support/game_fixture.h"
 #include "support/no_free_descriptors.h"
 
@@ -381,6 +383,34 @@ TEST_F(PlayersRecord, NoAnswerMakesAFileThroughALink) {
     EXPECT_FALSE(fs::exists(Root() / "elsewhere.pvr"));
     EXPECT_TRUE(fs::is_symlink(file));
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+}
+
+// The current player's folder removed during play: the next answer, setting and save make it
+// again, as a start would; with a file in its place the game plays on and says why once.
+TEST_F(PlayersRecord, CurrentFolderRemovedDuringPlayIsMadeAgainOrSaidOnce) {
+    StartAs("Anna");
+    const fs::path folder = PlayerFolder(Root(), "Anna");
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[&] { Answer(0, 900); }, "answers.pvr"},
+        {[&] { Command(Command::PracticeToggle); }, "player.conf"},
+        {[&] { Command(Command::FirstZoom); }, "player.conf"},
+        {[&] { SaveFile(game, game.mainWindow); }, "pv2.pv2"},  // as closing the window does
+    };
+    for (const auto& [step, file] : steps) {
+        fs::remove_all(folder);
+        step();
+        game.record.reset();
+        OpenRecord(game);
+        EXPECT_TRUE(fs::is_regular_file(folder / file)) << file;
+    }
+
+    fs::remove_all(folder);
+    std::ofstream(folder) << "not a folder";
+    ::testing::internal::CaptureStderr();
+    for (const auto& step : steps) step.first();
+    std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_EQ(Slurp(folder), "not a folder");
 }
 
 // The same play on any game: answers (every other one after a wrong click), new questions asked
