@@ -40,6 +40,14 @@ std::wstring Folded(std::string_view name) {
     return text;
 }
 
+// Letters and marks that show nothing (the Hangul fillers, variation selectors, the grapheme
+// joiner): a name holding one looks like another player's, or like no name at all.
+bool Invisible(char32_t c) {
+    return c == 0x034F || c == 0x115F || c == 0x1160 || c == 0x17B4 || c == 0x17B5 ||
+           (c >= 0x180B && c <= 0x180F) || c == 0x3164 || (c >= 0xFE00 && c <= 0xFE0F) ||
+           c == 0xFFA0 || (c >= 0xE0100 && c <= 0xE01EF);
+}
+
 // Why the characters of a name in normal form are not a name's, or "".
 std::string CharactersProblem(const std::u32string& text) {
     // A leading '-' would read as an option on a command line, and as the start of a formula
@@ -49,6 +57,7 @@ std::string CharactersProblem(const std::u32string& text) {
     }
     char32_t before = 0;
     for (char32_t c : text) {
+        if (Invisible(c)) return "A name cannot hold characters that show nothing.";
         // An accent or a vowel sign belongs to the letter before it.
         bool attached =
             unicode::IsMark(c) && (unicode::IsLetter(before) || unicode::IsMark(before));
