@@ -74,6 +74,13 @@ void TakeOverOldSettings(const std::filesystem::path& dataFolder,
     // The game reads no more of a settings file than this.
     std::vector<std::uint8_t> bytes(kMaxSettingsFileSize);
     std::size_t size = ReadFileStart(old, bytes);
+    // One that could not be read whole (no permission, a passing error) stays for the next
+    // start: an empty or cut copy would end the tries and lose the scores.
+    struct stat info {};
+    if (stat(old.c_str(), &info) != 0 ||
+        size != std::min(static_cast<std::size_t>(info.st_size), bytes.size())) {
+        return;
+    }
     if (ReplaceFile(taken, bytes.data(), size)) unlink(old.c_str());
 }
 

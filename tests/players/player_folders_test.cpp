@@ -103,6 +103,19 @@ TEST_F(OldSettings, ALinkGivesTheFileItPointsTo) {
     EXPECT_EQ(Slurp(Root() / "kept.pv2"), kOld) << "what it points to stays";
 }
 
+TEST_F(OldSettings, ALinkToAFileThatCannotBeReadStaysForTheNextStart) {
+    if (geteuid() == 0) GTEST_SKIP() << "the superuser reads any file";
+    fs::rename(OldFile(), Root() / "kept.pv2");
+    fs::create_symlink(Root() / "kept.pv2", OldFile());
+    fs::permissions(Root() / "kept.pv2", fs::perms::none);
+    SettlePlayer(Root(), "");
+    EXPECT_TRUE(fs::is_symlink(OldFile()));
+    EXPECT_FALSE(fs::exists(Folder("Player 1") / "pv2.pv2"));
+    fs::permissions(Root() / "kept.pv2", fs::perms::owner_read | fs::perms::owner_write);
+    SettlePlayer(Root(), "");
+    EXPECT_EQ(FirstPlayersFile(), kOld);
+}
+
 TEST_F(OldSettings, PlayersOnAnotherFileSystemGetACopy) {
     fs::path shared = "/dev/shm";
     auto device = [](const fs::path& path) {
