@@ -152,7 +152,10 @@ bool WriteRecord(int file, const AnswerRecord& record) {
     } while (written < 0 && errno == EINTR);
     if (written == static_cast<ssize_t>(record.size())) return true;
     // A full disk may take part of a record: take it back, so the next one lands aligned.
-    if (written > 0) ftruncate(file, before.st_size);
+    if (written >= 0) {
+        ftruncate(file, before.st_size);
+        errno = ENOSPC;
+    }
     return false;
 }
 
@@ -293,6 +296,9 @@ bool AnswerLog::Append(const Answer& answer) {
         }
         bool madeHeader = false;
         if (!MakeReady(file, throughLink_, madeHeader, problem_) || !WriteRecord(file, record)) {
+            // A full or failing disk: the answer is lost, which is said.
+            if (problem_.empty())
+                problem_ = std::string("it cannot be written: ") + std::strerror(errno);
             return false;
         }
         sync_.Request(file_, madeHeader);

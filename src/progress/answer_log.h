@@ -32,7 +32,7 @@ class AnswerLog {
     bool Append(const Answer& answer);
     // Blocks until every record appended so far is on the disk; false when one may not be.
     bool WaitUntilOnDisk();
-    // Why the last Append wrote nothing, when the file was to blame; empty otherwise.
+    // Why the last Append wrote nothing, when the file or the disk was to blame; empty otherwise.
     const std::string& Problem() const { return problem_; }
 
   private:

@@ -2,6 +2,7 @@
 // a file of another kind set aside, one that cannot be read kept as it is.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -219,6 +220,25 @@ TEST_F(AnswerLogFile, AppendWritesOnlyToARecordAndMakesNoneThroughALink) {
     AddBytes({'h', 'i', '\n'});
     EXPECT_FALSE(AnswerLog(scratch.Path()).Append(Nth(4)));
     EXPECT_EQ(Content(File()), (Bytes{'h', 'i', '\n'}));
+}
+
+// A full disk (a file size limit here) takes no answer: the record stays whole, and why is told.
+TEST_F(AnswerLogFile, FullDiskKeepsTheRecordWholeAndSaysWhy) {
+    AnswerLog log(scratch.Path());
+    ASSERT_TRUE(log.Append(Nth(0)));
+    const Bytes kept = Content(File());
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    rlimit full = before;
+    full.rlim_cur = kept.size() + kAnswerRecordSize / 2;
+    auto* handler = signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &full);
+    bool written = log.Append(Nth(1));
+    setrlimit(RLIMIT_FSIZE, &before);
+    signal(SIGXFSZ, handler);
+    EXPECT_FALSE(written);
+    EXPECT_NE(log.Problem(), "");
+    EXPECT_EQ(Content(File()), kept);
 }
 
 // Only bytes prove damage. A file that cannot be read now (no descriptor left, a directory in
