@@ -18,10 +18,12 @@ namespace pv {
 namespace {
 
 // Every writer holds the file's lock while it repairs and writes, and a reader while it reads:
-// two games of the same player then never cut each other's records.
+// two games of the same player then never cut each other's records. Those hold it for well under
+// a millisecond; one held for a second is held by something else (a program stopped, or not a
+// game at all), which must not hang the game or the report.
 class FileLock {
   public:
-    FileLock(int file, int how) : file_(file), held_(flock(file, how) == 0) {}
+    FileLock(int file, int how) : file_(file), held_(Take(file, how)) {}
     ~FileLock() {
         if (held_) flock(file_, LOCK_UN);
     }
@@ -30,9 +32,20 @@ class FileLock {
     bool Held() const { return held_; }
 
   private:
+    static bool Take(int file, int how) {
+        constexpr int kTries = 100;  // ten milliseconds apart
+        for (int tried = 1;; ++tried) {
+            if (flock(file, how | LOCK_NB) == 0) return true;
+            if ((errno != EWOULDBLOCK && errno != EINTR) || tried == kTries) return false;
+            usleep(10000);
+        }
+    }
+
     int file_;
     bool held_;
 };
+
+constexpr const char* kInUse = "it is kept locked by another program";
 
 bool AllZero(const AnswerRecord& record) {
     return std::all_of(record.begin(), record.end(), [](std::uint8_t b) { return b == 0; });
@@ -289,7 +302,10 @@ bool AnswerLog::Append(const Answer& answer) {
         if (file_ == nullptr) return false;
         int file = file_->Descriptor();
         FileLock lock(file, LOCK_EX);
-        if (!lock.Held()) return false;
+        if (!lock.Held()) {
+            problem_ = kInUse;
+            return false;
+        }
         if (!SameFile(path_, file)) {
             file_.reset();
             continue;
@@ -329,7 +345,9 @@ AnswerReading ReadAnswers(const std::filesystem::path& folder, ReadFor reader) {
     std::vector<std::uint8_t> bytes;
     std::string reason;
     std::size_t damaged = 0;
-    if (!ReadWhole(file, bytes, reason)) {
+    if (!lock.Held() && errno == EWOULDBLOCK) {
+        CannotRead(reading, path, reader, kInUse);
+    } else if (!ReadWhole(file, bytes, reason)) {
         CannotRead(reading, path, reader, reason);
     } else if (!Parse(bytes, reading.answers, damaged, reason)) {
         OfAnotherKind(reading, path, reader, reason);

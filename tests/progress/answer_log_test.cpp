@@ -1,7 +1,9 @@
 // The answer record on disk: whole records only, a torn tail survived, a damaged record left out,
 // a file of another kind set aside, one that cannot be read kept as it is.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -220,6 +222,26 @@ TEST_F(AnswerLogFile, AppendWritesOnlyToARecordAndMakesNoneThroughALink) {
     AddBytes({'h', 'i', '\n'});
     EXPECT_FALSE(AnswerLog(scratch.Path()).Append(Nth(4)));
     EXPECT_EQ(Content(File()), (Bytes{'h', 'i', '\n'}));
+}
+
+// A lock that something other than a game keeps: neither the game nor a viewer waits for ever.
+TEST_F(AnswerLogFile, ALockKeptByAnotherProgramHangsNothing) {
+    AnswerLog log(scratch.Path());
+    ASSERT_TRUE(log.Append(Nth(0)));
+    const Bytes kept = Content(File());
+    int other = open(File().c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(flock(other, LOCK_EX), 0);
+    alarm(30);  // a hang ends the test run
+    for (ReadFor reader : {ReadFor::Recording, ReadFor::Viewing}) {
+        AnswerReading reading = ReadAnswers(scratch.Path(), reader);
+        EXPECT_FALSE(reading.appendable);
+        EXPECT_NE(reading.complaint.find("locked"), std::string::npos) << reading.complaint;
+    }
+    EXPECT_FALSE(log.Append(Nth(1)));
+    EXPECT_NE(log.Problem(), "");
+    alarm(0);
+    close(other);
+    EXPECT_EQ(Content(File()), kept);
 }
 
 // A full disk (a file size limit here) takes no answer: the record stays whole, and why is told.
