@@ -121,6 +121,17 @@ TEST_F(Players, SettingsFilesKeepEveryLineAndEveryKeyWritten) {
          {std::pair{"player", "Ben"}, {"zoom", "2"}, {"practice", "on"}, {"note", "a"}}) {
         EXPECT_EQ(read.Get(key), value) << key;
     }
+    // Not read whole (no descriptor left here, a passing error): never written over.
+    const std::string kept = Slurp(file);
+    KeyValueFile unread = [&] {
+        NoFreeDescriptors none;
+        return KeyValueFile::Read(file);
+    }();
+    unread.Set("zoom", "3");
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(unread.Write(file));
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(Slurp(file) == kept);
 
     const std::string huge = std::string(kLargestKeyValueFile, 'x') + "\nplayer=Anna\n";
     std::ofstream(file, std::ios::binary) << huge;
