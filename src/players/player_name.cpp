@@ -55,6 +55,8 @@ std::string CharactersProblem(const std::u32string& text) {
     if (text.front() == '.' || text.front() == ' ' || text.front() == '-') {
         return "A name cannot start with a dot, a space or '-'.";
     }
+    // "Anna " would be a second Anna that nobody can tell from the first.
+    if (text.back() == ' ') return "A name cannot end with a space.";
     char32_t before = 0;
     for (char32_t c : text) {
         if (Invisible(c)) return "A name cannot hold characters that show nothing.";

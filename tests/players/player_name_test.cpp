@@ -25,7 +25,7 @@ TEST(PlayerNames, LettersAndMarksOfEveryScript) {
     for (const char* bad :
          {"\u0301Jose", "ि", "7\u0301", "a \u0301", "a-\u093f", "-x", "--report",
           // Nothing to see: Hangul fillers, a variation selector, the grapheme joiner.
-          "\u3164", "\u115f\u1160", "Anna\ufe0f", "An\u034fna"}) {
+          "\u3164", "\u115f\u1160", "Anna\ufe0f", "An\u034fna", "Anna "}) {
         EXPECT_NE(PlayerNameProblem(bad), "") << bad;
     }
     // Twenty-four characters once composed: "é" typed as two code points counts once.
