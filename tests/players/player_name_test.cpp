@@ -43,6 +43,8 @@ TEST(PlayerNames, OnePlayerHoweverTheAccentsWereTyped) {
     EXPECT_TRUE(SamePlayerName("a\u0323\u0302", "\u1ead"));
     EXPECT_TRUE(SamePlayerName("\u0958", "\u0915\u093c"));
     EXPECT_TRUE(SamePlayerName("\u212b", "\u00c5")) << "the Angstrom sign is the letter";
+    EXPECT_TRUE(SamePlayerName("\u039d\u03af\u03ba\u03bf\u03c2", "\u039d\u038a\u039a\u039f\u03a3"))
+        << "a final sigma is a sigma";
     // Two marks of one class keep their order: these are two names.
     EXPECT_FALSE(SamePlayerName("a\u0300\u0301", "a\u0301\u0300"));
 }
