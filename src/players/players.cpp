@@ -104,7 +104,11 @@ std::vector<std::string> ListPlayers(const std::filesystem::path& dataFolder) {
 std::optional<std::string> FindPlayer(const std::filesystem::path& dataFolder,
                                       const std::string& name) {
     std::vector<std::string> players = ListPlayers(dataFolder);
-    // Two folders may differ only in case (one from a backup, say): the exact name is its own.
+    // Two folders may differ only in case or in the form of their accents (one from a backup,
+    // say): the exact name is its own.
+    for (const std::string& stored : players) {
+        if (stored == name) return stored;
+    }
     for (const std::string& stored : players) {
         if (SameSpelling(stored, name)) return stored;
     }

@@ -47,16 +47,18 @@ TEST_F(PlayerFolders, NamesAreKeptInOneNormalForm) {
 }
 
 TEST_F(PlayerFolders, TheExactNameWinsOverAnotherCase) {
-    // Two folders in different case, from a backup say: each name finds its own.
-    fs::create_directories(Folder("Anna"));
-    fs::create_directories(Folder("ANNA"));
-    for (const char* name : {"Anna", "ANNA", "Anna"}) {
+    // Two folders in different case or accents of another form, from a backup say: each name
+    // finds its own.
+    for (const char* name : {"Anna", "ANNA", "Jos\u00e9", "Jose\u0301"}) {
+        fs::create_directories(Folder(name));
+    }
+    for (const char* name : {"Anna", "ANNA", "Anna", "Jos\u00e9", "Jose\u0301", "Jos\u00e9"}) {
         EXPECT_EQ(FindPlayer(Root(), name), name);
         EXPECT_EQ(SettlePlayer(Root(), name).name, name);
         EXPECT_EQ(SettlePlayer(Root(), "").name, name) << "the last run's player";
     }
     EXPECT_TRUE(SamePlayerName(SettlePlayer(Root(), "anna").name, "anna"));
-    EXPECT_EQ(ListPlayers(Root()).size(), 2u) << "another case makes no third";
+    EXPECT_EQ(ListPlayers(Root()).size(), 4u) << "another case makes no fifth";
 }
 
 TEST_F(PlayerFolders, ALinkIsNoPlayerAndIsNeverWrittenThrough) {
