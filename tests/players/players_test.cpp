@@ -540,6 +540,14 @@ TEST_F(PlayersRecord, ReportOnTheConsole) {
     EXPECT_EQ(Tree(Root()), before);
     EXPECT_NE(out.find("\r\nAnna,multiplication,"), std::string::npos);
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;
+
+    // Output that takes nothing (a full disk): said, and a failure.
+    std::ostringstream full, said;
+    full.setstate(std::ios::badbit);
+    const char* args[] = {"pondivar", "--report", "--player", "Anna"};
+    EXPECT_EQ(AnswerOnConsole(ParseCommandLine(4, const_cast<char**>(args)), Root(), full, said),
+              1);
+    EXPECT_EQ(std::ranges::count(said.str(), '\n'), 1) << said.str();
 }
 
 }  // namespace
