@@ -44,8 +44,8 @@ std::optional<std::string> ReadWhole(const std::filesystem::path& file, std::str
             return std::nullopt;
         }
         if (bytes.size() > kLargestKeyValueFile) {
-            reason =
-                " is larger than " + std::to_string(kLargestKeyValueFile / (1024 * 1024)) + " MiB";
+            reason = " is larger than " +
+                     std::to_string(kLargestKeyValueFile / (std::size_t{1024} * 1024)) + " MiB";
             return std::nullopt;
         }
         bytes.resize(std::min(bytes.size() * 4, kLargestKeyValueFile + 1));

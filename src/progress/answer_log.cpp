@@ -184,7 +184,8 @@ bool ReadWhole(int file, std::vector<std::uint8_t>& bytes, std::string& reason) 
         return false;
     }
     if (static_cast<std::size_t>(info.st_size) > kLargestReadable) {
-        reason = "it is larger than " + std::to_string(kLargestReadable / (1024 * 1024)) +
+        reason = "it is larger than " +
+                 std::to_string(kLargestReadable / (std::size_t{1024} * 1024)) +
                  " MiB, more than any answer record holds";
         return false;
     }
