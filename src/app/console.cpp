@@ -31,7 +31,10 @@ int PrintReport(const std::filesystem::path& dataFolder, const std::string& play
     }
     WriteReport(out, players);
     out.flush();
-    return out ? 0 : 1;
+    if (out) return 0;
+    // A full disk or a closed pipe: the report is not whole, which must not pass unsaid.
+    err << "pondivar: the report could not be written whole\n";
+    return 1;
 }
 
 }  // namespace

@@ -72,6 +72,7 @@ std::string SwitchPlayer(Game& g, HWND window, const std::string& storedName) {
 void TogglePractice(Game& g) {
     g.practiceOn = static_cast<std::uint8_t>(~g.practiceOn);
     g.platform.CheckMenuItem(g.menu, Command::PracticeToggle, g.practiceOn);
+    if (!KeepPlayerFolder(g.playersRoot, g.playerName)) return;
     KeyValueFile::Update(PlayerSettings(g.dataFolder), kPracticeKey,
                          g.practiceOn != 0 ? "on" : "off");
 }

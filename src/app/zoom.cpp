@@ -109,7 +109,7 @@ bool OnZoomCommand(Game& g, WPARAM command) {
     int factor = static_cast<int>(command - Command::FirstZoom) + 1;
     ApplyZoom(g, factor);
     MarkZoomItems(g);
-    if (!g.playersRoot.empty()) {
+    if (!g.playersRoot.empty() && KeepPlayerFolder(g.playersRoot, g.playerName)) {
         KeyValueFile::Update(PlayerSettings(g.dataFolder), kZoomKey, std::to_string(factor));
     }
     return true;

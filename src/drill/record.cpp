@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/say_once.h"
+#include "players/players.h"
 #include "progress/answer_log.h"
 #include "progress/practice.h"
 #include "random/random.h"
@@ -72,7 +73,9 @@ void Record(Game& g) {
     answer.rightFirstTime = g.wrongClicks == 0;
     answer.firstClickMs = g.firstClickMs;
     WeakFactTracker& weak = Checked(*g.record);
-    if (g.record->recording) Keep(*g.record, answer);
+    if (g.record->recording && KeepPlayerFolder(g.playersRoot, g.playerName)) {
+        Keep(*g.record, answer);
+    }
     weak.Add(answer);
 }
 

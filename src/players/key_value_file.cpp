@@ -1,5 +1,7 @@
 #include "players/key_value_file.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <optional>
@@ -21,14 +23,31 @@ std::string_view KeyOf(std::string_view line) {
     return equals == std::string_view::npos ? std::string_view{} : line.substr(0, equals);
 }
 
-// The whole file, or none when it is longer than a key=value file is ever read.
-std::optional<std::string> ReadWhole(const std::filesystem::path& file) {
+// Fewer bytes than the file holds: it could not be read, or not whole (no permission, a passing
+// error), and the lines missed must not be written over.
+bool ReadShort(const std::filesystem::path& file, std::size_t size) {
+    struct stat info {};
+    return stat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+           static_cast<std::size_t>(info.st_size) > size;
+}
+
+// The whole file; or none, with the reason, when it is longer than a key=value file is ever
+// read or could not be read whole.
+std::optional<std::string> ReadWhole(const std::filesystem::path& file, std::string& reason) {
     std::string bytes(kFirstRead, '\0');
     for (;;) {
         auto* data = reinterpret_cast<std::uint8_t*>(bytes.data());
         std::size_t size = ReadFileStart(file, std::span<std::uint8_t>(data, bytes.size()));
-        if (size < bytes.size()) return bytes.substr(0, size);
-        if (bytes.size() > kLargestKeyValueFile) return std::nullopt;
+        if (size < bytes.size()) {
+            if (!ReadShort(file, size)) return bytes.substr(0, size);
+            reason = " could not be read whole";
+            return std::nullopt;
+        }
+        if (bytes.size() > kLargestKeyValueFile) {
+            reason = " is larger than " +
+                     std::to_string(kLargestKeyValueFile / (std::size_t{1024} * 1024)) + " MiB";
+            return std::nullopt;
+        }
         bytes.resize(std::min(bytes.size() * 4, kLargestKeyValueFile + 1));
     }
 }
@@ -37,11 +56,8 @@ std::optional<std::string> ReadWhole(const std::filesystem::path& file) {
 
 KeyValueFile KeyValueFile::Read(const std::filesystem::path& file) {
     KeyValueFile read;
-    std::optional<std::string> whole = ReadWhole(file);
-    if (!whole) {
-        read.tooLarge_ = true;
-        return read;
-    }
+    std::optional<std::string> whole = ReadWhole(file, read.untouchable_);
+    if (!whole) return read;
     // Each line as it is, empty ones and line ends of other systems too, to be written back so.
     std::string_view text = *whole;
     while (!text.empty()) {
@@ -89,10 +105,8 @@ bool KeyValueFile::Update(const std::filesystem::path& file, std::string_view ke
 }
 
 bool KeyValueFile::Write(const std::filesystem::path& file) const {
-    if (tooLarge_) {
-        SayOnce(file.string() + " is larger than " +
-                std::to_string(kLargestKeyValueFile / (1024 * 1024)) +
-                " MiB: left as it is, nothing written");
+    if (!untouchable_.empty()) {
+        SayOnce(file.string() + untouchable_ + ": left as it is, nothing written");
         return false;
     }
     std::string text;

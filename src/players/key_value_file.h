@@ -16,16 +16,16 @@ constexpr std::size_t kLargestKeyValueFile = std::size_t{4} * 1024 * 1024;
 
 class KeyValueFile {
   public:
-    // A missing or unreadable file reads as empty, and so does one larger than
-    // kLargestKeyValueFile, which is then never written over.
+    // A missing file reads as empty, and so do one that could not be read whole and one larger
+    // than kLargestKeyValueFile, which are then never written over.
     static KeyValueFile Read(const std::filesystem::path& file);
 
     std::string Get(std::string_view key, std::string_view fallback = "") const;
     bool GetFlag(std::string_view key, bool fallback) const;  // "on" or "off"
     void Set(std::string_view key, std::string_view value);
 
-    // Replaces the file whole, or leaves it as it was: always so for a file read as too large,
-    // which is said once on stderr.
+    // Replaces the file whole, or leaves it as it was: always so for a file read as too large
+    // or not whole, which is said once on stderr.
     bool Write(const std::filesystem::path& file) const;
 
     // Sets one key in the file, keeping every other line as it is.
@@ -34,7 +34,7 @@ class KeyValueFile {
 
   private:
     std::vector<std::string> lines_;
-    bool tooLarge_ = false;
+    std::string untouchable_;  // why the file is never written over: too large, not read whole
 };
 
 }  // namespace pv

@@ -24,12 +24,16 @@ bool IsKeyValueLine(std::string_view line) {
 
 bool HoldsKeyValueLines(std::span<const std::uint8_t> bytes) {
     std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    // The game writes no file without a key: an empty one (a lock, a mark of some other
+    // program's) is not one of these.
+    bool anyKey = false;
     while (!text.empty()) {
-        std::size_t end = text.find('\n');
-        if (!IsKeyValueLine(text.substr(0, end))) return false;
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        std::string_view line = text.substr(0, text.find('\n'));
+        if (!IsKeyValueLine(line)) return false;
+        anyKey = anyKey || (!line.empty() && line.front() != '#' && line.front() != '\r');
+        text = line.size() == text.size() ? std::string_view{} : text.substr(line.size() + 1);
     }
-    return true;
+    return anyKey;
 }
 
 }  // namespace pv

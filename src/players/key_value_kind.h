@@ -7,7 +7,8 @@
 
 namespace pv {
 
-// Short text without control characters but tabs, each line a key=value, a #-comment or empty.
+// Short text without control characters but tabs, each line a key=value, a #-comment or empty,
+// with at least one key=value.
 bool HoldsKeyValueLines(std::span<const std::uint8_t> bytes);
 
 constexpr FileKind kKeyValueKind = {"a file of key=value lines", kLargestKeyValueFile,

@@ -10,7 +10,7 @@ constexpr std::size_t kLongestPlayerName = 24;
 
 // Why `name` (UTF-8) cannot name a player, or "" when it can: 1 to 24 characters (code points in
 // normal form C), each a letter of any script, a mark after a letter, a digit, a space, '-', '_'
-// or '.', not starting with '.', a space or '-'.
+// or '.', not starting with '.', a space or '-', nor ending with a space.
 std::string PlayerNameProblem(std::string_view name);
 
 // The name in normal form C, the form names are kept and compared in: an accent typed apart from

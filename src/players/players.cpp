@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include "game/say_once.h"
 #include "players/key_value_file.h"
 #include "players/leftovers.h"
 #include "players/player_name.h"
@@ -73,6 +74,13 @@ void TakeOverOldSettings(const std::filesystem::path& dataFolder,
     // The game reads no more of a settings file than this.
     std::vector<std::uint8_t> bytes(kMaxSettingsFileSize);
     std::size_t size = ReadFileStart(old, bytes);
+    // One that could not be read whole (no permission, a passing error) stays for the next
+    // start: an empty or cut copy would end the tries and lose the scores.
+    struct stat info {};
+    if (stat(old.c_str(), &info) != 0 ||
+        size != std::min(static_cast<std::size_t>(info.st_size), bytes.size())) {
+        return;
+    }
     if (ReplaceFile(taken, bytes.data(), size)) unlink(old.c_str());
 }
 
@@ -96,7 +104,11 @@ std::vector<std::string> ListPlayers(const std::filesystem::path& dataFolder) {
 std::optional<std::string> FindPlayer(const std::filesystem::path& dataFolder,
                                       const std::string& name) {
     std::vector<std::string> players = ListPlayers(dataFolder);
-    // Two folders may differ only in case (one from a backup, say): the exact name is its own.
+    // Two folders may differ only in case or in the form of their accents (one from a backup,
+    // say): the exact name is its own.
+    for (const std::string& stored : players) {
+        if (stored == name) return stored;
+    }
     for (const std::string& stored : players) {
         if (SameSpelling(stored, name)) return stored;
     }
@@ -118,6 +130,16 @@ SettledPlayer OpenPlayer(const std::filesystem::path& dataFolder, const std::str
     std::filesystem::path folder = PlayerFolder(dataFolder, storedName);
     if (std::string problem = MakeFolder(folder); !problem.empty()) return {"", {}, problem};
     return {storedName, folder, ""};
+}
+
+bool KeepPlayerFolder(const std::filesystem::path& dataFolder, const std::string& storedName) {
+    if (dataFolder.empty()) return true;
+    std::error_code error;
+    auto status = std::filesystem::symlink_status(PlayerFolder(dataFolder, storedName), error);
+    if (std::filesystem::is_directory(status)) return true;
+    SettledPlayer player = OpenPlayer(dataFolder, storedName);
+    if (!player.problem.empty()) SayOnce(player.problem + "; the player's files are not saved");
+    return player.problem.empty();
 }
 
 SettledPlayer SettlePlayer(const std::filesystem::path& dataFolder, const std::string& wanted) {

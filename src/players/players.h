@@ -41,6 +41,11 @@ struct SettledPlayer {
 // again when it was removed while the game ran). Never a link: it is no player's folder.
 SettledPlayer OpenPlayer(const std::filesystem::path& dataFolder, const std::string& storedName);
 
+// Makes the player's folder again, as a start would, when it was removed while the game ran: for
+// the files saved in it next. Says once on stderr why it cannot be, and is false then. True at
+// once for a game without players (no data folder).
+bool KeepPlayerFolder(const std::filesystem::path& dataFolder, const std::string& storedName);
+
 // The player to play as: `wanted` (made when new; its name must be valid), else the player of
 // the last run, else the first player there is, else a new first player. A settings file left in
 // the data folder by a game from before players becomes the new first player's. Remembers the

@@ -18,10 +18,12 @@ namespace pv {
 namespace {
 
 // Every writer holds the file's lock while it repairs and writes, and a reader while it reads:
-// two games of the same player then never cut each other's records.
+// two games of the same player then never cut each other's records. Those hold it for well under
+// a millisecond; one held for a second is held by something else (a program stopped, or not a
+// game at all), which must not hang the game or the report.
 class FileLock {
   public:
-    FileLock(int file, int how) : file_(file), held_(flock(file, how) == 0) {}
+    FileLock(int file, int how) : file_(file), held_(Take(file, how)) {}
     ~FileLock() {
         if (held_) flock(file_, LOCK_UN);
     }
@@ -30,9 +32,20 @@ class FileLock {
     bool Held() const { return held_; }
 
   private:
+    static bool Take(int file, int how) {
+        constexpr int kTries = 100;  // ten milliseconds apart
+        for (int tried = 1;; ++tried) {
+            if (flock(file, how | LOCK_NB) == 0) return true;
+            if ((errno != EWOULDBLOCK && errno != EINTR) || tried == kTries) return false;
+            usleep(10000);
+        }
+    }
+
     int file_;
     bool held_;
 };
+
+constexpr const char* kInUse = "it is kept locked by another program";
 
 bool AllZero(const AnswerRecord& record) {
     return std::all_of(record.begin(), record.end(), [](std::uint8_t b) { return b == 0; });
@@ -152,15 +165,28 @@ bool WriteRecord(int file, const AnswerRecord& record) {
     } while (written < 0 && errno == EINTR);
     if (written == static_cast<ssize_t>(record.size())) return true;
     // A full disk may take part of a record: take it back, so the next one lands aligned.
-    if (written > 0) ftruncate(file, before.st_size);
+    if (written >= 0) {
+        ftruncate(file, before.st_size);
+        errno = ENOSPC;
+    }
     return false;
 }
+
+// Sixteen million answers, centuries of play. A larger file is read no further: held whole in
+// memory it could take all there is, and its size alone proves nothing of its bytes.
+constexpr std::size_t kLargestReadable = std::size_t{256} * 1024 * 1024;
 
 // Reads the whole file under the readers' lock; false, with the reason, when it cannot.
 bool ReadWhole(int file, std::vector<std::uint8_t>& bytes, std::string& reason) {
     struct stat info {};
     if (fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
         reason = "it is not a file that can be read";
+        return false;
+    }
+    if (static_cast<std::size_t>(info.st_size) > kLargestReadable) {
+        reason = "it is larger than " +
+                 std::to_string(kLargestReadable / (std::size_t{1024} * 1024)) +
+                 " MiB, more than any answer record holds";
         return false;
     }
     bytes.resize(static_cast<std::size_t>(info.st_size));
@@ -277,13 +303,19 @@ bool AnswerLog::Append(const Answer& answer) {
         if (file_ == nullptr) return false;
         int file = file_->Descriptor();
         FileLock lock(file, LOCK_EX);
-        if (!lock.Held()) return false;
+        if (!lock.Held()) {
+            problem_ = kInUse;
+            return false;
+        }
         if (!SameFile(path_, file)) {
             file_.reset();
             continue;
         }
         bool madeHeader = false;
         if (!MakeReady(file, throughLink_, madeHeader, problem_) || !WriteRecord(file, record)) {
+            // A full or failing disk: the answer is lost, which is said.
+            if (problem_.empty())
+                problem_ = std::string("it cannot be written: ") + std::strerror(errno);
             return false;
         }
         sync_.Request(file_, madeHeader);
@@ -301,7 +333,8 @@ AnswerReading ReadAnswers(const std::filesystem::path& folder, ReadFor reader) {
     AnswerReading reading;
     int file = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (file < 0) {
-        if (errno != ENOENT) {
+        // No folder (a file in its place) holds no record either.
+        if (errno != ENOENT && errno != ENOTDIR) {
             CannotRead(reading, path, reader,
                        std::string("it cannot be read: ") + std::strerror(errno));
         }
@@ -313,7 +346,9 @@ AnswerReading ReadAnswers(const std::filesystem::path& folder, ReadFor reader) {
     std::vector<std::uint8_t> bytes;
     std::string reason;
     std::size_t damaged = 0;
-    if (!ReadWhole(file, bytes, reason)) {
+    if (!lock.Held() && errno == EWOULDBLOCK) {
+        CannotRead(reading, path, reader, kInUse);
+    } else if (!ReadWhole(file, bytes, reason)) {
         CannotRead(reading, path, reader, reason);
     } else if (!Parse(bytes, reading.answers, damaged, reason)) {
         OfAnotherKind(reading, path, reader, reason);

@@ -32,7 +32,7 @@ class AnswerLog {
     bool Append(const Answer& answer);
     // Blocks until every record appended so far is on the disk; false when one may not be.
     bool WaitUntilOnDisk();
-    // Why the last Append wrote nothing, when the file was to blame; empty otherwise.
+    // Why the last Append wrote nothing, when the file or the disk was to blame; empty otherwise.
     const std::string& Problem() const { return problem_; }
 
   private:
@@ -63,8 +63,8 @@ enum class ReadFor { Recording, Viewing };
 // values is left out too, its bytes staying where they are; the complaint counts them. A file
 // whose header is of another kind has no answers; for the game it is set aside beside it as
 // "answers.pvr.damaged-<n>", never over an earlier one, and the answers start afresh. A file
-// that cannot be read now (no permission, a passing error, no regular file) stays as it is and
-// takes no answer. A missing file is no answer and no complaint.
+// that cannot be read now (no permission, a passing error, no regular file, a size past 256 MiB)
+// stays as it is and takes no answer. A missing file is no answer and no complaint.
 AnswerReading ReadAnswers(const std::filesystem::path& folder, ReadFor reader);
 
 }  // namespace pv

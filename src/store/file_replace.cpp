@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -107,6 +108,13 @@ std::string LinkRefusal(const std::filesystem::path& target, const FileKind& kin
     return "";
 }
 
+// A save that a full disk or a failing one refuses loses what changed since the last: said once,
+// not lost without a word. False, for the caller to return.
+bool Unsaved(const std::filesystem::path& path, int error) {
+    SayOnce(path.string() + ": cannot be saved: " + std::strerror(error));
+    return false;
+}
+
 }  // namespace
 
 std::size_t ReadFileStart(const std::filesystem::path& path, std::span<std::uint8_t> bytes) {
@@ -153,19 +161,23 @@ bool ReplaceFile(const std::filesystem::path& path, const std::uint8_t* data, st
         temporary = TemporaryName(target, getpid(), attempt);
         file = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (file < 0 && errno != EEXIST) {
-            return RefusesNewFiles(errno) && WriteInPlace(target, data, size);
+            int error = errno;
+            if (RefusesNewFiles(error) && WriteInPlace(target, data, size)) return true;
+            return Unsaved(path, error);
         }
     }
-    if (file < 0) return false;
+    if (file < 0) return Unsaved(path, EEXIST);
 
     // The new file keeps the permissions the player gave the old one.
     struct stat old {};
     if (stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) fchmod(file, old.st_mode & 07777);
 
+    errno = 0;
     if (!SyncAndClose(file, WriteAll(file, data, size)) ||
         rename(temporary.c_str(), target.c_str()) != 0) {
+        int error = errno != 0 ? errno : EIO;
         unlink(temporary.c_str());
-        return false;
+        return Unsaved(path, error);
     }
     // Make the rename itself durable; the file is complete either way.
     int directory = open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

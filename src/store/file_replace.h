@@ -26,7 +26,8 @@ struct FileKind {
 // it, which takes the old one's place by rename only once all of them are on disk. A link in its
 // place is followed; with a `kind`, only to a file of that kind, never to a missing one: else
 // nothing is written and stderr says why, once. A write-protected file is kept. Leftovers of
-// saves killed before their rename are swept first. Returns true when the new bytes are in place.
+// saves killed before their rename are swept first. A write that fails (a full disk) is said
+// once on stderr. Returns true when the new bytes are in place.
 bool ReplaceFile(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size,
                  const FileKind* kind = nullptr);
 

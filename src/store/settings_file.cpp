@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "players/players.h"
 #include "store/file_replace.h"
 
 namespace pv {
@@ -30,7 +31,7 @@ void LoadSettingsFile(Game& g) {
 void SaveFile(Game& g, HWND window) {
     Platform& p = g.platform;
     g.saveCount = static_cast<std::uint8_t>(g.saveCount + 1);
-    if (g.settingsFilePath.empty()) return;
+    if (g.settingsFilePath.empty() || !KeepPlayerFolder(g.playersRoot, g.playerName)) return;
 
     g.scoreCount = 0;
     LRESULT count = p.SendMessageA(g.scoreStore, LB_GETCOUNT, 0, 0);

@@ -47,16 +47,18 @@ TEST_F(PlayerFolders, NamesAreKeptInOneNormalForm) {
 }
 
 TEST_F(PlayerFolders, TheExactNameWinsOverAnotherCase) {
-    // Two folders in different case, from a backup say: each name finds its own.
-    fs::create_directories(Folder("Anna"));
-    fs::create_directories(Folder("ANNA"));
-    for (const char* name : {"Anna", "ANNA", "Anna"}) {
+    // Two folders in different case or accents of another form, from a backup say: each name
+    // finds its own.
+    for (const char* name : {"Anna", "ANNA", "Jos\u00e9", "Jose\u0301"}) {
+        fs::create_directories(Folder(name));
+    }
+    for (const char* name : {"Anna", "ANNA", "Anna", "Jos\u00e9", "Jose\u0301", "Jos\u00e9"}) {
         EXPECT_EQ(FindPlayer(Root(), name), name);
         EXPECT_EQ(SettlePlayer(Root(), name).name, name);
         EXPECT_EQ(SettlePlayer(Root(), "").name, name) << "the last run's player";
     }
     EXPECT_TRUE(SamePlayerName(SettlePlayer(Root(), "anna").name, "anna"));
-    EXPECT_EQ(ListPlayers(Root()).size(), 2u) << "another case makes no third";
+    EXPECT_EQ(ListPlayers(Root()).size(), 4u) << "another case makes no fifth";
 }
 
 TEST_F(PlayerFolders, ALinkIsNoPlayerAndIsNeverWrittenThrough) {
@@ -101,6 +103,19 @@ TEST_F(OldSettings, ALinkGivesTheFileItPointsTo) {
     EXPECT_FALSE(fs::is_symlink(Folder("Player 1") / "pv2.pv2"));
     EXPECT_FALSE(fs::exists(fs::symlink_status(OldFile()))) << "the link goes";
     EXPECT_EQ(Slurp(Root() / "kept.pv2"), kOld) << "what it points to stays";
+}
+
+TEST_F(OldSettings, ALinkToAFileThatCannotBeReadStaysForTheNextStart) {
+    if (geteuid() == 0) GTEST_SKIP() << "the superuser reads any file";
+    fs::rename(OldFile(), Root() / "kept.pv2");
+    fs::create_symlink(Root() / "kept.pv2", OldFile());
+    fs::permissions(Root() / "kept.pv2", fs::perms::none);
+    SettlePlayer(Root(), "");
+    EXPECT_TRUE(fs::is_symlink(OldFile()));
+    EXPECT_FALSE(fs::exists(Folder("Player 1") / "pv2.pv2"));
+    fs::permissions(Root() / "kept.pv2", fs::perms::owner_read | fs::perms::owner_write);
+    SettlePlayer(Root(), "");
+    EXPECT_EQ(FirstPlayersFile(), kOld);
 }
 
 TEST_F(OldSettings, PlayersOnAnotherFileSystemGetACopy) {

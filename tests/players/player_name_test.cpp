@@ -23,7 +23,9 @@ TEST(PlayerNames, LettersAndMarksOfEveryScript) {
     }
     // A mark belongs to a letter: not first, nor after a digit, a space or a sign.
     for (const char* bad :
-         {"\u0301Jose", "ि", "7\u0301", "a \u0301", "a-\u093f", "-x", "--report"}) {
+         {"\u0301Jose", "ि", "7\u0301", "a \u0301", "a-\u093f", "-x", "--report",
+          // Nothing to see: Hangul fillers, a variation selector, the grapheme joiner.
+          "\u3164", "\u115f\u1160", "Anna\ufe0f", "An\u034fna", "Anna "}) {
         EXPECT_NE(PlayerNameProblem(bad), "") << bad;
     }
     // Twenty-four characters once composed: "é" typed as two code points counts once.
@@ -41,6 +43,8 @@ TEST(PlayerNames, OnePlayerHoweverTheAccentsWereTyped) {
     EXPECT_TRUE(SamePlayerName("a\u0323\u0302", "\u1ead"));
     EXPECT_TRUE(SamePlayerName("\u0958", "\u0915\u093c"));
     EXPECT_TRUE(SamePlayerName("\u212b", "\u00c5")) << "the Angstrom sign is the letter";
+    EXPECT_TRUE(SamePlayerName("\u039d\u03af\u03ba\u03bf\u03c2", "\u039d\u038a\u039a\u039f\u03a3"))
+        << "a final sigma is a sigma";
     // Two marks of one class keep their order: these are two names.
     EXPECT_FALSE(SamePlayerName("a\u0300\u0301", "a\u0301\u0300"));
 }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <iterator>
 #include <map>
@@ -24,6 +25,7 @@
 #include "players/player_name.h"
 #include "players/players.h"
 #include "progress/answer_log.h"
+#include "store/settings_file.h"
 #include "support/game_fixture.h"
 #include "support/no_free_descriptors.h"
 
@@ -119,6 +121,17 @@ TEST_F(Players, SettingsFilesKeepEveryLineAndEveryKeyWritten) {
          {std::pair{"player", "Ben"}, {"zoom", "2"}, {"practice", "on"}, {"note", "a"}}) {
         EXPECT_EQ(read.Get(key), value) << key;
     }
+    // Not read whole (no descriptor left here, a passing error): never written over.
+    const std::string kept = Slurp(file);
+    KeyValueFile unread = [&] {
+        NoFreeDescriptors none;
+        return KeyValueFile::Read(file);
+    }();
+    unread.Set("zoom", "3");
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(unread.Write(file));
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(Slurp(file) == kept);
 
     const std::string huge = std::string(kLargestKeyValueFile, 'x') + "\nplayer=Anna\n";
     std::ofstream(file, std::ios::binary) << huge;
@@ -407,6 +420,34 @@ TEST_F(PlayersRecord, FirstClickTimeCountsOnlyTheQuestionOnView) {
     EXPECT_EQ(answers[4].firstClickMs, 1000u);
 }
 
+// The current player's folder removed during play: the next answer, setting and save make it
+// again, as a start would; with a file in its place the game plays on and says why once.
+TEST_F(PlayersRecord, CurrentFolderRemovedDuringPlayIsMadeAgainOrSaidOnce) {
+    StartAs("Anna");
+    const fs::path folder = PlayerFolder(Root(), "Anna");
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[&] { Answer(0, 900); }, "answers.pvr"},
+        {[&] { Command(Command::PracticeToggle); }, "player.conf"},
+        {[&] { Command(Command::FirstZoom); }, "player.conf"},
+        {[&] { SaveFile(game, game.mainWindow); }, "pv2.pv2"},  // as closing the window does
+    };
+    for (const auto& [step, file] : steps) {
+        fs::remove_all(folder);
+        step();
+        game.record.reset();
+        OpenRecord(game);
+        EXPECT_TRUE(fs::is_regular_file(folder / file)) << file;
+    }
+
+    fs::remove_all(folder);
+    std::ofstream(folder) << "not a folder";
+    ::testing::internal::CaptureStderr();
+    for (const auto& step : steps) step.first();
+    std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_EQ(Slurp(folder), "not a folder");
+}
+
 // The same play on any game: answers (every other one after a wrong click), new questions asked
 // for, then the window closed, which saves.
 void PlayTheSame(RecordingPlatform& platform, Game& game) {
@@ -523,6 +564,14 @@ TEST_F(PlayersRecord, ReportOnTheConsole) {
     EXPECT_EQ(Tree(Root()), before);
     EXPECT_NE(out.find("\r\nAnna,multiplication,"), std::string::npos);
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;
+
+    // Output that takes nothing (a full disk): said, and a failure.
+    std::ostringstream full, said;
+    full.setstate(std::ios::badbit);
+    const char* args[] = {"pondivar", "--report", "--player", "Anna"};
+    EXPECT_EQ(AnswerOnConsole(ParseCommandLine(4, const_cast<char**>(args)), Root(), full, said),
+              1);
+    EXPECT_EQ(std::ranges::count(said.str(), '\n'), 1) << said.str();
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 // The answer record on disk: whole records only, a torn tail survived, a damaged record left out,
 // a file of another kind set aside, one that cannot be read kept as it is.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -221,8 +224,44 @@ TEST_F(AnswerLogFile, AppendWritesOnlyToARecordAndMakesNoneThroughALink) {
     EXPECT_EQ(Content(File()), (Bytes{'h', 'i', '\n'}));
 }
 
+// A lock that something other than a game keeps: neither the game nor a viewer waits for ever.
+TEST_F(AnswerLogFile, ALockKeptByAnotherProgramHangsNothing) {
+    AnswerLog log(scratch.Path());
+    ASSERT_TRUE(log.Append(Nth(0)));
+    int other = open(File().c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(flock(other, LOCK_EX), 0);
+    alarm(30);  // a hang ends the test run
+    for (ReadFor reader : {ReadFor::Recording, ReadFor::Viewing}) {
+        AnswerReading reading = ReadAnswers(scratch.Path(), reader);
+        EXPECT_FALSE(reading.appendable);
+        EXPECT_NE(reading.complaint.find("locked"), std::string::npos) << reading.complaint;
+    }
+    EXPECT_FALSE(log.Append(Nth(1)));
+    EXPECT_NE(log.Problem(), "");
+    alarm(0);
+    close(other);
+}
+
+// A full disk (a file size limit here) takes no answer: the record stays whole, and why is told.
+TEST_F(AnswerLogFile, FullDiskKeepsTheRecordWholeAndSaysWhy) {
+    AnswerLog log(scratch.Path());
+    ASSERT_TRUE(log.Append(Nth(0)));
+    const Bytes kept = Content(File());
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    rlimit full{kept.size() + kAnswerRecordSize / 2, before.rlim_max};
+    auto* handler = signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &full);
+    bool written = log.Append(Nth(1));
+    setrlimit(RLIMIT_FSIZE, &before);
+    signal(SIGXFSZ, handler);
+    EXPECT_FALSE(written);
+    EXPECT_NE(log.Problem(), "");
+    EXPECT_EQ(Content(File()), kept);
+}
+
 // Only bytes prove damage. A file that cannot be read now (no descriptor left, a directory in
-// its place) stays where it is, and no answer may be added to it.
+// its place, a size past reason) stays where it is, and no answer may be added to it.
 TEST_F(AnswerLogFile, UnreadableFileStaysAndTakesNoAnswer) {
     AnswerLog(scratch.Path()).Append(Nth(0));
     const Bytes kept = Content(File());
@@ -247,6 +286,15 @@ TEST_F(AnswerLogFile, UnreadableFileStaysAndTakesNoAnswer) {
     for (ReadFor reader : {ReadFor::Recording, ReadFor::Viewing}) {
         expectKept(ReadAnswers(scratch.Path(), reader), "not a file that can be read");
         EXPECT_TRUE(std::filesystem::is_directory(File()));
+    }
+    // Grown past what memory may hold (a sparse file, say): not read at all, and kept.
+    std::filesystem::remove(File());
+    AnswerLog(scratch.Path()).Append(Nth(0));
+    const std::uintmax_t huge = (std::uintmax_t{256} << 20) + kAnswerRecordSize;
+    std::filesystem::resize_file(File(), huge);
+    for (ReadFor reader : {ReadFor::Recording, ReadFor::Viewing}) {
+        expectKept(ReadAnswers(scratch.Path(), reader), "larger than");
+        EXPECT_EQ(std::filesystem::file_size(File()), huge);
     }
 }
 

@@ -90,6 +90,13 @@ TEST(LinkedKeyValueFile, WrittenThroughALinkOnlyToKeyValueLines) {
         EXPECT_EQ(Lines(said), 1u) << "said once: " << said;
         fs::remove(file);
     }
+    // No key at all: an empty file is some other program's lock or mark.
+    const fs::path empty = directory.Path() / "empty";
+    Put(empty, "");
+    fs::create_symlink(empty, file);
+    EXPECT_FALSE(KeyValueFile::Update(file, "zoom", "2"));
+    EXPECT_EQ(Slurp(empty), "");
+    fs::remove(file);
     const fs::path target = directory.Path() / "target";
     Put(target, "# mine\nzoom=2\n");
     fs::create_symlink(target, file);

@@ -568,11 +568,14 @@ TEST_F(FailedSave, KilledMidWrite) {
 }
 
 TEST_F(FailedSave, WriteFails) {
+    ::testing::internal::CaptureStderr();
     int status = SaveInChild([] {
         rlimit small{500, 500};  // writes past 500 bytes fail, as on a full disk
         setrlimit(RLIMIT_FSIZE, &small);
         signal(SIGXFSZ, SIG_IGN);
     });
+    std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find(std::strerror(EFBIG)), std::string::npos) << "not lost without a word";
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(ReadBytes(File()), previous);
     EXPECT_EQ(TheseFiles(directory.Path()), std::vector<std::string>{"pv2.pv2"})
