@@ -100,6 +100,8 @@ struct GameState {
     std::filesystem::path dataFolder;
     // The settings and score file in it, settled as the settings are loaded.
     std::filesystem::path settingsFilePath;
+    // The file was there but could not be read: saving would put defaults over its scores.
+    bool settingsUnreadable = false;
 
     // Players: the data folder that holds a folder per player (empty when the game keeps only
     // the files of dataFolder, as tools and tests run it), who plays (UTF-8), and the players as

@@ -1,7 +1,5 @@
 #include "players/key_value_file.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <optional>
@@ -23,14 +21,6 @@ std::string_view KeyOf(std::string_view line) {
     return equals == std::string_view::npos ? std::string_view{} : line.substr(0, equals);
 }
 
-// Fewer bytes than the file holds: it could not be read, or not whole (no permission, a passing
-// error), and the lines missed must not be written over.
-bool ReadShort(const std::filesystem::path& file, std::size_t size) {
-    struct stat info {};
-    return stat(file.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-           static_cast<std::size_t>(info.st_size) > size;
-}
-
 // The whole file; or none, with the reason, when it is longer than a key=value file is ever
 // read or could not be read whole.
 std::optional<std::string> ReadWhole(const std::filesystem::path& file, std::string& reason) {
@@ -39,7 +29,7 @@ std::optional<std::string> ReadWhole(const std::filesystem::path& file, std::str
         auto* data = reinterpret_cast<std::uint8_t*>(bytes.data());
         std::size_t size = ReadFileStart(file, std::span<std::uint8_t>(data, bytes.size()));
         if (size < bytes.size()) {
-            if (!ReadShort(file, size)) return bytes.substr(0, size);
+            if (!ReadCutShort(file, size, bytes.size())) return bytes.substr(0, size);
             reason = " could not be read whole";
             return std::nullopt;
         }

@@ -134,6 +134,12 @@ std::size_t ReadFileStart(const std::filesystem::path& path, std::span<std::uint
     return size;
 }
 
+bool ReadCutShort(const std::filesystem::path& path, std::size_t got, std::size_t room) {
+    struct stat info {};
+    return got < room && stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+           static_cast<std::size_t>(info.st_size) > got;
+}
+
 bool ReplaceFile(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size,
                  const FileKind* kind) {
     // A link in place of the file is followed, so the file it points to is the one replaced.

@@ -14,6 +14,11 @@ namespace pv {
 // device could keep the caller waiting forever).
 std::size_t ReadFileStart(const std::filesystem::path& path, std::span<std::uint8_t> bytes);
 
+// Whether ReadFileStart stopped short of both the room it had and the end of the regular file
+// at `path`: the file could not be read (no permission, a failing disk), and what was missed
+// must not be written over.
+bool ReadCutShort(const std::filesystem::path& path, std::size_t got, std::size_t room);
+
 // What a link in a file's place may lead to for the file to be replaced through it: a regular
 // file of at most `largest` bytes that `holds` takes for one of the kind about to be written.
 struct FileKind {

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "game/say_once.h"
 #include "players/players.h"
 #include "store/file_replace.h"
 
@@ -22,6 +23,7 @@ void LoadSettingsFile(Game& g) {
     if (g.settingsFilePath.empty()) return;
     std::array<std::uint8_t, kMaxSettingsFileSize> bytes{};
     std::size_t size = ReadFileStart(g.settingsFilePath, bytes);
+    g.settingsUnreadable = ReadCutShort(g.settingsFilePath, size, bytes.size());
     // The store keeps itself sorted, so the order of the file does not matter.
     ReadSettings(g, std::span<const std::uint8_t>(bytes.data(), size), [&g](const char* line) {
         g.platform.SendMessageA(g.scoreStore, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line));
@@ -32,6 +34,11 @@ void SaveFile(Game& g, HWND window) {
     Platform& p = g.platform;
     g.saveCount = static_cast<std::uint8_t>(g.saveCount + 1);
     if (g.settingsFilePath.empty() || !KeepPlayerFolder(g.playersRoot, g.playerName)) return;
+    if (g.settingsUnreadable) {
+        SayOnce(g.settingsFilePath.string() +
+                ": it could not be read as the game started; left as it is, nothing saved");
+        return;
+    }
 
     g.scoreCount = 0;
     LRESULT count = p.SendMessageA(g.scoreStore, LB_GETCOUNT, 0, 0);

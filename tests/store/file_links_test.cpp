@@ -6,12 +6,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include "app/main_window.h"
 #include "assets/commands.h"
 #include "players/key_value_file.h"
 #include "players/players.h"
+#include "support/no_free_descriptors.h"
 #include "support/recording_platform.h"
 #include "support/scratch_dir.h"
 
@@ -33,20 +35,37 @@ std::size_t Lines(const std::string& text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
-// A game in `folder` from its start to its exit, which saves; what it said on stderr.
-std::string PlayAndClose(const fs::path& folder) {
+// A game in `folder` from its start to its exit, which saves; what it said on stderr. With
+// `blind`, no file can be opened while it starts.
+std::string PlayAndClose(const fs::path& folder, bool blind = false) {
     ::testing::internal::CaptureStderr();
     RecordingPlatform platform;
     Game game{platform};
     game.instance = platform.GetModuleHandleA(nullptr);
     game.dataFolder = folder;
-    CreateMainWindow(game);
-    MSG message;
-    while (platform.PeekMessageA(&message) && message.message != WM_QUIT) {
-        platform.DispatchMessageA(&message);
+    {
+        std::optional<NoFreeDescriptors> none;
+        if (blind) none.emplace();
+        CreateMainWindow(game);
+        MSG message;
+        while (platform.PeekMessageA(&message) && message.message != WM_QUIT) {
+            platform.DispatchMessageA(&message);
+        }
     }
     platform.SendMessageA(game.mainWindow, WM_COMMAND, Command::Exit, 0);
     return ::testing::internal::GetCapturedStderr();
+}
+
+// A settings file that was there but could not be read keeps its scores: no defaults over them.
+TEST(UnreadableSettingsFile, IsNotSavedOver) {
+    ScratchDirectory directory;
+    const fs::path file = directory.Path() / "pv2.pv2";
+    PlayAndClose(directory.Path());
+    PlayAndClose(directory.Path());
+    const std::string kept = Slurp(file);
+    std::string said = PlayAndClose(directory.Path(), true);
+    EXPECT_EQ(Slurp(file), kept);
+    EXPECT_EQ(Lines(said), 1u) << said;
 }
 
 // "" stands for no file at all at the link's end.
