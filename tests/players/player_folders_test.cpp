@@ -16,6 +16,7 @@
 #include "app/who_plays.h"
 #include "players/player_name.h"
 #include "players/players.h"
+#include "support/file_bytes.h"
 #include "support/scratch_dir.h"
 
 namespace pv::testing {
@@ -28,10 +29,6 @@ class PlayerFolders : public ::testing::Test {
     ScratchDirectory data;
     fs::path Root() const { return data.Path(); }
     fs::path Folder(const std::string& name) const { return Root() / "players" / name; }
-    static std::string Slurp(const fs::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
     static long Lines(const std::ostringstream& said) {
         std::string text = said.str();
         return std::count(text.begin(), text.end(), '\n');

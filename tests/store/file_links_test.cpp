@@ -13,6 +13,7 @@
 #include "assets/commands.h"
 #include "players/key_value_file.h"
 #include "players/players.h"
+#include "support/file_bytes.h"
 #include "support/no_free_descriptors.h"
 #include "support/recording_platform.h"
 #include "support/scratch_dir.h"
@@ -21,15 +22,6 @@ namespace pv::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Slurp(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void Put(const fs::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary) << bytes;
-}
 
 std::size_t Lines(const std::string& text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
