@@ -100,8 +100,6 @@ struct GameState {
     std::filesystem::path dataFolder;
     // The settings and score file in it, settled as the settings are loaded.
     std::filesystem::path settingsFilePath;
-    // The file was there but could not be read: saving would put defaults over its scores.
-    bool settingsUnreadable = false;
 
     // Players: the data folder that holds a folder per player (empty when the game keeps only
     // the files of dataFolder, as tools and tests run it), who plays (UTF-8), and the players as
@@ -116,6 +114,9 @@ struct GameState {
     std::uint32_t questionSeenMs = 0;
     std::uint32_t questionInViewSince = 0;
     bool questionInView = false;
+    // The settings file was there but could not be read: saving would put defaults over its
+    // scores.
+    bool settingsUnreadable = false;
     std::uint8_t answerClicks = 0;
     std::uint8_t wrongClicks = 0;
     std::uint32_t firstClickMs = 0;
