@@ -113,6 +113,11 @@ void MainWidget::closeEvent(QCloseEvent* event) {
     post_(WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
+void MainWidget::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && onMinimized) onMinimized(isMinimized());
+    QWidget::changeEvent(event);
+}
+
 void MainWidget::keyPressEvent(QKeyEvent* event) {
     WPARAM key = VirtualKey(event->key());
     WPARAM digit = AnswerDigit(*event);

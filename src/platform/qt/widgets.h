@@ -46,9 +46,12 @@ class MainWidget : public QWidget {
   public:
     MainWidget(PostFn post);
     ClientArea* Client() const { return client_; }
+    // Told when the window is minimised (true) or shown again (false).
+    std::function<void(bool minimized)> onMinimized;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // Keys that no control took (the name box takes what is typed into it) go to the game.
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
