@@ -333,6 +333,23 @@ TEST_F(RealWindow, AHeldDigitAnswersOnce) {
     EXPECT_EQ(game.wrongClicks, 2u) << "the first press and the one after letting go";
 }
 
+// A shortcut held down runs its command once, its repeats marked by Qt or (on X11) not.
+TEST_F(RealWindow, AHeldShortcutRunsOnce) {
+    QTest::simulateEvent(platform.Main(), true, Qt::Key_F1, Qt::NoModifier, {}, false);
+    ASSERT_NE(game.aboutOpen, 0);
+    platform.SendMessageA(game.mainWindow, WM_COMMAND, Command::CloseAbout, 0);
+    QTest::simulateEvent(platform.Main(), true, Qt::Key_F1, Qt::NoModifier, {}, true);
+    EXPECT_EQ(game.aboutOpen, 0);
+    auto send = [this](QEvent::Type type) {
+        QKeyEvent key(type, Qt::Key_F1, Qt::NoModifier, 67, 0, 0);
+        key.setTimestamp(900);
+        QApplication::sendEvent(platform.Main(), &key);
+        return key.isAccepted();
+    };
+    send(QEvent::KeyRelease);
+    EXPECT_TRUE(send(QEvent::ShortcutOverride)) << "the window keeps it from the shortcut";
+}
+
 // A minimised window hides the question: its clock stops until the window comes back.
 TEST_F(RealWindow, MinimisingTheWindowStopsTheQuestionsClock) {
     platform.Main()->showMinimized();

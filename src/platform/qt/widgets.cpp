@@ -106,6 +106,16 @@ MainWidget::MainWidget(PostFn post) : post_(std::move(post)) {
     layout->addWidget(client_);
 }
 
+bool MainWidget::event(QEvent* event) {
+    // A shortcut held down (F1, Ctrl+Q) runs once: its repeats, which Qt does not always mark,
+    // come to the window as keys, and go no further.
+    if (event->type() == QEvent::ShortcutOverride && Repeated(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 void MainWidget::closeEvent(QCloseEvent* event) {
     // The game decides: the close request goes through its window procedure, which saves and
     // says goodbye before the window goes.

@@ -50,6 +50,7 @@ class MainWidget : public QWidget {
     std::function<void(bool minimized)> onMinimized;
 
   protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     // Keys that no control took (the name box takes what is typed into it) go to the game.
