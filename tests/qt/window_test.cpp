@@ -350,6 +350,25 @@ TEST_F(RealWindow, AHeldShortcutRunsOnce) {
     EXPECT_TRUE(send(QEvent::ShortcutOverride)) << "the window keeps it from the shortcut";
 }
 
+// The key held down that opened a menu (Alt+D) picks nothing in it; a new press does.
+TEST_F(RealWindow, AHeldKeyPicksNothingInTheMenuItOpened) {
+    QMenu* drill = platform.MenuBar()->actions()[0]->menu();
+    drill->popup(platform.Main()->mapToGlobal(QPoint(0, 0)));
+    auto send = [drill](QEvent::Type type, quint64 at, bool marked = false) {
+        QKeyEvent key(type, Qt::Key_D, Qt::AltModifier, 40, 0, 0, QStringLiteral("d"), marked);
+        key.setTimestamp(at);
+        QApplication::sendEvent(drill, &key);
+    };
+    send(QEvent::KeyPress, 500, true);
+    send(QEvent::KeyRelease, 600);
+    send(QEvent::KeyPress, 600);
+    RunQueued();
+    EXPECT_EQ(game.operation, 'x');
+    send(QEvent::KeyPress, 900);
+    RunQueued();
+    EXPECT_NE(game.operation, 'x') << "Divide, at a press of its own";
+}
+
 // A minimised window hides the question: its clock stops until the window comes back.
 TEST_F(RealWindow, MinimisingTheWindowStopsTheQuestionsClock) {
     platform.Main()->showMinimized();

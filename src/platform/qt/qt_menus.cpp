@@ -74,9 +74,12 @@ void QtPlatform::BuildMenuBar(HMENU handle) {
     actions_.clear();
     menuBar_ = new QMenuBar(main_);
     shownMenu_ = handle;
+    auto* heldKeys = new HeldKeyFilter(menuBar_);
     for (const MenuItem& top : menu->bar) {
         if (top.popup) {
-            FillPopup(menuBar_->addMenu(ToQString(top.text)), top);
+            QMenu* popup = menuBar_->addMenu(ToQString(top.text));
+            popup->installEventFilter(heldKeys);
+            FillPopup(popup, top);
         } else {
             AddMenuCommand(menuBar_, top);
         }

@@ -41,6 +41,32 @@ class ClientArea : public QWidget {
     int zoom_ = 1;
 };
 
+// Tells the repeats of a key held down from its first press: those Qt marks, and on X11 those it
+// does not, which come as a release and a press of the same key at the same instant.
+class KeyRepeats {
+  public:
+    void Released(const QKeyEvent& event);
+    bool Repeated(const QKeyEvent& event) const;
+
+  private:
+    // The key last let go, by scan code, and when.
+    quint32 releasedKey_ = 0;
+    quint64 releasedAt_ = 0;
+};
+
+// Keeps the repeats of a held key, arrows apart, out of the pop-up menus it is installed on: the
+// Alt+D that opened the Drill menu, held, would go on to pick its Divide.
+class HeldKeyFilter : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    KeyRepeats repeats_;
+};
+
 // The top-level window: fixed size, no maximise button; closing asks the game first.
 class MainWidget : public QWidget {
   public:
@@ -58,13 +84,9 @@ class MainWidget : public QWidget {
     void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
-    bool Repeated(const QKeyEvent& event) const;
-
     PostFn post_;
     ClientArea* client_;
-    // The key last let go, by scan code, and when.
-    quint32 releasedKey_ = 0;
-    quint64 releasedAt_ = 0;
+    KeyRepeats repeats_;
 };
 
 // A framed picture: an icon (32 x 32) or a bitmap, centred. When enabled and asked to notify,
