@@ -162,16 +162,21 @@ bool KeyRepeats::Repeated(const QKeyEvent& event) const {
             event.timestamp() == releasedAt_);
 }
 
-bool HeldKeyFilter::eventFilter(QObject* /*watched*/, QEvent* event) {
+bool HeldKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow()) {
+        pressedHere_.clear();
+    }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
     const auto& key = static_cast<const QKeyEvent&>(*event);
     if (event->type() == QEvent::KeyRelease) {
         repeats_.Released(key);
-        return false;
+    } else if (!repeats_.Repeated(key)) {
+        pressedHere_.insert(key.key());
+    } else {
+        return !pressedHere_.contains(key.key());
     }
-    bool arrow = key.key() == Qt::Key_Up || key.key() == Qt::Key_Down ||
-                 key.key() == Qt::Key_Left || key.key() == Qt::Key_Right;
-    return !arrow && repeats_.Repeated(key);
+    return false;
 }
 
 Picture::Picture(QWidget* parent, PostFn post, UINT id, LPARAM source, bool notify)

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFrame>
 #include <QIcon>
+#include <QSet>
 #include <QWidget>
 
 #include <functional>
@@ -54,8 +55,10 @@ class KeyRepeats {
     quint64 releasedAt_ = 0;
 };
 
-// Keeps the repeats of a held key, arrows apart, out of the pop-up menus it is installed on: the
-// Alt+D that opened the Drill menu, held, would go on to pick its Divide.
+// Keeps out the repeats of a key held down since before what it watches came up (a pop-up
+// menu, or a dialog while the filter is the application's): the Alt+D that opened the Drill menu
+// would go on to pick its Divide, the Enter that gave a refused name would close the message
+// saying why. A key pressed anew there repeats as ever.
 class HeldKeyFilter : public QObject {
   public:
     using QObject::QObject;
@@ -65,6 +68,7 @@ class HeldKeyFilter : public QObject {
 
   private:
     KeyRepeats repeats_;
+    QSet<int> pressedHere_;  // since the watched window last came up
 };
 
 // The top-level window: fixed size, no maximise button; closing asks the game first.
