@@ -74,11 +74,10 @@ void QtPlatform::BuildMenuBar(HMENU handle) {
     actions_.clear();
     menuBar_ = new QMenuBar(main_);
     shownMenu_ = handle;
-    auto* heldKeys = new HeldKeyFilter(menuBar_);
     for (const MenuItem& top : menu->bar) {
         if (top.popup) {
             QMenu* popup = menuBar_->addMenu(ToQString(top.text));
-            popup->installEventFilter(heldKeys);
+            popup->installEventFilter(&heldKeys_);
             FillPopup(popup, top);
         } else {
             AddMenuCommand(menuBar_, top);
