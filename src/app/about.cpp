@@ -27,6 +27,8 @@ void CloseAbout(Game& g) {
     }
     if (g.memoryOpen != 0) {
         ShowMemoryBoard(g, 1);
+        // The card the arrows framed shows its frame again, as Enter still turns it.
+        if (g.cardFocus >= 0) p.SetFocus(g.cardButtons[static_cast<std::size_t>(g.cardFocus)]);
     } else {
         ShowDrillScreen(g, SW_SHOWNORMAL);
     }

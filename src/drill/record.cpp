@@ -98,7 +98,8 @@ void QuestionShown(Game& g) {
 }
 
 void FollowQuestionClock(Game& g) {
-    bool inView = std::any_of(g.answerButtons.begin(), g.answerButtons.end(),
+    bool inView = g.platform.IsIconic(g.mainWindow) == FALSE &&
+                  std::any_of(g.answerButtons.begin(), g.answerButtons.end(),
                               [&g](HWND button) { return g.platform.Usable(button); });
     if (inView == g.questionInView) return;
     DWORD now = g.platform.GetTickCount();

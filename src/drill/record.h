@@ -17,7 +17,8 @@ void OpenRecord(Game& g);
 void QuestionShown(Game& g);
 
 // After anything that may have hidden the question or brought it back: its clock runs only while
-// it can be seen and answered, not under another screen or behind a dialog.
+// it can be seen and answered, not under another screen, behind a dialog or while the window is
+// minimised.
 void FollowQuestionClock(Game& g);
 
 // A click on an answer button, before it is judged. A right one ends the question: it goes to

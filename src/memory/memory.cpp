@@ -42,6 +42,8 @@ void DealMemoryGame(Game& g) {
     g.memoryMoves = 0;
     SetLabelNumber(g, g.movesLabel, "%d", 0, 0);
     g.memoryOpen = 1;
+    // No card is framed on a new board until an arrow shows the frame: Enter turns nothing unseen.
+    g.cardFocus = -1;
     g.cardBack = p.LoadIconA(g.instance, kFirstCardBack + Random(g, kCardBackCount));
     g.cardIcons = {};
     g.cardRevealed = {};

@@ -54,6 +54,7 @@ struct Window {
     UINT id = 0;
     bool visible = false;
     bool enabled = true;
+    bool minimized = false;  // top-level windows: shown only as an icon or in a task bar
     HFONT font = 0;
     HANDLE image = 0;
     WPARAM imageType = IMAGE_ICON;
@@ -128,6 +129,7 @@ class Platform {
     BOOL EnableWindow(HWND window, BOOL enable);
     BOOL IsWindowVisible(HWND window) const;
     BOOL IsWindowEnabled(HWND window) const;
+    BOOL IsIconic(HWND window) const;
     // Enabled and shown, with every window it lies in: what a user can click.
     bool Usable(HWND control) const;
     BOOL SetWindowTextA(HWND window, const char* text);
@@ -235,6 +237,7 @@ class Platform {
     // Input from the user's side, queued as the messages the window procedure expects.
     void TimerFired(HWND window, UINT id);
     void TextTyped(HWND window, const std::string& text);  // the user edited a control's text
+    void Minimized(HWND window, bool minimized);  // the user minimised or restored the window
 
   protected:
     // A control's notification (lParam names the control) or a menu pick (WM_COMMAND with lParam

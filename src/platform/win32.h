@@ -101,6 +101,7 @@ struct WNDCLASSEXA {
 // Messages
 constexpr UINT WM_CREATE = 0x0001;
 constexpr UINT WM_DESTROY = 0x0002;
+constexpr UINT WM_SIZE = 0x0005;
 constexpr UINT WM_ENABLE = 0x000A;
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
@@ -113,6 +114,10 @@ constexpr UINT WM_HSCROLL = 0x0114;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_CHAR = 0x0102;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
+
+// WM_SIZE's wParam.
+constexpr WPARAM SIZE_RESTORED = 0;
+constexpr WPARAM SIZE_MINIMIZED = 1;
 
 // A key message's lParam: in its high word, this bit is set when the key was already down
 // (an auto-repeat).

@@ -134,6 +134,11 @@ BOOL Platform::IsWindowEnabled(HWND window) const {
     return w != nullptr && w->enabled ? TRUE : FALSE;
 }
 
+BOOL Platform::IsIconic(HWND window) const {
+    const Window* w = Find(window);
+    return w != nullptr && w->minimized ? TRUE : FALSE;
+}
+
 BOOL Platform::SetText(HWND window, std::string text, bool utf8) {
     Window* w = FindMutable(window);
     if (w == nullptr) return FALSE;
@@ -172,6 +177,14 @@ int Platform::GetWindowTextLengthA(HWND window) const {
 void Platform::TextTyped(HWND window, const std::string& text) {
     Window* w = FindMutable(window);
     if (w != nullptr) w->text = text;
+}
+
+void Platform::Minimized(HWND window, bool minimized) {
+    Window* w = FindMutable(window);
+    if (w == nullptr || w->minimized == minimized) return;
+    w->minimized = minimized;
+    PostMessageA(window, WM_SIZE, minimized ? SIZE_MINIMIZED : SIZE_RESTORED,
+                 MAKELPARAM(static_cast<WORD>(w->width), static_cast<WORD>(w->height)));
 }
 
 HWND Platform::GetParent(HWND window) const {

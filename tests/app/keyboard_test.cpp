@@ -116,6 +116,12 @@ TEST_F(Keyboard, ArrowsMoveAFocusOverTheCardsAndEnterTurnsOne) {
     Key(VK_RETURN);
     EXPECT_EQ(game.cardFocus, 24);
     EXPECT_EQ(game.cardRevealed[25], 0u);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(platform.GetFocus(), game.cardButtons[24]) << "framed again as the board comes back";
+    Command(Command::LeaveMemoryGame);
+    Command(Command::MemoryGame);
+    Key(VK_RETURN);
+    EXPECT_EQ(game.memoryMoves, 0u) << "a new board frames no card before an arrow";
 }
 
 // One press, one answer: what a held key repeats is never judged, on this question or the next.

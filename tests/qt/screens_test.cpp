@@ -279,5 +279,26 @@ TEST_F(RealScreens, DigitsAnswerAgainOnceAnyPanelOrDialogCloses) {
     }
 }
 
+// The Enter that gave a refused name, held down, leaves the message saying why to be read.
+TEST_F(RealScreens, AHeldEnterDoesNotCloseTheRefusal) {
+    bool stayed = false;
+    QTimer player;
+    QObject::connect(&player, &QTimer::timeout, [&stayed]() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+            input->setTextValue(QStringLiteral(".."));
+            QTest::keyClick(input, Qt::Key_Return);
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, {}, true);
+            QApplication::sendEvent(box->focusWidget(), &held);
+            stayed = box->isVisible();
+            box->accept();
+        }
+    });
+    player.start(20);
+    Post(3300);  // New Player...
+    EXPECT_TRUE(stayed);
+}
+
 }  // namespace
 }  // namespace pv::qt

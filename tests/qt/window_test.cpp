@@ -333,5 +333,51 @@ TEST_F(RealWindow, AHeldDigitAnswersOnce) {
     EXPECT_EQ(game.wrongClicks, 2u) << "the first press and the one after letting go";
 }
 
+// A shortcut held down runs its command once, its repeats marked by Qt or (on X11) not.
+TEST_F(RealWindow, AHeldShortcutRunsOnce) {
+    QTest::simulateEvent(platform.Main(), true, Qt::Key_F1, Qt::NoModifier, {}, false);
+    ASSERT_NE(game.aboutOpen, 0);
+    platform.SendMessageA(game.mainWindow, WM_COMMAND, Command::CloseAbout, 0);
+    QTest::simulateEvent(platform.Main(), true, Qt::Key_F1, Qt::NoModifier, {}, true);
+    EXPECT_EQ(game.aboutOpen, 0);
+    auto send = [this](QEvent::Type type) {
+        QKeyEvent key(type, Qt::Key_F1, Qt::NoModifier, 67, 0, 0);
+        key.setTimestamp(900);
+        QApplication::sendEvent(platform.Main(), &key);
+        return key.isAccepted();
+    };
+    send(QEvent::KeyRelease);
+    EXPECT_TRUE(send(QEvent::ShortcutOverride)) << "the window keeps it from the shortcut";
+}
+
+// The key held down that opened a menu (Alt+D) picks nothing in it; a new press does.
+TEST_F(RealWindow, AHeldKeyPicksNothingInTheMenuItOpened) {
+    QMenu* drill = platform.MenuBar()->actions()[0]->menu();
+    drill->popup(platform.Main()->mapToGlobal(QPoint(0, 0)));
+    auto send = [drill](QEvent::Type type, quint64 at, bool marked = false) {
+        QKeyEvent key(type, Qt::Key_D, Qt::AltModifier, 40, 0, 0, QStringLiteral("d"), marked);
+        key.setTimestamp(at);
+        QApplication::sendEvent(drill, &key);
+    };
+    send(QEvent::KeyPress, 500, true);
+    send(QEvent::KeyRelease, 600);
+    send(QEvent::KeyPress, 600);
+    RunQueued();
+    EXPECT_EQ(game.operation, 'x');
+    send(QEvent::KeyPress, 900);
+    RunQueued();
+    EXPECT_NE(game.operation, 'x') << "Divide, at a press of its own";
+}
+
+// A minimised window hides the question: its clock stops until the window comes back.
+TEST_F(RealWindow, MinimisingTheWindowStopsTheQuestionsClock) {
+    platform.Main()->showMinimized();
+    RunQueued();
+    EXPECT_FALSE(game.questionInView);
+    platform.Main()->showNormal();
+    RunQueued();
+    EXPECT_TRUE(game.questionInView);
+}
+
 }  // namespace
 }  // namespace pv::qt

@@ -14,6 +14,18 @@ QString FromWide(const wchar_t* text) {
     return QString::fromWCharArray(text != nullptr ? text : L"");
 }
 
+// While a dialog is up, the key that asked for it, still held, does not answer it too.
+class HeldKeysKeptOut {
+  public:
+    HeldKeysKeptOut() { QApplication::instance()->installEventFilter(&filter_); }
+    ~HeldKeysKeptOut() { QApplication::instance()->removeEventFilter(&filter_); }
+    HeldKeysKeptOut(const HeldKeysKeptOut&) = delete;
+    HeldKeysKeptOut& operator=(const HeldKeysKeptOut&) = delete;
+
+  private:
+    HeldKeyFilter filter_;
+};
+
 }  // namespace
 
 // A dialog's text grows with the window it belongs to.
@@ -26,6 +38,7 @@ int QtPlatform::RunMessageBox(HWND /*owner*/, const wchar_t* text, const wchar_t
     QMessageBox box(QMessageBox::Information, FromWide(caption), FromWide(text), QMessageBox::Ok,
                     main_);
     ZoomDialog(&box);
+    HeldKeysKeptOut heldKeys;
     box.exec();
     return IDOK;
 }
@@ -37,6 +50,7 @@ bool QtPlatform::RunTextDialog(HWND /*owner*/, const wchar_t* caption, const wch
     dialog.setLabelText(FromWide(prompt));
     dialog.setTextValue(QString::fromStdWString(answer));
     ZoomDialog(&dialog);
+    HeldKeysKeptOut heldKeys;
     if (dialog.exec() != QDialog::Accepted) return false;
     answer = dialog.textValue().toStdWString();
     return true;

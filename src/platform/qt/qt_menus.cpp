@@ -24,6 +24,8 @@ QAction* QtPlatform::AddMenuCommand(QWidget* owner, const MenuItem& item) {
     owner->addAction(action);
     UINT id = item.id;
     if (const char* keys = AcceleratorOf(id)) action->setShortcut(QKeySequence(keys));
+    // A shortcut held down runs its command once, as any other key does.
+    action->setAutoRepeat(false);
     QObject::connect(action, &QAction::triggered, action, [this, id, action]() {
         // The check mark belongs to the game, which sets it when the command runs.
         const MenuItem* model = FindMenuItem(shownMenu_, id);
@@ -74,7 +76,9 @@ void QtPlatform::BuildMenuBar(HMENU handle) {
     shownMenu_ = handle;
     for (const MenuItem& top : menu->bar) {
         if (top.popup) {
-            FillPopup(menuBar_->addMenu(ToQString(top.text)), top);
+            QMenu* popup = menuBar_->addMenu(ToQString(top.text));
+            popup->installEventFilter(&heldKeys_);
+            FillPopup(popup, top);
         } else {
             AddMenuCommand(menuBar_, top);
         }

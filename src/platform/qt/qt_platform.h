@@ -107,6 +107,7 @@ class QtPlatform : public QObject, public Platform {
     MainWidget* main_ = nullptr;
     HWND mainHandle_ = 0;
     QMenuBar* menuBar_ = nullptr;
+    HeldKeyFilter heldKeys_;  // on the bar's pop-ups
     HMENU shownMenu_ = 0;
     bool menuWanted_ = false;  // the bar waits for the window's first showing
     bool shownOnce_ = false;

@@ -181,6 +181,10 @@ void QtPlatform::CreateWidget(const Window& w) {
     if (w.windowClass != nullptr) {
         main_ = new MainWidget(PosterFrom(w.handle));
         mainHandle_ = w.handle;
+        // The question is out of sight while the window is minimised: its clock stops.
+        main_->onMinimized = [this, handle = w.handle](bool minimized) {
+            Minimized(handle, minimized);
+        };
         main_->Client()->setFixedSize(Zoomed(QSize(kClientWidth, kClientHeight)));
         main_->Client()->SetZoom(zoom_);
         main_->layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -106,11 +106,27 @@ MainWidget::MainWidget(PostFn post) : post_(std::move(post)) {
     layout->addWidget(client_);
 }
 
+bool MainWidget::event(QEvent* event) {
+    // A shortcut held down (F1, Ctrl+Q) runs once: its repeats, which Qt does not always mark,
+    // come to the window as keys, and go no further.
+    if (event->type() == QEvent::ShortcutOverride &&
+        repeats_.Repeated(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 void MainWidget::closeEvent(QCloseEvent* event) {
     // The game decides: the close request goes through its window procedure, which saves and
     // says goodbye before the window goes.
     event->ignore();
     post_(WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+void MainWidget::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && onMinimized) onMinimized(isMinimized());
+    QWidget::changeEvent(event);
 }
 
 void MainWidget::keyPressEvent(QKeyEvent* event) {
@@ -121,25 +137,46 @@ void MainWidget::keyPressEvent(QKeyEvent* event) {
         return;
     }
     // As the desktop marks them: a repeat count of one, and whether the key was already down.
-    LPARAM state = MAKELPARAM(1, Repeated(*event) ? KF_REPEAT : 0);
+    LPARAM state = MAKELPARAM(1, repeats_.Repeated(*event) ? KF_REPEAT : 0);
     if (key != 0) post_(WM_KEYDOWN, key, state);
     if (digit != 0) post_(WM_CHAR, digit, state);
     event->accept();
 }
 
 void MainWidget::keyReleaseEvent(QKeyEvent* event) {
-    releasedKey_ = event->nativeScanCode();
-    releasedAt_ = event->timestamp();
+    repeats_.Released(*event);
     QWidget::keyReleaseEvent(event);
+}
+
+void KeyRepeats::Released(const QKeyEvent& event) {
+    releasedKey_ = event.nativeScanCode();
+    releasedAt_ = event.timestamp();
 }
 
 // On X11 a held key repeats as a release and a press of the same key at the same instant. Qt
 // marks such a press only when it is already queued as the release is read, which it often is
 // not: the instant tells it all the same.
-bool MainWidget::Repeated(const QKeyEvent& event) const {
+bool KeyRepeats::Repeated(const QKeyEvent& event) const {
     return event.isAutoRepeat() ||
            (event.nativeScanCode() != 0 && event.nativeScanCode() == releasedKey_ &&
             event.timestamp() == releasedAt_);
+}
+
+bool HeldKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow()) {
+        pressedHere_.clear();
+    }
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (event->type() == QEvent::KeyRelease) {
+        repeats_.Released(key);
+    } else if (!repeats_.Repeated(key)) {
+        pressedHere_.insert(key.key());
+    } else {
+        return !pressedHere_.contains(key.key());
+    }
+    return false;
 }
 
 Picture::Picture(QWidget* parent, PostFn post, UINT id, LPARAM source, bool notify)

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFrame>
 #include <QIcon>
+#include <QSet>
 #include <QWidget>
 
 #include <functional>
@@ -41,26 +42,55 @@ class ClientArea : public QWidget {
     int zoom_ = 1;
 };
 
+// Tells the repeats of a key held down from its first press: those Qt marks, and on X11 those it
+// does not, which come as a release and a press of the same key at the same instant.
+class KeyRepeats {
+  public:
+    void Released(const QKeyEvent& event);
+    bool Repeated(const QKeyEvent& event) const;
+
+  private:
+    // The key last let go, by scan code, and when.
+    quint32 releasedKey_ = 0;
+    quint64 releasedAt_ = 0;
+};
+
+// Keeps out the repeats of a key held down since before what it watches came up (a pop-up
+// menu, or a dialog while the filter is the application's): the Alt+D that opened the Drill menu
+// would go on to pick its Divide, the Enter that gave a refused name would close the message
+// saying why. A key pressed anew there repeats as ever.
+class HeldKeyFilter : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    KeyRepeats repeats_;
+    QSet<int> pressedHere_;  // since the watched window last came up
+};
+
 // The top-level window: fixed size, no maximise button; closing asks the game first.
 class MainWidget : public QWidget {
   public:
     MainWidget(PostFn post);
     ClientArea* Client() const { return client_; }
+    // Told when the window is minimised (true) or shown again (false).
+    std::function<void(bool minimized)> onMinimized;
 
   protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // Keys that no control took (the name box takes what is typed into it) go to the game.
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
-    bool Repeated(const QKeyEvent& event) const;
-
     PostFn post_;
     ClientArea* client_;
-    // The key last let go, by scan code, and when.
-    quint32 releasedKey_ = 0;
-    quint64 releasedAt_ = 0;
+    KeyRepeats repeats_;
 };
 
 // A framed picture: an icon (32 x 32) or a bitmap, centred. When enabled and asked to notify,
