@@ -48,6 +48,12 @@ std::string PlayAndClose(const fs::path& folder, bool blind = false) {
     return ::testing::internal::GetCapturedStderr();
 }
 
+// `link` made a link to `target`, which holds `bytes`; "" stands for no file at all there.
+void LinkTo(const fs::path& link, const fs::path& target, const std::string& bytes) {
+    if (!bytes.empty()) Put(target, bytes);
+    fs::create_symlink(target, link);
+}
+
 // A settings file that was there but could not be read keeps its scores: no defaults over them.
 TEST(UnreadableSettingsFile, IsNotSavedOver) {
     ScratchDirectory directory;
@@ -67,8 +73,7 @@ TEST(LinkedSettingsFile, SavedThroughALinkOnlyToASettingsFile) {
     const std::string tooLong = "PV21" + std::string(4000, '\0');  // no settings file is as long
     for (const std::string& other : {std::string("my notes\n"), tooLong, std::string()}) {
         const fs::path target = directory.Path() / std::to_string(other.size());
-        if (!other.empty()) Put(target, other);
-        fs::create_symlink(target, file);
+        LinkTo(file, target, other);
         std::string said = PlayAndClose(directory.Path());
         EXPECT_EQ(fs::exists(target), !other.empty());
         EXPECT_EQ(Slurp(target), other);
@@ -89,8 +94,7 @@ TEST(LinkedKeyValueFile, WrittenThroughALinkOnlyToKeyValueLines) {
     for (const std::string& other :
          {std::string("Dear diary,\nno = here\n"), binary, std::string()}) {
         const fs::path target = directory.Path() / std::to_string(other.size());
-        if (!other.empty()) Put(target, other);
-        fs::create_symlink(target, file);
+        LinkTo(file, target, other);
         ::testing::internal::CaptureStderr();
         EXPECT_FALSE(KeyValueFile::Update(file, "practice", "on"));
         EXPECT_FALSE(KeyValueFile::Update(file, "practice", "off"));
@@ -109,8 +113,7 @@ TEST(LinkedKeyValueFile, WrittenThroughALinkOnlyToKeyValueLines) {
     EXPECT_EQ(Slurp(empty), "");
     fs::remove(file);
     const fs::path target = directory.Path() / "target";
-    Put(target, "# mine\nzoom=2\n");
-    fs::create_symlink(target, file);
+    LinkTo(file, target, "# mine\nzoom=2\n");
     EXPECT_TRUE(KeyValueFile::Update(file, "practice", "on"));
     EXPECT_EQ(Slurp(target), "# mine\nzoom=2\npractice=on\n");
     EXPECT_TRUE(fs::is_symlink(file));
