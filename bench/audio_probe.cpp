@@ -22,7 +22,7 @@
 
 #include "app/main_window.h"
 #include "game/game.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/qt_platform.h"
 
 namespace {
 

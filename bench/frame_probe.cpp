@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "first_frame.h"
-#include "platform/qt/qt_platform.h"
-#include "platform/qt/run_game.h"
+#include "qt/qt_platform.h"
+#include "qt/run_game.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <filesystem>
 
 #include "first_frame.h"
-#include "platform/qt/qt_platform.h"
-#include "platform/qt/run_game.h"
 #include "players/players.h"
+#include "qt/qt_platform.h"
+#include "qt/run_game.h"
 
 int main(int argc, char** argv) {
     long long launched = pv::bench::LaunchNanoseconds();

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "assets/catalogue.h"
-#include "platform/qt/audio.h"
+#include "qt/sound/audio.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "animation/hotspots.h"
+#include "animation/hit_test.h"
 #include "animation/tick.h"
 #include "app/about.h"
 #include "app/create_controls.h"
@@ -17,13 +17,13 @@
 #include "audio/sound.h"
 #include "colour/colour.h"
 #include "controls/controls.h"
-#include "drill/answer.h"
+#include "drill/answer_keeper.h"
+#include "drill/judge.h"
 #include "drill/question.h"
-#include "drill/record.h"
 #include "memory/memory.h"
 #include "random/random.h"
+#include "screens/high_scores.h"
 #include "screens/screens.h"
-#include "store/scores.h"
 #include "store/settings_file.h"
 
 namespace pv {
@@ -146,7 +146,7 @@ void OnDestroy(Game& g, HWND window) {
     for (HGDIOBJ object : {g.largeFont, g.mediumFont, g.smallFont, g.aboutBitmap}) {
         if (object != 0) p.DeleteObject(object);
     }
-    SaveFile(g, window);
+    SaveSettingsFile(g, window);
     if (g.musicOn != 0) {
         // Stopping the music must not change the setting already saved: music stays on for the
         // next start.

@@ -6,7 +6,7 @@
 #include "app/zoom.h"
 #include "assets/commands.h"
 #include "audio/music.h"
-#include "drill/record.h"
+#include "drill/answer_keeper.h"
 #include "platform/text.h"
 #include "players/key_value_file.h"
 #include "players/player_name.h"
@@ -59,7 +59,7 @@ void ShowTitle(Game& g) {
 std::string SwitchPlayer(Game& g, HWND window, const std::string& storedName) {
     SettledPlayer player = OpenPlayer(g.playersRoot, storedName);
     if (player.name.empty()) return player.problem;
-    SaveFile(g, window);
+    SaveSettingsFile(g, window);
     SilenceMusic(g, window);
     ForgetPlayer(g);
     g.playerName = player.name;
@@ -130,7 +130,7 @@ void ShowPlayers(Game& g) {
 void LoadPlayer(Game& g) {
     LoadZoom(g);
     if (g.playersRoot.empty()) return;
-    OpenRecord(g);
+    OpenAnswerKeeper(g);
     KeyValueFile settings = KeyValueFile::Read(PlayerSettings(g.dataFolder));
     g.practiceOn = settings.GetFlag(kPracticeKey, false) ? 0xFF : 0;
     ShowPlayers(g);

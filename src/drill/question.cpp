@@ -6,8 +6,8 @@
 #include "assets/commands.h"
 #include "audio/sound.h"
 #include "controls/controls.h"
-#include "drill/answer.h"
-#include "drill/record.h"
+#include "drill/answer_keeper.h"
+#include "drill/judge.h"
 #include "memory/memory.h"
 #include "random/random.h"
 #include "screens/screens.h"
@@ -74,7 +74,7 @@ bool Offered(const Game& g, std::uint32_t v) {
 
 }  // namespace
 
-std::uint32_t FactCell(Game& g, std::uint32_t a, std::uint32_t b, std::uint32_t mark) {
+std::uint32_t MarkFactAsked(Game& g, std::uint32_t a, std::uint32_t b, std::uint32_t mark) {
     std::uint32_t& cell = g.factGrid[a][b];
     std::uint32_t before = cell;
     if (mark != 0) cell = 1;
@@ -104,7 +104,7 @@ void NextQuestion(Game& g) {
         do {
             a = Random(g, g.tableSize) + 1;
             b = Random(g, g.tableSize) + 1;
-        } while (FactCell(g, a, b, 0) != 0);
+        } while (MarkFactAsked(g, a, b, 0) != 0);
     }
     g.operandA = a;
     g.operandB = b;

@@ -9,7 +9,7 @@
 
 namespace pv {
 
-std::uint32_t FactCell(Game& g, std::uint32_t a, std::uint32_t b, std::uint32_t mark);
+std::uint32_t MarkFactAsked(Game& g, std::uint32_t a, std::uint32_t b, std::uint32_t mark);
 void ResetFactGrid(Game& g);
 void NextQuestion(Game& g);
 void SetOperation(Game& g, UINT cmd);

@@ -1,4 +1,4 @@
-// A running game: its state record and the services it calls. Every routine takes the game it
+// A running game: its state and the services it calls. Every routine takes the game it
 // works on, so that any number of games (one per test) can exist side by side. This folder is
 // the game's ground floor: it includes only the platform layer, and every floor above includes it.
 #pragma once
@@ -10,8 +10,8 @@
 
 namespace pv {
 
-// The player's record of answers, kept by the drill (drill/record.h).
-struct DrillRecord;
+// What the drill keeps of the player's answers (drill/answer_keeper.h).
+struct AnswerKeeper;
 
 struct Game : GameState {
     explicit Game(Platform& services) : platform(services) {}
@@ -19,7 +19,7 @@ struct Game : GameState {
     Game& operator=(const Game&) = delete;
 
     Platform& platform;
-    std::shared_ptr<DrillRecord> record;  // none without players
+    std::shared_ptr<AnswerKeeper> answerKeeper;  // none without players
 };
 
 }  // namespace pv

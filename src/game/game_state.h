@@ -1,4 +1,4 @@
-// The one record that holds the whole game, from program start to exit. Fields keep the names the
+// The one value that holds the whole game, from program start to exit. Fields keep the names the
 // routines use. The settings file stores the settings block (the fields from `magic` to the hint
 // texts) field by field; the store code lays it out, not this struct's memory.
 #pragma once

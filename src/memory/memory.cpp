@@ -6,7 +6,7 @@
 #include "assets/catalogue.h"
 #include "audio/sound.h"
 #include "controls/controls.h"
-#include "drill/answer.h"
+#include "drill/judge.h"
 #include "random/random.h"
 #include "screens/screens.h"
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "progress/answer.h"
 #include "progress/disk_sync.h"
+#include "progress/recorded_answer.h"
 
 namespace pv {
 

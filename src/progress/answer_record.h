@@ -17,7 +17,7 @@
 #include <optional>
 #include <span>
 
-#include "progress/answer.h"
+#include "progress/recorded_answer.h"
 
 namespace pv {
 

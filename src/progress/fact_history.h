@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "progress/answer.h"
+#include "progress/recorded_answer.h"
 
 namespace pv {
 

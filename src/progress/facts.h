@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "progress/answer.h"
+#include "progress/recorded_answer.h"
 
 namespace pv {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "progress/answer.h"
 #include "progress/fact_history.h"
+#include "progress/recorded_answer.h"
 
 namespace pv {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "progress/answer.h"
+#include "progress/recorded_answer.h"
 
 namespace pv {
 

@@ -30,7 +30,7 @@ void LoadSettingsFile(Game& g) {
     });
 }
 
-void SaveFile(Game& g, HWND window) {
+void SaveSettingsFile(Game& g, HWND window) {
     Platform& p = g.platform;
     g.saveCount = static_cast<std::uint8_t>(g.saveCount + 1);
     if (g.settingsFilePath.empty() || !KeepPlayerFolder(g.playersRoot, g.playerName)) return;

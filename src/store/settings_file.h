@@ -9,6 +9,6 @@
 namespace pv {
 
 void LoadSettingsFile(Game& g);
-void SaveFile(Game& g, HWND window);
+void SaveSettingsFile(Game& g, HWND window);
 
 }  // namespace pv

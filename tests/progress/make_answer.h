@@ -1,7 +1,7 @@
 // Answers as the game records them, made from a table fact, for the progress tests.
 #pragma once
 
-#include "progress/answer.h"
+#include "progress/recorded_answer.h"
 
 namespace pv::testing {
 

@@ -14,8 +14,8 @@
 #include "assets/catalogue.h"
 #include "assets/commands.h"
 #include "game/game.h"
-#include "platform/qt/qt_platform.h"
-#include "platform/qt/spoken.h"
+#include "qt/qt_platform.h"
+#include "qt/screen_reader/spoken.h"
 
 namespace pv::qt {
 namespace {

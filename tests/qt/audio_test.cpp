@@ -15,8 +15,8 @@
 
 #include "app/main_window.h"
 #include "game/game.h"
-#include "platform/qt/audio.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/qt_platform.h"
+#include "qt/sound/audio.h"
 #include "store/settings_file.h"
 
 namespace pv::qt {
@@ -145,7 +145,7 @@ TEST_F(RealAudio, WhatTheGameAsksAsItStartsIsHeardOnceItsWindowIsDrawn) {
     // window's first frame, and are then heard.
     game->soundOn = 0xFF;
     game->musicOn = 0xFF;
-    SaveFile(*game, game->mainWindow);
+    SaveSettingsFile(*game, game->mainWindow);
     game.reset();
     platform = std::make_unique<QtPlatform>();
     game = std::make_unique<Game>(*platform);

@@ -20,7 +20,7 @@
 #include "../support/scratch_dir.h"
 #include "app/main_window.h"
 #include "game/game.h"
-#include "platform/qt/qt_platform.h"
+#include "qt/qt_platform.h"
 #include "store/settings_file.h"
 
 namespace pv::qt {

@@ -11,8 +11,8 @@
 #include "app/main_window.h"
 #include "assets/catalogue.h"
 #include "game/game.h"
-#include "platform/qt/qt_platform.h"
-#include "platform/qt/widgets.h"
+#include "qt/qt_platform.h"
+#include "qt/window/widgets.h"
 
 namespace pv::qt {
 namespace {

@@ -17,13 +17,13 @@
 #include <sstream>
 
 #include "../support/scratch_dir.h"
-#include "platform/qt/progress_chart.h"
-#include "platform/qt/progress_grid.h"
-#include "platform/qt/progress_legend.h"
-#include "platform/qt/progress_window.h"
-#include "platform/qt/qt_platform.h"
 #include "progress/answer_log.h"
 #include "progress/report.h"
+#include "qt/progress/progress_chart.h"
+#include "qt/progress/progress_grid.h"
+#include "qt/progress/progress_legend.h"
+#include "qt/progress/progress_window.h"
+#include "qt/qt_platform.h"
 
 namespace pv::qt {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "assets/catalogue.h"
 #include "audio/sound.h"
-#include "platform/qt/midi_file.h"
+#include "qt/sound/midi_file.h"
 
 namespace pv::qt {
 namespace {

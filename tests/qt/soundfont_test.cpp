@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "assets/catalogue.h"
-#include "platform/qt/audio.h"
-#include "platform/qt/soundfont_cut.h"
-#include "platform/qt/soundfont_file.h"
-#include "platform/qt/synth.h"
+#include "qt/sound/audio.h"
+#include "qt/sound/soundfont_cut.h"
+#include "qt/sound/soundfont_file.h"
+#include "qt/sound/synth.h"
 
 namespace pv::qt {
 namespace {

@@ -18,8 +18,8 @@
 #include "app/main_window.h"
 #include "assets/commands.h"
 #include "game/game.h"
-#include "platform/qt/qt_platform.h"
-#include "platform/qt/quit_signals.h"
+#include "qt/qt_platform.h"
+#include "qt/quit_signals.h"
 
 namespace pv::qt {
 namespace {

@@ -538,7 +538,7 @@ class FailedSave : public SettingsFile {
         pid_t child = fork();
         if (child == 0) {
             prepare();
-            SaveFile(next.game, next.game.mainWindow);
+            SaveSettingsFile(next.game, next.game.mainWindow);
             _exit(0);
         }
         int status = 0;
@@ -654,7 +654,7 @@ TEST_F(FailedSave, InPlaceOnlyWhereTheDirectoryRefusesNewFiles) {
 // A save keeps the permissions the player gave the file.
 TEST_F(FailedSave, ModeThePlayerGaveSurvivesASave) {
     fs::permissions(File(), fs::perms::owner_read | fs::perms::owner_write);
-    SaveFile(next.game, next.game.mainWindow);
+    SaveSettingsFile(next.game, next.game.mainWindow);
     EXPECT_NE(ReadBytes(File()), previous) << "saved";
     EXPECT_EQ(fs::status(File()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
@@ -668,7 +668,7 @@ TEST_F(FailedSave, LeftoversOfKilledSavesAreRemovedByTheNext) {
     for (const std::string& name : {dead, running, std::string("pv2.pv2.notes.tmp")}) {
         WriteBytes(name, previous);
     }
-    SaveFile(next.game, next.game.mainWindow);
+    SaveSettingsFile(next.game, next.game.mainWindow);
     std::vector<std::string> kept = {"pv2.pv2", "pv2.pv2.notes.tmp", running};
     std::sort(kept.begin(), kept.end());
     EXPECT_EQ(TheseFiles(directory.Path()), kept)

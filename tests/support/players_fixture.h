@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "assets/commands.h"
-#include "drill/record.h"
+#include "drill/answer_keeper.h"
 #include "players/players.h"
 #include "progress/answer_log.h"
 #include "support/game_fixture.h"
@@ -65,11 +65,11 @@ class PlayersRecord : public Players {
         Tick(5);
     }
     std::vector<pv::Answer> Recorded() {
-        game.record.reset();  // the record reaches the disk before it is read
+        game.answerKeeper.reset();  // the record reaches the disk before it is read
         AnswerReading reading =
             ReadAnswers(PlayerFolder(Root(), game.playerName), ReadFor::Viewing);
         EXPECT_EQ(reading.complaint, "");
-        OpenRecord(game);
+        OpenAnswerKeeper(game);
         return reading.answers;
     }
 };

@@ -23,18 +23,15 @@ FLOORS = {
     'drill': 5, 'animation': 5, 'memory': 5, 'colour': 5, 'audio': 5, 'store': 5, 'screens': 5,
     'players': 5, 'progress': 5,
     'app': 6,
-    'platform/qt': 7,
+    'qt': 7,
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
 
 
 def folder_of(path):
-    """The floor-bearing folder of a path relative to src/: 'platform/qt' or its first part."""
-    parts = path.split('/')
-    if parts[:2] == ['platform', 'qt']:
-        return 'platform/qt'
-    return parts[0]
+    """The floor-bearing folder of a path relative to src/: its first part."""
+    return path.split('/')[0]
 
 
 def main():

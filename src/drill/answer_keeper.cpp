@@ -1,0 +1,143 @@
+#include "drill/answer_keeper.h"
+
+#include <algorithm>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/say_once.h"
+#include "players/players.h"
+#include "progress/answer_log.h"
+#include "progress/practice.h"
+#include "random/random.h"
+
+namespace pv {
+
+struct AnswerKeeper {
+    explicit AnswerKeeper(const std::filesystem::path& folder) : folder(folder), log(folder) {}
+    std::filesystem::path folder;
+    AnswerLog log;
+    // Built from the answer log at the first answer of a run, which also sets a file of another
+    // kind aside before anything is added to it; the start of the game does not wait for it.
+    std::optional<WeakFactTracker> weak;
+    // False when the answer log could not be read: nothing is added to it until a later start.
+    bool recording = false;
+};
+
+namespace {
+
+Operation OperationOf(std::uint8_t sign) {
+    switch (sign) {
+        case '+':
+            return Operation::Addition;
+        case '-':
+            return Operation::Subtraction;
+        case 'x':
+            return Operation::Multiplication;
+        default:
+            return Operation::Division;
+    }
+}
+
+std::int32_t Today(Game& g) {
+    SYSTEMTIME now;
+    g.platform.GetLocalTime(&now);
+    return DayNumber(now.wYear, now.wMonth, now.wDay);
+}
+
+WeakFactTracker& Checked(AnswerKeeper& keeper) {
+    if (!keeper.weak) {
+        AnswerReading reading = ReadAnswers(keeper.folder, ReadFor::Recording);
+        keeper.weak.emplace(reading.answers);
+        keeper.recording = reading.appendable;
+        if (!reading.complaint.empty()) std::cerr << "pondivar: " << reading.complaint << "\n";
+    }
+    return *keeper.weak;
+}
+
+// Why an answer could not be kept is said once a run, not at every answer.
+void Keep(AnswerKeeper& keeper, const Answer& answer) {
+    if (keeper.log.Append(answer) || keeper.log.Problem().empty()) return;
+    SayOnce((keeper.folder / kAnswerLogName).string() + ": " + keeper.log.Problem());
+}
+
+void LogAnswer(Game& g) {
+    Answer answer;
+    answer.day = Today(g);
+    answer.operation = OperationOf(g.operation);
+    answer.left = static_cast<std::uint16_t>(g.operandA);
+    answer.right = static_cast<std::uint8_t>(g.operandB);
+    answer.answer = static_cast<std::uint16_t>(g.correctAnswer);
+    answer.wrongClicks = g.wrongClicks;
+    answer.rightFirstTime = g.wrongClicks == 0;
+    answer.firstClickMs = g.firstClickMs;
+    WeakFactTracker& weak = Checked(*g.answerKeeper);
+    if (g.answerKeeper->recording && KeepPlayerFolder(g.playersRoot, g.playerName)) {
+        Keep(*g.answerKeeper, answer);
+    }
+    weak.Add(answer);
+}
+
+}  // namespace
+
+void OpenAnswerKeeper(Game& g) {
+    g.answerKeeper.reset();
+    if (!g.playersRoot.empty() && !g.dataFolder.empty()) {
+        g.answerKeeper = std::make_shared<AnswerKeeper>(g.dataFolder);
+    }
+}
+
+void QuestionShown(Game& g) {
+    g.questionSeenMs = 0;
+    g.questionInView = false;
+    FollowQuestionClock(g);
+    g.answerClicks = 0;
+    g.wrongClicks = 0;
+    g.firstClickMs = 0;
+}
+
+void FollowQuestionClock(Game& g) {
+    bool inView = g.platform.IsIconic(g.mainWindow) == FALSE &&
+                  std::any_of(g.answerButtons.begin(), g.answerButtons.end(),
+                              [&g](HWND button) { return g.platform.Usable(button); });
+    if (inView == g.questionInView) return;
+    DWORD now = g.platform.GetTickCount();
+    if (inView) {
+        g.questionInViewSince = now;
+    } else {
+        g.questionSeenMs += now - g.questionInViewSince;
+    }
+    g.questionInView = inView;
+}
+
+void NoteAnswerClick(Game& g, bool right) {
+    if (g.answerClicks == 0) {
+        g.firstClickMs = g.questionSeenMs;
+        if (g.questionInView) g.firstClickMs += g.platform.GetTickCount() - g.questionInViewSince;
+    }
+    if (g.answerClicks < 255) ++g.answerClicks;
+    if (!right) {
+        if (g.wrongClicks < 255) ++g.wrongClicks;
+        return;
+    }
+    if (g.answerKeeper) LogAnswer(g);
+}
+
+bool PracticeFact(Game& g, std::uint32_t& a, std::uint32_t& b) {
+    if (g.practiceOn == 0 || !g.answerKeeper) return false;
+    if (Random(g, 3) != 0 || !g.answerKeeper->weak) return false;
+    // The weak facts come most missed first; the one just asked is not asked again at once.
+    for (const Fact& fact :
+         g.answerKeeper->weak->WeakFacts(OperationOf(g.operation), g.tableSize)) {
+        TableNumbers numbers = TableFactOf(fact.operation, fact.left, fact.right, fact.answer);
+        if (numbers.a == g.lastPractised[0] && numbers.b == g.lastPractised[1]) continue;
+        a = numbers.a;
+        b = numbers.b;
+        g.lastPractised = {a, b};
+        return true;
+    }
+    return false;
+}
+
+}  // namespace pv

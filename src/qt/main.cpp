@@ -1,0 +1,26 @@
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
+#include "app/command_line.h"
+#include "app/console.h"
+#include "app/who_plays.h"
+#include "qt/run_game.h"
+
+int main(int argc, char** argv) {
+    pv::CommandLine line = pv::ParseCommandLine(argc, argv);
+    std::filesystem::path data = line.dataFolder;
+    std::error_code error;
+    if (data.empty()) data = std::filesystem::current_path(error);
+    if (std::optional<int> answered = pv::AnswerOnConsole(line, data, std::cout, std::cerr)) {
+        return *answered;
+    }
+    pv::qt::GameStart start;
+    if (!data.empty()) {
+        pv::PlayStart settled = pv::SettleStart(data, line.player, std::cerr);
+        if (settled.exitCode) return *settled.exitCode;
+        start = {settled.playersRoot, settled.player, settled.folder};
+    }
+    int count = static_cast<int>(line.toolkitArguments.size());
+    return pv::qt::RunGame(count, line.toolkitArguments.data(), {}, {}, &start);
+}

@@ -1,0 +1,214 @@
+#include "qt/progress/progress_window.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <array>
+#include <ctime>
+#include <sstream>
+
+#include "game/say_once.h"
+#include "progress/answer_log.h"
+#include "progress/progress_model.h"
+#include "progress/report.h"
+#include "qt/progress/progress_chart.h"
+#include "qt/progress/progress_grid.h"
+#include "qt/progress/progress_legend.h"
+#include "store/file_replace.h"
+
+namespace pv::qt {
+
+namespace {
+
+// In the order of Operation's values, which are the tabs' indexes.
+constexpr std::array<Operation, 4> kOperations = {Operation::Addition, Operation::Subtraction,
+                                                  Operation::Multiplication, Operation::Division};
+
+QString Capitalised(const char* word) {
+    QString text = QString::fromLatin1(word);
+    if (!text.isEmpty()) text[0] = text[0].toUpper();
+    return text;
+}
+
+QLabel* Heading(const QString& text) {
+    auto* label = new QLabel(text);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+// Where a parent most likely wants to look first; for a player with no answers, multiplication,
+// the drill a new game starts on.
+Operation MostAnswered(const std::vector<Answer>& answers) {
+    std::array<std::size_t, kOperations.size()> counts{};
+    for (const Answer& a : answers) ++counts[static_cast<std::size_t>(a.operation) & 3];
+    Operation most = Operation::Multiplication;
+    for (Operation op : kOperations) {
+        if (counts[static_cast<std::size_t>(op)] > counts[static_cast<std::size_t>(most)])
+            most = op;
+    }
+    return most;
+}
+
+QString QuestionWithAnswer(Operation operation, const FactCell& cell) {
+    return QString::fromStdString(QuestionText(operation, cell.left, cell.right)) +
+           QStringLiteral(" = ") + QString::number(cell.answer);
+}
+
+}  // namespace
+
+ProgressWindow::ProgressWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(760, 600);
+    auto* root = new QVBoxLayout(this);
+    root->addLayout(MakeTopRow());
+    root->addLayout(MakeMiddle(), 1);
+    root->addSpacing(8);
+    chart_ = new ProgressChart;
+    root->addWidget(chart_);
+}
+
+QLayout* ProgressWindow::MakeTopRow() {
+    auto* row = new QHBoxLayout;
+    operations_ = new QTabBar;
+    for (Operation op : kOperations) operations_->addTab(Capitalised(OperationName(op)));
+    QObject::connect(operations_, &QTabBar::currentChanged, this, [this](int index) {
+        if (index >= 0) ShowOperation(kOperations[static_cast<std::size_t>(index)]);
+    });
+    row->addWidget(operations_);
+    row->addStretch(1);
+    auto* save = new QPushButton(QStringLiteral("Save as CSV..."));
+    save->setToolTip(QStringLiteral("Every fact this player was asked, for a spreadsheet"));
+    QObject::connect(save, &QPushButton::clicked, this, [this]() { AskAndSave(); });
+    row->addWidget(save);
+    return row;
+}
+
+QLayout* ProgressWindow::MakeMiddle() {
+    auto* middle = new QHBoxLayout;
+    grid_ = new ProgressGrid;
+    middle->addWidget(grid_, 1);
+    // Beside the grid, so that the grid takes the window's whole height for a table to 17.
+    auto* side = new QVBoxLayout;
+    summary_ = new QLabel;
+    summary_->setWordWrap(true);
+    side->addWidget(summary_);
+    side->addSpacing(4);
+    side->addWidget(new ProgressLegend);
+    side->addSpacing(8);
+    side->addWidget(Heading(QStringLiteral("Most often missed")));
+    missed_ = new QTreeWidget;
+    missed_->setHeaderLabels(
+        {QStringLiteral("Question"), QStringLiteral("Missed"), QStringLiteral("Last asked")});
+    missed_->setRootIsDecorated(false);
+    missed_->setSelectionMode(QAbstractItemView::NoSelection);
+    missed_->setFocusPolicy(Qt::NoFocus);
+    missed_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    missed_->header()->setStretchLastSection(false);
+    side->addWidget(missed_, 1);
+    middle->addLayout(side, 1);
+    return middle;
+}
+
+void ProgressWindow::Load(const std::string& player, const std::filesystem::path& folder) {
+    player_ = player;
+    AnswerReading reading;
+    if (!folder.empty()) reading = ReadAnswers(folder, ReadFor::Viewing);
+    answers_ = std::move(reading.answers);
+    // Told once a run: opening the window again finds the same file.
+    if (!reading.complaint.empty()) SayOnce(reading.complaint);
+    today_ = LocalDay(std::time(nullptr));
+    setWindowTitle(
+        player.empty()
+            ? QStringLiteral("Progress - Pondivar")
+            : QStringLiteral("Progress of %1 - Pondivar").arg(QString::fromStdString(player)));
+    const Operation start = MostAnswered(answers_);
+    {
+        const QSignalBlocker quiet(operations_);  // shown once below, not twice
+        operations_->setCurrentIndex(static_cast<int>(start));
+    }
+    ShowOperation(start);
+}
+
+void ProgressWindow::ShowOperation(Operation operation) {
+    shown_ = operation;
+    const ProgressModel model = BuildProgress(answers_, operation, today_);
+    grid_->SetModel(model);
+    chart_->SetDays(model.lastDays);
+    ShowSummary(model);
+    ShowMostMissed(model);
+}
+
+void ProgressWindow::ShowSummary(const ProgressModel& model) {
+    std::uint32_t asked = 0, right = 0, known = 0;
+    for (std::uint32_t a = 1; a <= model.tableSize; ++a) {
+        for (std::uint32_t b = 1; b <= model.tableSize; ++b) {
+            const FactCell& cell = model.grid[a][b];
+            asked += cell.asked;
+            right += cell.rightFirstTime;
+            known += cell.state == FactCell::Known ? 1 : 0;
+        }
+    }
+    const QString name = QString::fromLatin1(OperationName(model.operation));
+    if (asked == 0) {
+        summary_->setText(QStringLiteral("No %1 questions answered yet.").arg(name));
+        return;
+    }
+    summary_->setText(
+        QStringLiteral("%1 %2 %3 answered, %4% right the first time. %5 of the %6 facts known.")
+            .arg(asked)
+            .arg(name, asked == 1 ? QStringLiteral("question") : QStringLiteral("questions"))
+            .arg(right * 100 / asked)  // rounded down: 100% only when nothing was missed
+            .arg(known)
+            .arg(model.tableSize * model.tableSize));
+}
+
+void ProgressWindow::ShowMostMissed(const ProgressModel& model) {
+    missed_->clear();
+    for (const FactCell& cell : model.mostMissed) {
+        auto* item = new QTreeWidgetItem(missed_);
+        item->setText(0, QuestionWithAnswer(model.operation, cell));
+        item->setData(0, Qt::DecorationRole, StateColour(cell.state));
+        item->setText(
+            1, QStringLiteral("%1 of %2").arg(cell.asked - cell.rightFirstTime).arg(cell.asked));
+        item->setText(2, QString::fromStdString(DayText(cell.lastDay)));
+    }
+    if (model.mostMissed.empty()) {
+        auto* item = new QTreeWidgetItem(missed_, {QStringLiteral("Nothing missed yet")});
+        item->setFirstColumnSpanned(true);
+        item->setDisabled(true);
+    }
+}
+
+bool ProgressWindow::SaveReport(const std::filesystem::path& path) const {
+    std::ostringstream out;
+    WriteReport(out, {PlayerAnswers{player_, answers_}});
+    const std::string text = out.str();
+    return ReplaceFile(path, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+}
+
+void ProgressWindow::AskAndSave() {
+    const QString name = player_.empty() ? QStringLiteral("progress.csv")
+                                         : QString::fromStdString(player_ + "-progress.csv");
+    const QString chosen = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save progress as CSV"), QDir::home().filePath(name),
+        QStringLiteral("CSV files (*.csv);;All files (*)"));
+    if (chosen.isEmpty()) return;
+    if (!SaveReport(QFile::encodeName(chosen).toStdString())) {
+        QMessageBox::warning(this, QStringLiteral("Pondivar"),
+                             QStringLiteral("The progress could not be saved as %1.").arg(chosen));
+    }
+}
+
+}  // namespace pv::qt

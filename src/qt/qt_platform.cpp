@@ -1,0 +1,27 @@
+#include "qt/qt_platform.h"
+
+#include <QTimer>
+
+#include <memory>
+
+#include "qt/progress/progress_window.h"
+#include "qt/screen_reader/accessible.h"
+
+namespace pv::qt {
+
+QtPlatform::QtPlatform()
+    : audio_(std::make_unique<Audio>(this, [this](DWORD code) {
+          // Back on the user-interface thread: the player's notice joins the queue.
+          if (musicNotify_ != 0) PostMessageA(musicNotify_, MM_MCINOTIFY, code, 1);
+      })) {
+    InstallAccessibility();
+}
+
+QtPlatform::~QtPlatform() {
+    for (auto& [id, timer] : timers_) delete timer;
+    delete progress_;  // the main window's child, unless it was opened without one
+    delete main_;
+    audio_.reset();  // before the queue it posts notices to goes away
+}
+
+}  // namespace pv::qt

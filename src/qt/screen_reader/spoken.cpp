@@ -1,0 +1,76 @@
+#include "qt/screen_reader/spoken.h"
+
+#include <QStringList>
+
+#include "controls/controls.h"
+
+namespace pv::qt {
+
+namespace {
+
+QString OperationWords(const QString& sign) {
+    if (sign == QStringLiteral("x")) return QStringLiteral("times");
+    if (sign == QStringLiteral("+")) return QStringLiteral("plus");
+    if (sign == QStringLiteral("-")) return QStringLiteral("minus");
+    if (sign == QString(QChar(0x00F7))) return QStringLiteral("divided by");
+    return {};
+}
+
+bool IsNumber(const QString& text) {
+    bool number = false;
+    text.toUInt(&number);
+    return number;
+}
+
+// The cards in one row: the board's next row starts where the first one does.
+int CardsPerRow() {
+    int n = 1;
+    while (CardX(n) != CardX(0)) ++n;
+    return n;
+}
+
+// The faces by meaning; the 16-colour set lies a fixed step above the full-colour one.
+QString FaceWords(ResourceId face) {
+    switch ((face - Face::Neutral) % kLowColourFace + Face::Neutral) {
+        case Face::WrongAgain:
+            return QStringLiteral("disappointed face");
+        case Face::NewQuestion:
+            return QStringLiteral("smiling face");
+        case Face::Right:
+            return QStringLiteral("grinning face");
+        case Face::Wrong:
+            return QStringLiteral("sad face");
+        default:
+            return QStringLiteral("waiting face");
+    }
+}
+
+}  // namespace
+
+QString QuestionInWords(const QString& shown) {
+    QStringList parts = shown.split(QChar(' '), Qt::SkipEmptyParts);
+    if (parts.size() != 3 || !IsNumber(parts[0]) || !IsNumber(parts[2])) return shown;
+    QString operation = OperationWords(parts[1]);
+    if (operation.isEmpty()) return shown;
+    return parts[0] + QChar(' ') + operation + QChar(' ') + parts[2];
+}
+
+QString CardPlace(int card) {
+    static const int perRow = CardsPerRow();
+    return QStringLiteral("row %1, card %2").arg(card / perRow + 1).arg(card % perRow + 1);
+}
+
+QString PictureWords(ResourceId picture) {
+    switch (KindOf(picture)) {
+        case ResourceKind::Picture:
+            return QString::fromUtf8(PictureName(picture));
+        case ResourceKind::Face:
+            return FaceWords(picture);
+        case ResourceKind::CardBack:
+            return QStringLiteral("face down");
+        default:
+            return {};
+    }
+}
+
+}  // namespace pv::qt
