@@ -20,27 +20,10 @@ namespace {
 constexpr const char* kPracticeKey = "practice";
 constexpr std::size_t kMenuPlayers = Command::LastPlayer - Command::FirstPlayer + 1;
 
-// What a player's game holds: a switch puts all of it back to how a start finds it. The window,
-// its controls, fonts and timer, the generator and the song file's place stay.
-// clang-format off
-#define PV_PLAYER_FIELDS(X) \
-    X(missedThisRound) X(hoverActive) X(aboutOpen) X(memoryOpen) X(colourOpen) X(scoresOpen) \
-    X(operation) X(soundOn) X(musicOn) X(randomColours) X(bgGreen) X(bgRed) X(bgBlue) \
-    X(scoreCount) X(rememberPosition) X(windowX) X(windowY) X(highColour) X(saveCount) \
-    X(bigTables) X(tableSize) X(score) X(actionDelay) X(labelDelay) X(pendingQuestion) \
-    X(pendingBoardRedraw) X(hintCasePhase) X(labelPhase) X(hintTexts) X(factGrid) \
-    X(factGridBackup) X(operandA) X(operandB) X(correctAnswer) X(choices) X(currentFace) \
-    X(hotspots) X(currentHint) X(cardIcons) X(cardRevealed) X(cardBack) X(firstCardShown) \
-    X(firstCardSlot) X(memoryMoves) X(lastSoundVariant) X(questionSeenMs) \
-    X(questionInViewSince) X(questionInView) X(answerClicks) X(wrongClicks) X(firstClickMs) \
-    X(practiceOn) X(lastPractised)
-// clang-format on
-
+// Puts the player's game back to how a start finds it; the window, the generator and the music
+// stay. The score lists are the window's, but they hold the player's scores.
 void ForgetPlayer(Game& g) {
-    const GameState fresh;
-#define PV_RESET(field) g.field = fresh.field;
-    PV_PLAYER_FIELDS(PV_RESET)
-#undef PV_RESET
+    static_cast<PlayersGame&>(g) = PlayersGame{};
     for (HWND list : {g.scoreStore, g.scoreList})
         g.platform.SendMessageA(list, LB_RESETCONTENT, 0, 0);
 }

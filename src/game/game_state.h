@@ -1,6 +1,6 @@
-// The one value that holds the whole game, from program start to exit. Fields keep the names the
-// routines use. The settings file stores the settings block (the fields from `magic` to the hint
-// texts) field by field; the store code lays it out, not this struct's memory.
+// The one value that holds the whole game, from program start to exit, in parts by lifetime: a
+// player's game (with the settings their file keeps), the window, and the run. The store code lays
+// the settings block out field by field, not from these structs' memory.
 #pragma once
 
 #include <array>
@@ -29,15 +29,12 @@ constexpr std::size_t kAboutTextSize = 256;
 
 using FactGrid = std::array<std::array<std::uint32_t, kGridSize + 1>, kGridSize + 1>;
 
-struct GameState {
-    // --- The settings block, in file order ---
+// What the settings and score file keeps of a player's game, in file order. The file also lays
+// out the window's timer, font and bitmap handles between missedThisRound and hoverActive: those
+// belong to the window and outlive a switch of player, so they are in WindowParts.
+struct StoredSettings {
     std::array<char, 4> magic = {'P', 'V', '2', '1'};
     std::uint8_t missedThisRound = 0;
-    std::uint32_t timerId = 0;
-    HFONT largeFont = 0;
-    HFONT mediumFont = 0;
-    HFONT smallFont = 0;
-    HBITMAP aboutBitmap = 0;
     std::uint32_t hoverActive = 0;
     std::uint8_t aboutOpen = 0;
     std::uint8_t memoryOpen = 0;
@@ -79,34 +76,23 @@ struct GameState {
         {"memory game"},
     }};
 
-    // --- Run-time state, never stored ---
-    // Generator
-    RandomRegister rngA{3401014, 6};
-    RandomRegister rngB{183845, 9};
-    std::uint8_t rngToggle = 0;
-    // Tests watch the ranges drawn through this; the game leaves it empty.
-    void (*randomObserver)(void* context, std::uint32_t n) = nullptr;
-    void* randomObserverContext = nullptr;
+    bool operator==(const StoredSettings&) const = default;
+};
 
-    // Shell
-    std::array<char, 14> caption = {"Pondivar 2.01"};
-    const char* commandLine = nullptr;
-    HINSTANCE instance = 0;
-    HWND mainWindow = 0;
-    HMENU menu = 0;
-    int zoom = 1;  // how many times its size the window is shown at, 1 to 4
-    // The folder of the player's files, handed in at start-up: the current directory of a game
-    // run by hand, the data folder of the installed one. Empty: the game keeps no files at all.
-    std::filesystem::path dataFolder;
-    // The settings and score file in it, settled as the settings are loaded.
-    std::filesystem::path settingsFilePath;
+// One player's game: their stored settings and everything their play has led to. A switch of
+// player puts all of it back to how a start finds it, then loads the other player's files.
+struct PlayersGame : StoredSettings {
+    // Drill
+    FactGrid factGrid = {};
+    FactGrid factGridBackup = {};
+    std::uint32_t operandA = 0;
+    std::uint32_t operandB = 0;
+    std::uint32_t correctAnswer = 0;
+    std::array<std::uint32_t, 4> choices = {};
+    std::array<char, 8> questionFormat = {"%d x %d"};
+    std::array<char, 13> questionsLeftFormat = {"%d questions"};
+    std::uint32_t currentFace = 0;
 
-    // Players: the data folder that holds a folder per player (empty when the game keeps only
-    // the files of dataFolder, as tools and tests run it), who plays (UTF-8), and the players as
-    // the menu lists them.
-    std::filesystem::path playersRoot;
-    std::string playerName;
-    std::vector<std::string> playerNames;
     // The question on view, as its record will tell it: how long it could be seen and answered
     // (until questionInViewSince, when it last came back into view, if it is in view now), the
     // clicks on it so far, the wrong ones among them, and the time to the first. Practice of
@@ -114,18 +100,43 @@ struct GameState {
     std::uint32_t questionSeenMs = 0;
     std::uint32_t questionInViewSince = 0;
     bool questionInView = false;
-    // The settings file was there but could not be read: saving would put defaults over its
-    // scores.
-    bool settingsUnreadable = false;
     std::uint8_t answerClicks = 0;
     std::uint8_t wrongClicks = 0;
     std::uint32_t firstClickMs = 0;
     std::uint8_t practiceOn = 0;
     std::array<std::uint32_t, 2> lastPractised = {};
+
+    // Hotspots and hints
+    std::array<Hotspot, kHotspotCount + 1> hotspots = InitialHotspots();
+    std::uint32_t currentHint = kHintAbout;
+
+    // Memory game
+    std::array<HICON, kCardCount> cardIcons = {};
+    std::array<std::uint32_t, kCardCount> cardRevealed = {};
+    HICON cardBack = 0;
+    std::uint32_t firstCardShown = 0;
+    std::uint32_t firstCardSlot = 0;
+    std::uint32_t memoryMoves = 0;
     // The memory card the keyboard is on; -1 until an arrow key is first pressed.
     std::int32_t cardFocus = -1;
 
-    // Controls
+    // The variant number played last, which the next sound of any kind is not.
+    std::uint32_t lastSoundVariant = 0;
+
+    bool operator==(const PlayersGame&) const = default;
+};
+
+// The window: its controls and the handles it owns, made once as it opens.
+struct WindowParts {
+    HWND mainWindow = 0;
+    HMENU menu = 0;
+    int zoom = 1;  // how many times its size the window is shown at, 1 to 4
+    std::uint32_t timerId = 0;
+    HFONT largeFont = 0;
+    HFONT mediumFont = 0;
+    HFONT smallFont = 0;
+    HBITMAP aboutBitmap = 0;
+
     HWND questionDisplay = 0;
     std::array<HWND, 4> answerButtons = {};
     HWND leftFace = 0;
@@ -136,6 +147,8 @@ struct GameState {
     HWND movesLabel = 0;
     HWND byeButton = 0;
     std::array<HWND, kToolCount> toolButtons = {};
+    // The pictures the tool buttons show, ended by 0: a tick gives one a picture none has had.
+    std::array<std::uint32_t, kToolCount + 1> toolIcons = {1, 1, 1, 1, 1, 1, 1, 0};
     HWND aboutPicture = 0;
     HWND aboutText = 0;
     HWND contactText = 0;
@@ -166,42 +179,53 @@ struct GameState {
         "hello@pondivar.example.org\r\n"
         "\r\n"
         "bugs@pondivar.example.org"};
+};
 
-    // Drill
-    FactGrid factGrid = {};
-    FactGrid factGridBackup = {};
-    std::uint32_t operandA = 0;
-    std::uint32_t operandB = 0;
-    std::uint32_t correctAnswer = 0;
-    std::array<std::uint32_t, 4> choices = {};
-    std::array<char, 8> questionFormat = {"%d x %d"};
-    std::array<char, 13> questionsLeftFormat = {"%d questions"};
-    std::uint32_t currentFace = 0;
+// What lives from program start to exit, whoever plays.
+struct RunState {
+    // Generator
+    RandomRegister rngA{3401014, 6};
+    RandomRegister rngB{183845, 9};
+    std::uint8_t rngToggle = 0;
+    // Tests watch the ranges drawn through this; the game leaves it empty.
+    void (*randomObserver)(void* context, std::uint32_t n) = nullptr;
+    void* randomObserverContext = nullptr;
 
-    // Animation and hotspots
-    std::array<std::uint32_t, kToolCount + 1> toolIcons = {1, 1, 1, 1, 1, 1, 1, 0};
-    std::array<Hotspot, kHotspotCount + 1> hotspots = InitialHotspots();
-    std::uint32_t currentHint = kHintAbout;
+    // Shell
+    std::array<char, 14> caption = {"Pondivar 2.01"};
+    const char* commandLine = nullptr;
+    HINSTANCE instance = 0;
 
-    // Memory game
-    std::array<HICON, kCardCount> cardIcons = {};
-    std::array<std::uint32_t, kCardCount> cardRevealed = {};
-    HICON cardBack = 0;
-    std::uint32_t firstCardShown = 0;
-    std::uint32_t firstCardSlot = 0;
-    std::uint32_t memoryMoves = 0;
+    // The folder of the player's files, handed in at start-up: the current directory of a game
+    // run by hand, the data folder of the installed one. Empty: the game keeps no files at all.
+    std::filesystem::path dataFolder;
+    // The settings and score file in it, settled as the settings are loaded.
+    std::filesystem::path settingsFilePath;
+    // The settings file was there but could not be read: saving would put defaults over its
+    // scores.
+    bool settingsUnreadable = false;
 
-    // Sound and music
-    std::uint32_t lastSoundVariant = 0;
+    // Players: the data folder that holds a folder per player (empty when the game keeps only
+    // the files of dataFolder, as tools and tests run it), who plays (UTF-8), and the players as
+    // the menu lists them.
+    std::filesystem::path playersRoot;
+    std::string playerName;
+    std::vector<std::string> playerNames;
+
+    // Music: the shuffled songs, where the player is in them, and where the song file goes,
+    // settled on first use ("" when there is no safe place).
     std::array<std::uint32_t, kPlaylistLength + 1> playlist = {};
     std::uint32_t songPos = 0;
     std::uint32_t currentSong = 0;
     std::uint8_t musicPlaying = 0;
     std::uint8_t tempMidiWritten = 0;
-    // Where the song file goes, settled on first use ("" when there is no safe place).
     std::uint8_t musicPathChosen = 0;
     std::string musicPath;
     std::string musicOpenCommand;
 };
+
+// The one value that holds the whole game, its parts split by how long they live. Routines name
+// fields through it, whichever part holds them.
+struct GameState : PlayersGame, WindowParts, RunState {};
 
 }  // namespace pv

@@ -74,6 +74,8 @@ struct Hotspot {
     std::uint32_t y = 0;
     std::uint32_t command = 0;
     std::uint32_t text = 0;  // a HintText
+
+    bool operator==(const Hotspot&) const = default;
 };
 
 // The hot spots as a game starts, ended by one with x = 0.

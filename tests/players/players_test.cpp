@@ -169,16 +169,24 @@ std::string Marks(const std::vector<MenuItem>& items) {
     return marks;
 }
 
-// The menu of a fresh start as `name`, in a game of its own.
-std::string MarksAtStart(const fs::path& root, const std::string& name) {
-    RecordingPlatform platform;
-    Game game{platform};
+// A fresh start as `name` of a game of its own; beforeStart runs once the window is made.
+void StartAfresh(
+    Game& game, RecordingPlatform& platform, const fs::path& root, const std::string& name,
+    const std::function<void()>& beforeStart = [] {}) {
     game.instance = platform.GetModuleHandleA(nullptr);
     game.playersRoot = root;
     game.playerName = SettlePlayer(root, name).name;
     game.dataFolder = PlayerFolder(root, name);
     CreateMainWindow(game);
+    beforeStart();
     for (MSG m; platform.PeekMessageA(&m);) platform.DispatchMessageA(&m);
+}
+
+// The menu of a fresh start as `name`, in a game of its own.
+std::string MarksAtStart(const fs::path& root, const std::string& name) {
+    RecordingPlatform platform;
+    Game game{platform};
+    StartAfresh(game, platform, root, name);
     return Marks(platform.FindMenu(game.menu)->bar);
 }
 
@@ -200,6 +208,34 @@ TEST_F(Players, SwitchMarksTheMenuAsAStartWould) {
     Command(Command::FirstPlayer);
     EXPECT_EQ(Marks(platform.FindMenu(game.menu)->bar), MarksAtStart(Root(), "Anna"));
     for (UINT toggle : toggles) EXPECT_TRUE(Item(toggle).checked) << toggle;
+}
+
+// Nothing of one player's game reaches the next: after a switch, the player's part is what a
+// start as them makes of it from the same draws at the same time, whatever was played before.
+TEST_F(PlayersRecord, SwitchKeepsNothingOfTheLastPlayersGame) {
+    StartAs("Anna");
+    Command(Command::Add);
+    Answer(1, 2500);
+    Send(WM_MOUSEMOVE, 0, MAKELPARAM(20, 170));
+    Tick(3);
+    Command(Command::MemoryGame);
+    Send(WM_KEYDOWN, VK_RIGHT);
+    Send(WM_KEYDOWN, VK_RIGHT);
+    Command(Command::FirstCard + 4);
+    Command(Command::LeaveMemoryGame);
+    const GameState drawsFrom = game;
+    platform.typedAnswers = {L"Ben"};
+    Command(Command::NewPlayer);
+
+    RecordingPlatform elsewhere;
+    Game fresh{elsewhere};
+    StartAfresh(fresh, elsewhere, Root(), "Ben", [&] {
+        fresh.rngA = drawsFrom.rngA;
+        fresh.rngB = drawsFrom.rngB;
+        fresh.rngToggle = drawsFrom.rngToggle;
+        elsewhere.ticks = platform.ticks;
+    });
+    EXPECT_TRUE(static_cast<const PlayersGame&>(game) == static_cast<const PlayersGame&>(fresh));
 }
 
 TEST_F(Players, RefusedNameSaysWhyAndChangesNothing) {
