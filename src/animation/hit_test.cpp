@@ -6,7 +6,7 @@
 
 namespace pv {
 
-void HitTest(Game& g, LPARAM point, int click) {
+void HitTest(Game& g, LPARAM point, Click click) {
     if (g.actionDelay == 0) ShowFace(g, Face::Neutral);
     // x is signed so that a point left of the window becomes a huge unsigned value and hits
     // no box.
@@ -21,7 +21,7 @@ void HitTest(Game& g, LPARAM point, int click) {
             x > spot.x && y > spot.y && x < spot.x + kHotspotSize && y < spot.y + kHotspotSize;
         if (!inside) continue;
         g.hoverActive = 1;
-        if (click != 0 && !AnotherScreenOpen(g)) {
+        if (click == Click::Yes && !AnotherScreenOpen(g)) {
             g.platform.PostMessageA(g.mainWindow, WM_COMMAND, spot.command, 0);
         }
         return;

@@ -105,7 +105,7 @@ void RunDelayedActions(Game& g) {
     if (g.pendingBoardRedraw != 0) {
         // A redraw that falls due under the about panel or after leaving the game is dropped.
         g.pendingBoardRedraw = 0;
-        if (g.memoryOpen != 0 && g.aboutOpen == 0) ShowMemoryBoard(g, 1);
+        if (g.memoryOpen != 0 && g.aboutOpen == 0) ShowMemoryBoard(g, Visibility::Shown);
     }
 }
 

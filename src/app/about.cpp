@@ -9,13 +9,13 @@ namespace pv {
 void OpenAbout(Game& g) {
     Platform& p = g.platform;
     PlaySoundEffect(g, Sound::Click);
-    ShowDrillScreen(g, SW_HIDE);
+    ShowDrillScreen(g, Visibility::Hidden);
     for (HWND control : {g.aboutPicture, g.aboutText, g.contactText, g.aboutOkButton}) {
         p.ShowWindow(control, SW_SHOWNORMAL);
     }
     p.SetFocus(g.contactText);
     // A game under the panel only hides; it goes on where it stood when the panel closes.
-    if (g.memoryOpen != 0) ShowMemoryBoard(g, 0);
+    if (g.memoryOpen != 0) ShowMemoryBoard(g, Visibility::Hidden);
     g.aboutOpen = 1;
 }
 
@@ -26,11 +26,11 @@ void CloseAbout(Game& g) {
         p.ShowWindow(control, SW_HIDE);
     }
     if (g.memoryOpen != 0) {
-        ShowMemoryBoard(g, 1);
+        ShowMemoryBoard(g, Visibility::Shown);
         // The card the arrows framed shows its frame again, as Enter still turns it.
         if (g.cardFocus >= 0) p.SetFocus(g.cardButtons[static_cast<std::size_t>(g.cardFocus)]);
     } else {
-        ShowDrillScreen(g, SW_SHOWNORMAL);
+        ShowDrillScreen(g, Visibility::Shown);
     }
     g.aboutOpen = 0;
 }

@@ -107,8 +107,8 @@ void MakeColourPanel(Game& g, HWND window) {
 }
 
 void MakeScoreScreen(Game& g, HWND window) {
-    g.scoreList = Finish(g, MakeScoreList(g, window, 0), 0, kHidden);
-    g.scoreStore = Finish(g, MakeScoreList(g, window, 1), 0, kHidden);
+    g.scoreList = Finish(g, MakeScoreList(g, window, Sorted::No), 0, kHidden);
+    g.scoreStore = Finish(g, MakeScoreList(g, window, Sorted::Yes), 0, kHidden);
     constexpr unsigned kLabel = kDisabled | kHidden;
     g.scoreHeader = Label(g, window, "SCORE", 10, 50, 92, 20, 0, kLabelId, kLabel);
     g.nameHeader = Label(g, window, "NAME", 101, 50, 133, 20, 0, kLabelId, kLabel);
@@ -126,7 +126,7 @@ LRESULT CreateControls(Game& g, HWND window) {
     MakeCards(g, window);
     MakeColourPanel(g, window);
     MakeScoreScreen(g, window);
-    ShowMemoryBoard(g, 0);
+    ShowMemoryBoard(g, Visibility::Hidden);
     g.timerId = g.platform.SetTimer(window, kTickTimer, kTickMilliseconds, nullptr);
     g.platform.PostMessageA(window, WM_COMMAND, Command::LoadAndStart, 0);
     return 0;

@@ -264,10 +264,10 @@ LRESULT OnMessage(Game& g, HWND window, UINT message, WPARAM wParam, LPARAM lPar
             }
             return 0;
         case WM_MOUSEMOVE:
-            HitTest(g, lParam, 0);
+            HitTest(g, lParam, Click::No);
             return 0;
         case WM_LBUTTONDOWN:
-            HitTest(g, lParam, 1);
+            HitTest(g, lParam, Click::Yes);
             return 0;
         case WM_PAINT:  // every visible thing is a control on the class background
             return 0;

@@ -36,8 +36,8 @@ void ApplyColour(Game& g) {
         ReadBar(g, 0, g.bgRed, "%d red");
         ReadBar(g, 1, g.bgGreen, "%d green");
         ReadBar(g, 2, g.bgBlue, "%d blue");
-        ShowDrillScreen(g, SW_HIDE);
-        ShowColourPanel(g, SW_SHOWNORMAL);
+        ShowDrillScreen(g, Visibility::Hidden);
+        ShowColourPanel(g, Visibility::Shown);
         g.colourOpen = 1;
     } else {
         // The bars follow quietly, so the panel opens at the colour on screen.
@@ -89,20 +89,20 @@ void ColourScroll(Game& g, WPARAM code, HWND bar) {
     ApplyColour(g);
 }
 
-void ShowColourPanel(Game& g, int show) {
+void ShowColourPanel(Game& g, Visibility show) {
     Platform& p = g.platform;
     const HWND controls[] = {g.colourBars[0],   g.colourBars[1],   g.colourBars[2],
                              g.colourLabels[0], g.colourLabels[1], g.colourLabels[2],
                              g.colourOkButton};
-    for (HWND control : controls) p.ShowWindow(control, show);
+    for (HWND control : controls) p.ShowWindow(control, static_cast<int>(show));
     // "Help" would open the about panel over this one; the bar item is disabled, not greyed.
     p.EnableMenuItem(g.menu, kHelpMenuPosition,
-                     MF_BYPOSITION | (show != 0 ? MF_DISABLED : MF_ENABLED));
+                     MF_BYPOSITION | (show == Visibility::Shown ? MF_DISABLED : MF_ENABLED));
 }
 
 void CloseColourPanel(Game& g) {
-    ShowColourPanel(g, SW_HIDE);
-    ShowDrillScreen(g, SW_SHOWNORMAL);
+    ShowColourPanel(g, Visibility::Hidden);
+    ShowDrillScreen(g, Visibility::Shown);
     g.colourOpen = 0;
     if (g.randomColours == 0) PlaySoundEffect(g, Sound::Click);
 }

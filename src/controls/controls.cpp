@@ -62,9 +62,9 @@ HWND MakeColourBar(Game& g, int x, int y, int width, int height, HWND parent) {
     return bar;
 }
 
-HWND MakeScoreList(Game& g, HWND parent, int sorted) {
+HWND MakeScoreList(Game& g, HWND parent, Sorted sorted) {
     DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT |
-                  LBS_HASSTRINGS | (sorted != 0 ? LBS_SORT : 0);
+                  LBS_HASSTRINGS | (sorted == Sorted::Yes ? LBS_SORT : 0);
     HWND list = g.platform.CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", nullptr, style, 10, 69, 223,
                                            95, parent, kScoreListId, g.instance, nullptr);
     g.platform.SendMessageA(list, WM_SETFONT, g.platform.GetStockObject(ANSI_FIXED_FONT), FALSE);

@@ -13,6 +13,11 @@ namespace pv {
 constexpr UINT kLabelId = 1999;  // the labels and panels
 constexpr UINT kScoreListId = 2096;
 
+// Whether a screen's controls are to be shown or hidden, as ShowWindow takes it.
+enum class Visibility : int { Hidden = SW_HIDE, Shown = SW_SHOWNORMAL };
+// Whether a list box keeps its lines sorted.
+enum class Sorted : std::uint32_t { No = 0, Yes = 1 };
+
 HWND MakeButton(Game& g, const char* text, HWND parent, int x, int y, int width, int height,
                 DWORD style, UINT id);
 HWND MakePictureButton(Game& g, HWND parent, int x, int y, UINT id);
@@ -21,7 +26,7 @@ HWND MakeTextPanel(Game& g, const char* text, int x, int y, int width, int heigh
                    UINT id);
 HWND MakeNameEdit(Game& g, int x, int y, HWND parent, UINT id);
 HWND MakeColourBar(Game& g, int x, int y, int width, int height, HWND parent);
-HWND MakeScoreList(Game& g, HWND parent, int sorted);
+HWND MakeScoreList(Game& g, HWND parent, Sorted sorted);
 
 // Formats one number, or two when b is not 0, into a control's text.
 void SetLabelNumber(Game& g, HWND control, const char* format, std::uint32_t a, std::uint32_t b);

@@ -45,7 +45,7 @@ void RightAnswer(Game& g, std::uint32_t value) {
     }
     if (firstTry) {
         bool asked = g.operation == 'x' || g.operation == '+';
-        MarkFactAsked(g, asked ? g.operandA : g.correctAnswer, g.operandB, 1);
+        MarkFactAsked(g, asked ? g.operandA : g.correctAnswer, g.operandB, Mark::Yes);
         g.score += 73;
     }
     PlaySoundEffect(g, Sound::Right);

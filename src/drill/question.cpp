@@ -74,10 +74,10 @@ bool Offered(const Game& g, std::uint32_t v) {
 
 }  // namespace
 
-std::uint32_t MarkFactAsked(Game& g, std::uint32_t a, std::uint32_t b, std::uint32_t mark) {
+std::uint32_t MarkFactAsked(Game& g, std::uint32_t a, std::uint32_t b, Mark mark) {
     std::uint32_t& cell = g.factGrid[a][b];
     std::uint32_t before = cell;
-    if (mark != 0) cell = 1;
+    if (mark == Mark::Yes) cell = 1;
     return before;
 }
 
@@ -104,7 +104,7 @@ void NextQuestion(Game& g) {
         do {
             a = Random(g, g.tableSize) + 1;
             b = Random(g, g.tableSize) + 1;
-        } while (MarkFactAsked(g, a, b, 0) != 0);
+        } while (MarkFactAsked(g, a, b, Mark::No) != 0);
     }
     g.operandA = a;
     g.operandB = b;

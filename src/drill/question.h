@@ -9,7 +9,11 @@
 
 namespace pv {
 
-std::uint32_t MarkFactAsked(Game& g, std::uint32_t a, std::uint32_t b, std::uint32_t mark);
+// Whether the fact is to be marked as asked, or only looked at.
+enum class Mark : std::uint32_t { No = 0, Yes = 1 };
+
+// Whether the fact a, b was asked before (not 0), marking it asked if told to.
+std::uint32_t MarkFactAsked(Game& g, std::uint32_t a, std::uint32_t b, Mark mark);
 void ResetFactGrid(Game& g);
 void NextQuestion(Game& g);
 void SetOperation(Game& g, UINT cmd);

@@ -61,26 +61,27 @@ void DealMemoryGame(Game& g) {
     Shuffle(g, kPairs, 51 + Random(g, 111));
     Shuffle(g, kCardCount, 134 + Random(g, 133));
 
-    ShowDrillScreen(g, SW_HIDE);
-    ShowMemoryBoard(g, 1);
+    ShowDrillScreen(g, Visibility::Hidden);
+    ShowMemoryBoard(g, Visibility::Shown);
 }
 
-void ShowMemoryBoard(Game& g, int show) {
+void ShowMemoryBoard(Game& g, Visibility show) {
     Platform& p = g.platform;
-    if (show == 1) {
+    bool shown = show == Visibility::Shown;
+    if (shown) {
         p.ShowWindow(g.leftFace, SW_SHOWNORMAL);
         p.ShowWindow(g.rightFace, SW_SHOWNORMAL);
     }
-    p.EnableWindow(g.leftFace, show == 1 ? TRUE : FALSE);
-    p.EnableWindow(g.rightFace, show == 1 ? TRUE : FALSE);
-    p.ShowWindow(g.movesLabel, show);
-    p.ShowWindow(g.byeButton, show);
+    p.EnableWindow(g.leftFace, shown ? TRUE : FALSE);
+    p.EnableWindow(g.rightFace, shown ? TRUE : FALSE);
+    p.ShowWindow(g.movesLabel, static_cast<int>(show));
+    p.ShowWindow(g.byeButton, static_cast<int>(show));
     for (std::size_t i = 0; i < kCardCount; ++i) {
-        if (show == 1) {
+        if (shown) {
             HICON picture = g.cardRevealed[i] != 0 ? g.cardIcons[i] : g.cardBack;
             p.SendMessageA(g.cardButtons[i], STM_SETIMAGE, IMAGE_ICON, picture);
         }
-        p.ShowWindow(g.cardButtons[i], show);
+        p.ShowWindow(g.cardButtons[i], static_cast<int>(show));
     }
 }
 
@@ -90,7 +91,7 @@ void CardClicked(Game& g, int i) {
 
     if (g.cardRevealed[card] == 0) {
         g.cardRevealed[card] = 1;
-        ShowMemoryBoard(g, 1);
+        ShowMemoryBoard(g, Visibility::Shown);
         if (g.firstCardShown != 0) {
             if (g.cardIcons[card] == g.cardIcons[g.firstCardSlot]) {
                 PlaySoundEffect(g, Sound::Right);
@@ -124,9 +125,9 @@ void CardClicked(Game& g, int i) {
 }
 
 void LeaveMemoryGame(Game& g) {
-    ShowMemoryBoard(g, 0);
+    ShowMemoryBoard(g, Visibility::Hidden);
     g.memoryOpen = 0;
-    ShowDrillScreen(g, SW_SHOWNORMAL);
+    ShowDrillScreen(g, Visibility::Shown);
 }
 
 }  // namespace pv

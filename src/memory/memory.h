@@ -2,12 +2,13 @@
 // drill; it calls down to the controls and sideways to the sounds and the screen switch.
 #pragma once
 
+#include "controls/controls.h"
 #include "game/game.h"
 
 namespace pv {
 
 void DealMemoryGame(Game& g);
-void ShowMemoryBoard(Game& g, int show);
+void ShowMemoryBoard(Game& g, Visibility show);
 void CardClicked(Game& g, int i);
 void LeaveMemoryGame(Game& g);
 

@@ -66,10 +66,10 @@ void TrimStore(Game& g) {
     }
 }
 
-void ShowScreenControls(Game& g, int show) {
+void ShowScreenControls(Game& g, Visibility show) {
     const HWND controls[] = {g.scoreList,     g.scoresOkButton, g.scoreHeader,   g.nameHeader,
                              g.yourNameLabel, g.nameEdit,       g.yourScoreLabel};
-    for (HWND control : controls) g.platform.ShowWindow(control, show);
+    for (HWND control : controls) g.platform.ShowWindow(control, static_cast<int>(show));
 }
 
 }  // namespace
@@ -77,7 +77,7 @@ void ShowScreenControls(Game& g, int show) {
 void OpenScores(Game& g) {
     Platform& p = g.platform;
     PlaySoundEffect(g, Sound::Click);
-    ShowDrillScreen(g, SW_HIDE);
+    ShowDrillScreen(g, Visibility::Hidden);
     // The faces stay to watch the list.
     p.ShowWindow(g.leftFace, SW_SHOWNORMAL);
     p.ShowWindow(g.rightFace, SW_SHOWNORMAL);
@@ -94,7 +94,7 @@ void OpenScores(Game& g) {
     char yours[64];
     wsprintfA(yours, "%d %s", g.score, "IS YOUR SCORE");
     p.SetWindowTextA(g.yourScoreLabel, yours);
-    ShowScreenControls(g, SW_SHOWNORMAL);
+    ShowScreenControls(g, Visibility::Shown);
     p.SetFocus(g.nameEdit);
     g.scoresOpen = 1;
 }
@@ -102,9 +102,9 @@ void OpenScores(Game& g) {
 void CloseScores(Game& g) {
     Platform& p = g.platform;
     PlaySoundEffect(g, Sound::Click);
-    ShowDrillScreen(g, SW_SHOWNORMAL);
+    ShowDrillScreen(g, Visibility::Shown);
     p.EnableMenuItem(g.menu, kHelpMenuPosition, MF_BYPOSITION | MF_ENABLED);
-    ShowScreenControls(g, SW_HIDE);
+    ShowScreenControls(g, Visibility::Hidden);
     // The typed name stays in its box for the next opening.
     g.scoresOpen = 0;
 }

@@ -12,7 +12,7 @@ bool AnotherScreenOpen(const GameState& g) {
     return g.aboutOpen != 0 || g.memoryOpen != 0 || g.colourOpen != 0 || g.scoresOpen != 0;
 }
 
-void ShowDrillScreen(Game& g, int show) {
+void ShowDrillScreen(Game& g, Visibility show) {
     Platform& p = g.platform;
     // With random colours every change of screen brings a new background, hiding included.
     if (g.randomColours != 0) ApplyColour(g);
@@ -24,9 +24,9 @@ void ShowDrillScreen(Game& g, int show) {
         g.answerButtons[2], g.answerButtons[3],   g.questionDisplay,  g.leftFace,
         g.rightFace,
     };
-    for (HWND control : controls) p.ShowWindow(control, show);
+    for (HWND control : controls) p.ShowWindow(control, static_cast<int>(show));
 
-    if (show != 0) {
+    if (show == Visibility::Shown) {
         p.EnableMenuItem(g.menu, Command::RandomColoursToggle, MF_BYCOMMAND | MF_ENABLED);
         p.EnableMenuItem(g.menu, Command::ViewScores, MF_BYCOMMAND | MF_ENABLED);
         p.EnableMenuItem(g.menu, kDrillMenuPosition, MF_BYPOSITION | MF_ENABLED);

@@ -3,6 +3,7 @@
 // background; it sits among the subsystems, above the control helpers.
 #pragma once
 
+#include "controls/controls.h"
 #include "game/game.h"
 
 namespace pv {
@@ -10,6 +11,6 @@ namespace pv {
 // True while the about panel, the memory game, the colour panel or the score screen is up.
 bool AnotherScreenOpen(const GameState& g);
 
-void ShowDrillScreen(Game& g, int show);
+void ShowDrillScreen(Game& g, Visibility show);
 
 }  // namespace pv

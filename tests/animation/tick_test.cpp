@@ -52,7 +52,7 @@ TEST_F(Ticks, BoardRedrawIsServedAfterTheQuestionOrDropped) {
     EXPECT_EQ(game.pendingBoardRedraw, 0u);
 
     for (auto [about, memory] : {std::pair{1, 1}, std::pair{0, 0}}) {
-        ShowMemoryBoard(game, 0);
+        ShowMemoryBoard(game, Visibility::Hidden);
         game.aboutOpen = static_cast<std::uint8_t>(about);
         game.memoryOpen = static_cast<std::uint8_t>(memory);
         game.pendingBoardRedraw = 1;

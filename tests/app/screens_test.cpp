@@ -126,11 +126,11 @@ TEST_F(Screens, DrillScreenGoesInItsOrderAndKeepsStatesAndTexts) {
     std::vector<std::string> texts;
     for (HWND c : DrillControls()) texts.push_back(Text(c));
 
-    for (int show : {SW_HIDE, SW_SHOWNORMAL}) {
+    for (Visibility show : {Visibility::Hidden, Visibility::Shown}) {
         std::size_t from = platform.reflected.size();
         ShowDrillScreen(game, show);
-        EXPECT_EQ(ShownOrHidden(from), DrillControls()) << show;
-        for (HWND c : DrillControls()) EXPECT_EQ(Visible(c), show != 0);
+        EXPECT_EQ(ShownOrHidden(from), DrillControls()) << static_cast<int>(show);
+        for (HWND c : DrillControls()) EXPECT_EQ(Visible(c), show == Visibility::Shown);
         for (std::size_t i = from; i < platform.reflected.size(); ++i) {
             EXPECT_NE(platform.reflected[i].what, Change::Enabled);
             EXPECT_NE(platform.reflected[i].what, Change::Text);
