@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "qt/paint/zoom.h"
 #include "qt/sound/audio.h"
 #include "qt/window/widgets.h"
 
@@ -47,7 +48,7 @@ class QtPlatform : public QObject, public Platform {
     BOOL SystemParametersInfoA(UINT action, UINT param, void* data, UINT winIni) override;
     void SetZoom(int factor) override;
     UINT GetDpiForWindow(HWND window) override;
-    int Zoom() const { return zoom_; }
+    int ZoomFactor() const { return zoom_.Factor(); }
     BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;
     DWORD mciSendStringA(const char* command, char* result, UINT resultSize, HWND notify) override;
 
@@ -89,12 +90,12 @@ class QtPlatform : public QObject, public Platform {
     void ShowList(const Window& w);
     void ShowScroll(const Window& w);
     void ShowFont(const Window& w);
-    // The zoom (qt_zoom.cpp): a rectangle or size of the model as drawn, and a widget or a newly
-    // built menu bar brought to the factor.
+    // The zoom (qt_zoom.cpp): a control's rectangle in the model as drawn, and a widget or a
+    // newly built menu bar brought to the factor.
     QRect Zoomed(const Window& w) const;
-    QSize Zoomed(QSize size) const { return size * zoom_; }
     void ShowZoom(const Window& w, QWidget* widget);
     void ShowDefaultFont(QWidget* widget);
+    void ShowInheritedFont(QWidget* widget) const;
     void ZoomMenus();
     void KeepOnScreen();
     void Destroy(HWND window);
@@ -111,7 +112,7 @@ class QtPlatform : public QObject, public Platform {
     HMENU shownMenu_ = 0;
     bool menuWanted_ = false;  // the bar waits for the window's first showing
     bool shownOnce_ = false;
-    int zoom_ = 1;
+    Zoom zoom_;
     std::unique_ptr<QStyle> zoomedStyle_;  // for the controls the style draws at fixed sizes
     std::map<HWND, QWidget*> widgets_;
     std::map<UINT, QAction*> actions_;
