@@ -8,7 +8,6 @@
 #include <QByteArray>
 #include <QCache>
 #include <QPixmap>
-#include <QPointer>
 #include <QString>
 #include <QStyle>
 
@@ -29,8 +28,6 @@ class QTimer;
 
 namespace pv::qt {
 
-class ProgressWindow;
-
 class QtPlatform : public QObject, public Platform {
   public:
     // How many decoded pictures are kept: the memory game's board and the tools together are
@@ -42,7 +39,6 @@ class QtPlatform : public QObject, public Platform {
 
     DWORD GetTickCount() override;
     void GetLocalTime(SYSTEMTIME* time) override;
-    void ShowProgress(const std::string& player, const std::filesystem::path& folder) override;
     int GetSystemMetrics(int index) override;
     BOOL GetWindowRect(HWND window, RECT* rect) override;
     BOOL SystemParametersInfoA(UINT action, UINT param, void* data, UINT winIni) override;
@@ -57,8 +53,6 @@ class QtPlatform : public QObject, public Platform {
     MainWidget* Main() const { return main_; }
     QMenuBar* MenuBar() const { return menuBar_; }
     QAction* MenuAction(UINT id);  // builds a bar still waiting for the window to show
-    // The progress window while it is open, or nullptr.
-    ProgressWindow* Progress() const;
 
     // Called once, when the main window is first shown.
     std::function<void()> onFirstShown;
@@ -125,8 +119,6 @@ class QtPlatform : public QObject, public Platform {
     HWND musicNotify_ = 0;
     // What the game asks of the audio as it starts, run once its first frame is drawn.
     std::vector<std::function<void()>> heldAudio_;
-    // Closing it deletes it.
-    QPointer<ProgressWindow> progress_;
 };
 
 }  // namespace pv::qt
