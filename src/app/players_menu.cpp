@@ -7,6 +7,7 @@
 #include "assets/commands.h"
 #include "audio/music.h"
 #include "drill/answer_keeper.h"
+#include "game/progress_view.h"
 #include "platform/text.h"
 #include "players/key_value_file.h"
 #include "players/player_name.h"
@@ -125,7 +126,7 @@ bool OnPlayerCommand(Game& g, HWND window, WPARAM command) {
         return true;
     }
     if (command == Command::Progress) {
-        g.platform.ShowProgress(g.playerName, g.dataFolder);
+        if (g.progressView != nullptr) g.progressView->ShowProgress(g.playerName, g.dataFolder);
         return true;
     }
     if (command == Command::NewPlayer) {

@@ -12,6 +12,8 @@ namespace pv {
 
 // What the drill keeps of the player's answers (drill/answer_keeper.h).
 struct AnswerKeeper;
+// Where the player's progress is shown (game/progress_view.h).
+struct ProgressView;
 
 struct Game : GameState {
     explicit Game(Platform& services) : platform(services) {}
@@ -20,6 +22,7 @@ struct Game : GameState {
 
     Platform& platform;
     std::shared_ptr<AnswerKeeper> answerKeeper;  // none without players
+    ProgressView* progressView = nullptr;        // not owned; none without a desktop
 };
 
 }  // namespace pv

@@ -9,7 +9,6 @@
 
 #include <cstddef>
 #include <deque>
-#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -190,9 +189,6 @@ class Platform {
     // and Cancel. False when cancelled.
     int MessageBoxW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type);
     bool AskTextW(HWND owner, const wchar_t* caption, const wchar_t* prompt, std::wstring& answer);
-    // The progress picture, which Win32 never had: a window of its own on the answers kept in
-    // `folder` for the player (UTF-8), drawn from the game's own model of them.
-    virtual void ShowProgress(const std::string& player, const std::filesystem::path& folder) = 0;
 
     // Resources and graphics
     HICON LoadIconA(HINSTANCE instance, UINT resource);

@@ -4,7 +4,6 @@
 
 #include <memory>
 
-#include "qt/progress/progress_window.h"
 #include "qt/screen_reader/accessible.h"
 
 namespace pv::qt {
@@ -19,7 +18,6 @@ QtPlatform::QtPlatform()
 
 QtPlatform::~QtPlatform() {
     for (auto& [id, timer] : timers_) delete timer;
-    delete progress_;  // the main window's child, unless it was opened without one
     delete main_;
     audio_.reset();  // before the queue it posts notices to goes away
 }

@@ -8,7 +8,6 @@
 #include <QByteArray>
 #include <QCache>
 #include <QPixmap>
-#include <QPointer>
 #include <QString>
 #include <QStyle>
 
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "qt/paint/zoom.h"
 #include "qt/sound/audio.h"
 #include "qt/window/widgets.h"
 
@@ -27,8 +27,6 @@ class QAction;
 class QTimer;
 
 namespace pv::qt {
-
-class ProgressWindow;
 
 class QtPlatform : public QObject, public Platform {
   public:
@@ -41,13 +39,12 @@ class QtPlatform : public QObject, public Platform {
 
     DWORD GetTickCount() override;
     void GetLocalTime(SYSTEMTIME* time) override;
-    void ShowProgress(const std::string& player, const std::filesystem::path& folder) override;
     int GetSystemMetrics(int index) override;
     BOOL GetWindowRect(HWND window, RECT* rect) override;
     BOOL SystemParametersInfoA(UINT action, UINT param, void* data, UINT winIni) override;
     void SetZoom(int factor) override;
     UINT GetDpiForWindow(HWND window) override;
-    int Zoom() const { return zoom_; }
+    int ZoomFactor() const { return zoom_.Factor(); }
     BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;
     DWORD mciSendStringA(const char* command, char* result, UINT resultSize, HWND notify) override;
 
@@ -56,8 +53,6 @@ class QtPlatform : public QObject, public Platform {
     MainWidget* Main() const { return main_; }
     QMenuBar* MenuBar() const { return menuBar_; }
     QAction* MenuAction(UINT id);  // builds a bar still waiting for the window to show
-    // The progress window while it is open, or nullptr.
-    ProgressWindow* Progress() const;
 
     // Called once, when the main window is first shown.
     std::function<void()> onFirstShown;
@@ -89,12 +84,12 @@ class QtPlatform : public QObject, public Platform {
     void ShowList(const Window& w);
     void ShowScroll(const Window& w);
     void ShowFont(const Window& w);
-    // The zoom (qt_zoom.cpp): a rectangle or size of the model as drawn, and a widget or a newly
-    // built menu bar brought to the factor.
+    // The zoom (qt_zoom.cpp): a control's rectangle in the model as drawn, and a widget or a
+    // newly built menu bar brought to the factor.
     QRect Zoomed(const Window& w) const;
-    QSize Zoomed(QSize size) const { return size * zoom_; }
     void ShowZoom(const Window& w, QWidget* widget);
     void ShowDefaultFont(QWidget* widget);
+    void ShowInheritedFont(QWidget* widget) const;
     void ZoomMenus();
     void KeepOnScreen();
     void Destroy(HWND window);
@@ -111,7 +106,7 @@ class QtPlatform : public QObject, public Platform {
     HMENU shownMenu_ = 0;
     bool menuWanted_ = false;  // the bar waits for the window's first showing
     bool shownOnce_ = false;
-    int zoom_ = 1;
+    Zoom zoom_;
     std::unique_ptr<QStyle> zoomedStyle_;  // for the controls the style draws at fixed sizes
     std::map<HWND, QWidget*> widgets_;
     std::map<UINT, QAction*> actions_;
@@ -124,8 +119,6 @@ class QtPlatform : public QObject, public Platform {
     HWND musicNotify_ = 0;
     // What the game asks of the audio as it starts, run once its first frame is drawn.
     std::vector<std::function<void()>> heldAudio_;
-    // Closing it deletes it.
-    QPointer<ProgressWindow> progress_;
 };
 
 }  // namespace pv::qt

@@ -10,6 +10,7 @@
 
 #include "app/main_window.h"
 #include "game/game.h"
+#include "qt/progress/qt_progress.h"
 #include "qt/qt_platform.h"
 #include "qt/quit_signals.h"
 
@@ -43,7 +44,9 @@ int RunGame(int argc, char** argv, const std::function<void(QtPlatform&)>& onFir
         makePlatform ? makePlatform() : std::make_unique<QtPlatform>();
     QtPlatform& platform = *made;
     if (onFirstShown) platform.onFirstShown = [&]() { onFirstShown(platform); };
+    QtProgressView progress(platform);
     auto game = std::make_unique<Game>(platform);
+    game->progressView = &progress;
     game->dataFolder = StartingDirectory();
     if (start != nullptr && !start->folder.empty()) {
         game->playersRoot = start->playersRoot;

@@ -10,6 +10,8 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/main_window.h"
 #include "assets/commands.h"
@@ -291,6 +293,23 @@ TEST_F(Players, AFolderRemovedWhileTheGameRunsIsMadeAgainOrRefused) {
     Command(Command::FirstPlayer + 1);
     EXPECT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(game.playerName, "Anna");
+}
+
+// Progress shows the record of whoever plays now, from their own folder; a game given nowhere to
+// show it lets the item pass.
+TEST_F(Players, ProgressShowsTheRecordOfWhoeverPlaysNow) {
+    StartAs("Anna");
+    platform.typedAnswers = {L"Ben"};
+    Command(Command::NewPlayer);
+    Command(Command::Progress);
+    Command(Command::FirstPlayer);
+    Command(Command::Progress);
+    using Shown = std::pair<std::string, fs::path>;
+    EXPECT_EQ(progress.shown, (std::vector<Shown>{{"Ben", PlayerFolder(Root(), "Ben")},
+                                                  {"Anna", PlayerFolder(Root(), "Anna")}}));
+    game.progressView = nullptr;
+    Command(Command::Progress);
+    EXPECT_EQ(progress.shown.size(), 2u);
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "qt/progress/progress_grid.h"
 #include "qt/progress/progress_legend.h"
 #include "qt/progress/progress_window.h"
+#include "qt/progress/qt_progress.h"
 #include "qt/qt_platform.h"
 
 namespace pv::qt {
@@ -40,8 +41,8 @@ class ProgressWindowTest : public ::testing::Test {
         Add(log, Operation::Multiplication, 3, 4, 0, false);
         Add(log, Operation::Addition, 2, 3, 0, true);
         ASSERT_TRUE(log.WaitUntilOnDisk());
-        platform_.ShowProgress("Mia", folder_.Path());
-        window_ = platform_.Progress();
+        progress_.ShowProgress("Mia", folder_.Path());
+        window_ = progress_.Window();
         ASSERT_NE(window_, nullptr);
     }
 
@@ -64,6 +65,7 @@ class ProgressWindowTest : public ::testing::Test {
     ScratchDirectory folder_;
     const std::int32_t today_ = LocalDay(std::time(nullptr));
     QtPlatform platform_;
+    QtProgressView progress_{platform_};
     ProgressWindow* window_ = nullptr;
 };
 
@@ -143,8 +145,8 @@ TEST_F(ProgressWindowTest, AskedAgainRaisesTheSameWindowWithTheNewAnswers) {
         AnswerLog log(folder_.Path());
         Add(log, Operation::Multiplication, 3, 4, 0, true);
     }
-    platform_.ShowProgress("Mia", folder_.Path());
-    EXPECT_EQ(platform_.Progress(), window_);
+    progress_.ShowProgress("Mia", folder_.Path());
+    EXPECT_EQ(progress_.Window(), window_);
     int windows = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         windows += dynamic_cast<ProgressWindow*>(w) != nullptr ? 1 : 0;
@@ -154,7 +156,7 @@ TEST_F(ProgressWindowTest, AskedAgainRaisesTheSameWindowWithTheNewAnswers) {
 
     window_->close();  // and gone: the next time starts afresh
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(platform_.Progress(), nullptr);
+    EXPECT_EQ(progress_.Window(), nullptr);
 }
 
 TEST(ProgressChart, TellsEachDaysShareRoundedDownSoOneMissIsNeverAHundred) {
@@ -174,9 +176,10 @@ TEST(ProgressWindowAlone, ADamagedRecordIsToldOnceAndShowsNoAnswers) {
     ScratchDirectory folder;
     std::ofstream(folder.Path() / kAnswerLogName) << "not a record of answers";
     QtPlatform platform;
+    QtProgressView progress(platform);
     ::testing::internal::CaptureStderr();
-    platform.ShowProgress("Mia", folder.Path());
-    platform.ShowProgress("Mia", folder.Path());  // the file is still there, told once
+    progress.ShowProgress("Mia", folder.Path());
+    progress.ShowProgress("Mia", folder.Path());  // the file is still there, told once
     const std::string told = ::testing::internal::GetCapturedStderr();
     std::istringstream lines(told);
     int complaints = 0;
@@ -184,7 +187,7 @@ TEST(ProgressWindowAlone, ADamagedRecordIsToldOnceAndShowsNoAnswers) {
         if (line.rfind("pondivar: ", 0) == 0) ++complaints;  // Qt may add its own lines
     }
     EXPECT_EQ(complaints, 1) << told;
-    ProgressWindow* window = platform.Progress();
+    ProgressWindow* window = progress.Window();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->ShownOperation(), Operation::Multiplication);
     EXPECT_EQ(window->Grid()->Model().grid[1][1].state, FactCell::NeverAsked);

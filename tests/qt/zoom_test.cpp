@@ -1,6 +1,6 @@
-// The real window zoomed: every control at a multiple of its place and size, pictures drawn from
-// their own larger file rather than enlarged, fonts grown, the zoom items on the first bar, and
-// the pointer's points handed back in the game's own units.
+// The zoom's two ways round, and the real window zoomed: every control at a multiple of its place
+// and size, pictures drawn from their own larger file rather than enlarged, fonts grown, the zoom
+// items on the first bar, and the pointer's points handed back in the game's own units.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -15,11 +15,37 @@
 #include "app/main_window.h"
 #include "assets/commands.h"
 #include "game/game.h"
+#include "qt/paint/zoom.h"
 #include "qt/qt_platform.h"
 #include "qt/window/widgets.h"
 
 namespace pv::qt {
 namespace {
+
+// Units grow exactly; pixels come back rounded down, so that a point just left of or above the
+// window stays outside it; a pointer first goes to its nearest pixel.
+TEST(Zoom, EveryPixelOfAUnitComesBackAsThatUnit) {
+    const Zoom three(3);
+    for (int unit = -3; unit <= 3; ++unit) {
+        for (int pixel = 0; pixel < 3; ++pixel) {
+            EXPECT_EQ(three.ToGame(three.ToScreen(unit) + pixel), unit) << unit << " " << pixel;
+        }
+    }
+    EXPECT_EQ(three.ToScreen(QRect(10, -4, 7, 5)), QRect(30, -12, 21, 15));
+    EXPECT_EQ(three.ToGame(QSize(743, 885)), QSize(247, 295));
+    EXPECT_EQ(three.ToGame(QPointF(-0.4, 5.6)), QPoint(0, 2));
+    EXPECT_EQ(three.ToGame(QPointF(-0.6, 8.4)), QPoint(-1, 2));
+}
+
+TEST(Zoom, FontsGrowInTheUnitTheyWereGivenIn) {
+    QFont pixels;
+    pixels.setPixelSize(11);
+    EXPECT_EQ(Zoom(3).ToScreen(pixels).pixelSize(), 33);
+    QFont points;
+    points.setPointSizeF(9.5);
+    EXPECT_DOUBLE_EQ(Zoom(3).ToScreen(points).pointSizeF(), 28.5);
+    EXPECT_EQ(Zoom().ToScreen(points), points);
+}
 
 class ZoomedWindow : public ::testing::Test {
   protected:
@@ -113,7 +139,7 @@ TEST_F(ZoomedWindow, ItemsAreOnTheFirstBarAndOnlyThePickedOneHasABox) {
     ASSERT_EQ(boxed.size(), 1u) << "the offscreen screen's 1x lost its box";
     EXPECT_EQ(boxed[0]->text(), QStringLiteral("Zoom &2x"));
     EXPECT_TRUE(boxed[0]->isChecked());
-    EXPECT_EQ(platform.Zoom(), 2);
+    EXPECT_EQ(platform.ZoomFactor(), 2);
 }
 
 // The game's outer size at a factor holds the real window, menu bar and frame too: every factor

@@ -22,8 +22,11 @@ std::vector<std::uint32_t> ReplayDraws(GameState before, const std::vector<std::
 
 class GameTest : public ::testing::Test {
   protected:
+    GameTest() { game.progressView = &progress; }
+
     ScratchDirectory directory;  // where the game keeps its settings file
     RecordingPlatform platform;
+    RecordingProgressView progress;
     Game game{platform};
 
     // Creates the window (hidden) without running the start-up command.

@@ -2,11 +2,14 @@
 // records what the game asked for, so tests can read it back.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "game/progress_view.h"
 #include "platform/platform.h"
 
 namespace pv::testing {
@@ -27,9 +30,6 @@ class RecordingPlatform : public Platform {
     DWORD GetTickCount() override { return ticks; }
     void GetLocalTime(SYSTEMTIME* time) override { *time = today; }
     UINT GetDpiForWindow(HWND window) override { return Find(window) != nullptr ? dpi : 0; }
-    void ShowProgress(const std::string& player, const std::filesystem::path& folder) override {
-        progressShown.emplace_back(player, folder);
-    }
     int GetSystemMetrics(int index) override;
     BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;
     DWORD mciSendStringA(const char* command, char* result, UINT resultSize, HWND notify) override;
@@ -47,7 +47,6 @@ class RecordingPlatform : public Platform {
     std::vector<std::wstring> typedAnswers;  // for AskTextW, first first
     std::vector<std::wstring> messages;      // what MessageBoxW showed
     std::function<void()> whileDialogOpen;   // what the user does before answering a dialog
-    std::vector<std::pair<std::string, std::filesystem::path>> progressShown;
     int screenWidth = 1024;
     int screenHeight = 768;
     // The screens, primary first; empty means one screen of screenWidth x screenHeight.
@@ -71,6 +70,14 @@ class RecordingPlatform : public Platform {
     bool WaitForInput() override { return false; }
     void StartTimer(HWND /*window*/, UINT id, UINT milliseconds) override;
     void StopTimer(HWND /*window*/, UINT /*id*/) override {}
+};
+
+// Records every player's progress the game asked to show, with the folder it is read from.
+struct RecordingProgressView : ProgressView {
+    void ShowProgress(const std::string& player, const std::filesystem::path& folder) override {
+        shown.emplace_back(player, folder);
+    }
+    std::vector<std::pair<std::string, std::filesystem::path>> shown;
 };
 
 }  // namespace pv::testing

@@ -41,16 +41,6 @@ QFont FontFor(const GdiObject& object) {
     return font;
 }
 
-QFont Scaled(QFont font, int factor) {
-    if (factor == 1) return font;
-    if (font.pixelSize() > 0) {
-        font.setPixelSize(font.pixelSize() * factor);
-    } else if (font.pointSizeF() > 0) {
-        font.setPointSizeF(font.pointSizeF() * factor);
-    }
-    return font;
-}
-
 namespace {
 
 // A picture at one or more sizes, each decoded only when first drawn at about that size. A game

@@ -16,7 +16,6 @@
 #include <algorithm>
 
 #include "app/main_window.h"
-#include "qt/paint/qt_paint.h"
 #include "qt/qt_platform.h"
 
 namespace pv::qt {
@@ -35,35 +34,35 @@ int LineWidthAt1x(const QFrame* frame) {
 // arrow buttons and thumb, and the text cursor.
 class ZoomedStyle : public QProxyStyle {
   public:
-    explicit ZoomedStyle(int factor)
-        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), factor_(factor) {}
+    explicit ZoomedStyle(Zoom zoom)
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), zoom_(zoom) {}
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override {
         int value = QProxyStyle::pixelMetric(metric, option, widget);
         bool grows = metric == PM_ScrollBarExtent || metric == PM_ScrollBarSliderMin ||
                      metric == PM_TextCursorWidth;
-        return grows ? value * factor_ : value;
+        return grows ? zoom_.ToScreen(value) : value;
     }
 
   private:
-    int factor_;
+    Zoom zoom_;
 };
 
 }  // namespace
 
 QRect QtPlatform::Zoomed(const Window& w) const {
-    return QRect(w.x * zoom_, w.y * zoom_, w.width * zoom_, w.height * zoom_);
+    return zoom_.ToScreen(QRect(w.x, w.y, w.width, w.height));
 }
 
 void QtPlatform::SetZoom(int factor) {
     factor = std::clamp(factor, 1, kLargestZoom);
-    if (factor == zoom_) return;
+    if (Zoom(factor) == zoom_) return;
     QSize before = main_ != nullptr ? main_->sizeHint() : QSize();
-    zoom_ = factor;
+    zoom_ = Zoom(factor);
     // The old style goes once no control uses it any more.
     std::unique_ptr<QStyle> oldStyle = std::move(zoomedStyle_);
-    if (zoom_ != 1) zoomedStyle_ = std::make_unique<ZoomedStyle>(zoom_);
+    if (zoom_.Enlarges()) zoomedStyle_ = std::make_unique<ZoomedStyle>(zoom_);
     for (const auto& [handle, widget] : widgets_) {
         if (const Window* w = Find(handle)) ShowZoom(*w, widget);
     }
@@ -95,7 +94,7 @@ void QtPlatform::KeepOnScreen() {
 void QtPlatform::ShowZoom(const Window& w, QWidget* widget) {
     if (widget == main_) {
         main_->Client()->SetZoom(zoom_);
-        main_->Client()->setFixedSize(Zoomed(QSize(kClientWidth, kClientHeight)));
+        main_->Client()->setFixedSize(zoom_.ToScreen(QSize(kClientWidth, kClientHeight)));
         return;
     }
     widget->setGeometry(Zoomed(w));
@@ -104,7 +103,7 @@ void QtPlatform::ShowZoom(const Window& w, QWidget* widget) {
         widget->setStyle(zoomedStyle_.get());  // none: the application's again
     }
     if (auto* frame = qobject_cast<QFrame*>(widget)) {
-        frame->setLineWidth(LineWidthAt1x(frame) * zoom_);
+        frame->setLineWidth(zoom_.ToScreen(LineWidthAt1x(frame)));
     }
     if (FindObject(w.font) != nullptr) {
         ShowFont(w);
@@ -118,25 +117,26 @@ void QtPlatform::ShowZoom(const Window& w, QWidget* widget) {
 void QtPlatform::ShowDefaultFont(QWidget* widget) {
     if (auto* panel = qobject_cast<QTextEdit*>(widget)) {
         QFont font = panel->font();
-        font.setPixelSize(kPanelFontPixels * zoom_);
+        font.setPixelSize(zoom_.ToScreen(kPanelFontPixels));
         panel->setFont(font);
-        panel->document()->setDocumentMargin(kPanelMargin * zoom_);
+        panel->document()->setDocumentMargin(zoom_.ToScreen(kPanelMargin));
         return;
     }
-    // An empty font takes the inherited one again.
-    widget->setFont(zoom_ == 1 ? QFont() : Scaled(QApplication::font(widget), zoom_));
+    ShowInheritedFont(widget);
+}
+
+// An empty font takes the inherited one again.
+void QtPlatform::ShowInheritedFont(QWidget* widget) const {
+    widget->setFont(zoom_.Enlarges() ? zoom_.ToScreen(QApplication::font(widget)) : QFont());
 }
 
 void QtPlatform::ZoomMenus() {
-    auto zoom = [this](QWidget* widget) {
-        widget->setFont(zoom_ == 1 ? QFont() : Scaled(QApplication::font(widget), zoom_));
-    };
-    zoom(menuBar_);
+    ShowInheritedFont(menuBar_);
     // The pop-ups are windows of their own, which take no font from the bar. The style draws
     // their check column about as wide as a row is high, wider than it measures it at a large
     // font: the difference is left free, or the longest item's text is cut short.
     for (QMenu* popup : menuBar_->findChildren<QMenu*>()) {
-        zoom(popup);
+        ShowInheritedFont(popup);
         popup->setMinimumWidth(popup->sizeHint().width() + popup->fontMetrics().height());
     }
 }

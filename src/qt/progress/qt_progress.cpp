@@ -1,20 +1,25 @@
-// The progress window: see progress_window.h.
+#include "qt/progress/qt_progress.h"
+
 #include "qt/progress/progress_window.h"
 #include "qt/qt_platform.h"
 
 namespace pv::qt {
 
-void QtPlatform::ShowProgress(const std::string& player, const std::filesystem::path& folder) {
-    // One window per game: asked again, it shows the record as it is now, in front.
-    if (progress_ == nullptr) progress_ = new ProgressWindow(main_);
-    progress_->Load(player, folder);
-    progress_->show();
-    progress_->raise();
-    progress_->activateWindow();
+QtProgressView::~QtProgressView() {
+    delete window_;  // the main window's child, unless it was opened without one
 }
 
-ProgressWindow* QtPlatform::Progress() const {
-    return progress_;
+void QtProgressView::ShowProgress(const std::string& player, const std::filesystem::path& folder) {
+    // One window per game: asked again, it shows the record as it is now, in front.
+    if (window_ == nullptr) window_ = new ProgressWindow(platform_.Main());
+    window_->Load(player, folder);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+ProgressWindow* QtProgressView::Window() const {
+    return window_;
 }
 
 }  // namespace pv::qt

@@ -3,7 +3,6 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include "qt/paint/qt_paint.h"
 #include "qt/qt_platform.h"
 
 namespace pv::qt {
@@ -30,7 +29,7 @@ class HeldKeysKeptOut {
 
 // A dialog's text grows with the window it belongs to.
 void QtPlatform::ZoomDialog(QWidget* dialog) const {
-    if (zoom_ != 1) dialog->setFont(Scaled(QApplication::font(dialog), zoom_));
+    if (zoom_.Enlarges()) dialog->setFont(zoom_.ToScreen(QApplication::font(dialog)));
 }
 
 int QtPlatform::RunMessageBox(HWND /*owner*/, const wchar_t* text, const wchar_t* caption,

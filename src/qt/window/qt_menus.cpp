@@ -84,7 +84,7 @@ void QtPlatform::BuildMenuBar(HMENU handle) {
         }
     }
     main_->layout()->setMenuBar(menuBar_);
-    if (zoom_ != 1) ZoomMenus();
+    if (zoom_.Enlarges()) ZoomMenus();
     // On a window already shown, at once rather than when the layout next gets round to it.
     if (main_->isVisible()) menuBar_->show();
     ReflectMenu(handle);

@@ -39,8 +39,9 @@ BOOL QtPlatform::GetWindowRect(HWND window, RECT* rect) {
     // The place is the real one, which the game saves and puts back as it is; the size is in the
     // game's units, whatever the zoom.
     QRect frame = main_->frameGeometry();
-    *rect = RECT{frame.left(), frame.top(), frame.left() + frame.width() / zoom_,
-                 frame.top() + frame.height() / zoom_};
+    QSize size = zoom_.ToGame(frame.size());
+    *rect =
+        RECT{frame.left(), frame.top(), frame.left() + size.width(), frame.top() + size.height()};
     return TRUE;
 }
 

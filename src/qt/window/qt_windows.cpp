@@ -185,7 +185,7 @@ void QtPlatform::CreateWidget(const Window& w) {
         main_->onMinimized = [this, handle = w.handle](bool minimized) {
             Minimized(handle, minimized);
         };
-        main_->Client()->setFixedSize(Zoomed(QSize(kClientWidth, kClientHeight)));
+        main_->Client()->setFixedSize(zoom_.ToScreen(QSize(kClientWidth, kClientHeight)));
         main_->Client()->SetZoom(zoom_);
         main_->layout()->setSizeConstraint(QLayout::SetFixedSize);
         main_->setWindowTitle(ToQString(w.text));
@@ -204,7 +204,7 @@ void QtPlatform::CreateWidget(const Window& w) {
     SetInputPassThrough(widget, w.enabled);
     widget->setVisible(w.visible);
     widgets_[w.handle] = widget;
-    if (zoom_ != 1) ShowZoom(w, widget);
+    if (zoom_.Enlarges()) ShowZoom(w, widget);
     ShowText(w);  // text panels lay out their text once they are known
     DescribeForReaders(widget, w);
 }
@@ -296,7 +296,7 @@ void QtPlatform::ShowText(const Window& w) {
 void QtPlatform::ShowFont(const Window& w) {
     const GdiObject* object = FindObject(w.font);
     QWidget* widget = Widget(w.handle);
-    if (object != nullptr && widget != nullptr) widget->setFont(Scaled(FontFor(*object), zoom_));
+    if (object != nullptr && widget != nullptr) widget->setFont(zoom_.ToScreen(FontFor(*object)));
 }
 
 void QtPlatform::ShowImage(const Window& w) {
@@ -309,11 +309,12 @@ void QtPlatform::ShowImage(const Window& w) {
         } else {
             // The first size is the picture's own, at 1x.
             const QIcon& icon = Icon(bitmap->resource);
-            picture->SetImage(icon, Zoomed(icon.availableSizes().value(0, QSize(64, 97))), false);
+            picture->SetImage(icon, zoom_.ToScreen(icon.availableSizes().value(0, QSize(64, 97))),
+                              false);
         }
         return;
     }
-    picture->SetImage(w.image != 0 ? Icon(w.image) : QIcon(), Zoomed(QSize(32, 32)), true);
+    picture->SetImage(w.image != 0 ? Icon(w.image) : QIcon(), zoom_.ToScreen(QSize(32, 32)), true);
 }
 
 void QtPlatform::ShowScroll(const Window& w) {

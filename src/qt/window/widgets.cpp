@@ -56,11 +56,6 @@ LPARAM PointParam(QPoint p) {
                       static_cast<WORD>(static_cast<std::int16_t>(p.y())));
 }
 
-// Rounded down, so that a point just left of or above the window stays outside it.
-int DivideDown(int value, int by) {
-    return value >= 0 ? value / by : -((-value + by - 1) / by);
-}
-
 }  // namespace
 
 ClientArea::ClientArea(QWidget* parent, PostFn post)
@@ -79,8 +74,7 @@ void ClientArea::paintEvent(QPaintEvent* /*event*/) {
 }
 
 QPoint ClientArea::GamePoint(const QMouseEvent* event) const {
-    QPoint p = event->position().toPoint();
-    return {DivideDown(p.x(), zoom_), DivideDown(p.y(), zoom_)};
+    return zoom_.ToGame(event->position());
 }
 
 void ClientArea::mouseMoveEvent(QMouseEvent* event) {

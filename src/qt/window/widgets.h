@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "platform/win32.h"
+#include "qt/paint/zoom.h"
 
 namespace pv::qt {
 
@@ -26,8 +27,8 @@ class ClientArea : public QWidget {
     QColor Background() const { return background_; }
     // A left press at a point in the game's coordinates, as the pointer gives it.
     void LeftPress(QPoint point);
-    // Points go to the game divided by the window's zoom factor, in the units it laid out in.
-    void SetZoom(int factor) { zoom_ = factor; }
+    // Points go to the game in the units it laid out in, whatever the window's zoom.
+    void SetZoom(Zoom zoom) { zoom_ = zoom; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,7 +40,7 @@ class ClientArea : public QWidget {
 
     PostFn post_;
     QColor background_;
-    int zoom_ = 1;
+    Zoom zoom_;
 };
 
 // Tells the repeats of a key held down from its first press: those Qt marks, and on X11 those it
