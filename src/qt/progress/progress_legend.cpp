@@ -10,60 +10,37 @@ namespace pv::qt {
 
 namespace {
 
-constexpr std::array<FactCell::State, 5> kStates = {FactCell::NeverAsked, FactCell::OftenMissed,
-                                                    FactCell::SometimesMissed, FactCell::Learning,
-                                                    FactCell::Known};
+// One row per state, in the order the legend shows them: the colour of its cells, its name and
+// what puts a fact in it.
+struct StateLook {
+    FactCell::State state;
+    QRgb colour;
+    const char* name;
+    const char* explanation;
+};
+
+constexpr std::array<StateLook, 5> kStates = {{
+    {FactCell::NeverAsked, 0xe4e4e4, "Never asked", "not asked yet"},
+    {FactCell::OftenMissed, 0xe57373, "Often missed", "missed more than one time in three"},
+    {FactCell::SometimesMissed, 0xffb74d, "Sometimes missed", "missed now and then"},
+    {FactCell::Learning, 0xe6ee9c, "Learning", "right so far, on one or two days"},
+    {FactCell::Known, 0x81c784, "Known", "right first time on three days"},
+}};
 
 constexpr int kGap = 20;  // between one state and the next
 
-QString Explanation(FactCell::State state) {
-    switch (state) {
-        case FactCell::NeverAsked:
-            return QStringLiteral("not asked yet");
-        case FactCell::OftenMissed:
-            return QStringLiteral("missed more than one time in three");
-        case FactCell::SometimesMissed:
-            return QStringLiteral("missed now and then");
-        case FactCell::Learning:
-            return QStringLiteral("right so far, on one or two days");
-        case FactCell::Known:
-            return QStringLiteral("right first time on three days");
-    }
-    return {};
+const StateLook& LookOf(FactCell::State state) {
+    return kStates[static_cast<std::size_t>(state)];  // the rows follow the enum's order
 }
 
 }  // namespace
 
 QColor StateColour(FactCell::State state) {
-    switch (state) {
-        case FactCell::NeverAsked:
-            return {0xe4, 0xe4, 0xe4};
-        case FactCell::OftenMissed:
-            return {0xe5, 0x73, 0x73};
-        case FactCell::SometimesMissed:
-            return {0xff, 0xb7, 0x4d};
-        case FactCell::Learning:
-            return {0xe6, 0xee, 0x9c};
-        case FactCell::Known:
-            return {0x81, 0xc7, 0x84};
-    }
-    return {};
+    return QColor(LookOf(state).colour);
 }
 
 QString StateName(FactCell::State state) {
-    switch (state) {
-        case FactCell::NeverAsked:
-            return QStringLiteral("Never asked");
-        case FactCell::OftenMissed:
-            return QStringLiteral("Often missed");
-        case FactCell::SometimesMissed:
-            return QStringLiteral("Sometimes missed");
-        case FactCell::Learning:
-            return QStringLiteral("Learning");
-        case FactCell::Known:
-            return QStringLiteral("Known");
-    }
-    return {};
+    return QString::fromUtf8(LookOf(state).name);
 }
 
 ProgressLegend::ProgressLegend(QWidget* parent) : QWidget(parent) {
@@ -72,8 +49,9 @@ ProgressLegend::ProgressLegend(QWidget* parent) : QWidget(parent) {
     setSizePolicy(policy);
     // The names say enough at a glance; what makes a fact known is there for the asking.
     QStringList lines;
-    for (FactCell::State state : kStates) {
-        lines << StateName(state) + QStringLiteral(": ") + Explanation(state);
+    for (const StateLook& look : kStates) {
+        lines << QString::fromUtf8(look.name) + QStringLiteral(": ") +
+                     QString::fromUtf8(look.explanation);
     }
     setToolTip(lines.join(QLatin1Char('\n')));
 }
@@ -89,23 +67,24 @@ int ProgressLegend::ItemWidth(FactCell::State state) const {
 std::vector<QPoint> ProgressLegend::Places(int width) const {
     std::vector<QPoint> places;
     QPoint at(0, 0);
-    for (FactCell::State state : kStates) {
-        if (at.x() > 0 && at.x() + ItemWidth(state) > width) at = QPoint(0, at.y() + LineHeight());
+    for (const StateLook& look : kStates) {
+        if (at.x() > 0 && at.x() + ItemWidth(look.state) > width)
+            at = QPoint(0, at.y() + LineHeight());
         places.push_back(at);
-        at.rx() += ItemWidth(state) + kGap;
+        at.rx() += ItemWidth(look.state) + kGap;
     }
     return places;
 }
 
 QSize ProgressLegend::sizeHint() const {
     int width = 0;
-    for (FactCell::State state : kStates) width += ItemWidth(state) + kGap;
+    for (const StateLook& look : kStates) width += ItemWidth(look.state) + kGap;
     return {width - kGap, LineHeight()};
 }
 
 QSize ProgressLegend::minimumSizeHint() const {
     int widest = 0;
-    for (FactCell::State state : kStates) widest = std::max(widest, ItemWidth(state));
+    for (const StateLook& look : kStates) widest = std::max(widest, ItemWidth(look.state));
     return {widest, LineHeight()};
 }
 
@@ -121,9 +100,9 @@ void ProgressLegend::paintEvent(QPaintEvent* /*event*/) {
     const std::vector<QPoint> places = Places(width());
     for (std::size_t i = 0; i < kStates.size(); ++i) {
         painter.fillRect(QRect(places[i] + QPoint(0, 3), QSize(swatch, swatch)),
-                         StateColour(kStates[i]));
+                         StateColour(kStates[i].state));
         painter.drawText(places[i] + QPoint(swatch + 6, 2 + metrics.ascent()),
-                         StateName(kStates[i]));
+                         StateName(kStates[i].state));
     }
 }
 
