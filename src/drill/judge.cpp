@@ -44,8 +44,8 @@ void RightAnswer(Game& g, std::uint32_t value) {
         }
     }
     if (firstTry) {
-        bool asked = g.operation == 'x' || g.operation == '+';
-        MarkFactAsked(g, asked ? g.operandA : g.correctAnswer, g.operandB, Mark::Yes);
+        TableNumbers fact = FactOnView(g);
+        MarkFactAsked(g, fact.a, fact.b, Mark::Yes);
         g.score += 73;
     }
     PlaySoundEffect(g, Sound::Right);

@@ -3,16 +3,16 @@
 #include <QStringList>
 
 #include "controls/controls.h"
+#include "game/operations.h"
 
 namespace pv::qt {
 
 namespace {
 
 QString OperationWords(const QString& sign) {
-    if (sign == QStringLiteral("x")) return QStringLiteral("times");
-    if (sign == QStringLiteral("+")) return QStringLiteral("plus");
-    if (sign == QStringLiteral("-")) return QStringLiteral("minus");
-    if (sign == QString(QChar(0x00F7))) return QStringLiteral("divided by");
+    for (const OperationRow& row : AllOperations()) {
+        if (sign == QString::fromUtf8(row.questionSign)) return QString::fromUtf8(row.spokenWords);
+    }
     return {};
 }
 
