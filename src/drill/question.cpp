@@ -16,6 +16,12 @@ namespace pv {
 
 namespace {
 
+// What finishing a level pays. A level with a miss is played again, and the effort still pays
+// (more than a clean level, which moves on); going past the last table pays a jackpot on top.
+constexpr std::uint32_t kLevelWithMissPoints = 441;
+constexpr std::uint32_t kCleanLevelPoints = 123;
+constexpr std::uint32_t kAllTablesPoints = 9131;
+
 void EnableOperationItems(Game& g) {
     for (const OperationRow& row : AllOperations()) {
         g.platform.EnableMenuItem(g.menu, row.command, MF_ENABLED);
@@ -37,18 +43,18 @@ std::uint32_t CountOpenFacts(const Game& g) {
 void SettleLevel(Game& g) {
     if (g.missedThisRound != 0) {
         g.missedThisRound = 0;
-        g.score += 441;
+        g.score += kLevelWithMissPoints;
         g.factGrid = g.factGridBackup;
         return;
     }
-    g.score += 123;
+    g.score += kCleanLevelPoints;
     g.factGridBackup = g.factGrid;
     PlaySoundEffect(g, Sound::LevelDone);
     if (!AnotherScreenOpen(g)) DealMemoryGame(g);
     std::uint32_t limit = g.bigTables != 0 ? kLargestTable : kSmallTables;
     g.tableSize += 1;
     if (g.tableSize > limit) {
-        g.score += 9131;
+        g.score += kAllTablesPoints;
         ResetFactGrid(g);
     }
 }
