@@ -22,13 +22,6 @@ bool IsNumber(const QString& text) {
     return number;
 }
 
-// The cards in one row: the board's next row starts where the first one does.
-int CardsPerRow() {
-    int n = 1;
-    while (CardX(n) != CardX(0)) ++n;
-    return n;
-}
-
 // The faces by meaning; the 16-colour set lies a fixed step above the full-colour one.
 QString FaceWords(ResourceId face) {
     switch ((face - Face::Neutral) % kLowColourFace + Face::Neutral) {
@@ -56,8 +49,9 @@ QString QuestionInWords(const QString& shown) {
 }
 
 QString CardPlace(int card) {
-    static const int perRow = CardsPerRow();
-    return QStringLiteral("row %1, card %2").arg(card / perRow + 1).arg(card % perRow + 1);
+    return QStringLiteral("row %1, card %2")
+        .arg(card / kCardColumns + 1)
+        .arg(card % kCardColumns + 1);
 }
 
 QString PictureWords(ResourceId picture) {
