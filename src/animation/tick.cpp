@@ -63,8 +63,15 @@ void ShowHint(Game& g) {
     p.ShowWindow(g.hintLabel, SW_SHOWNORMAL);
 }
 
+// About one tick in seven the right face changes, and one change in eleven the left face
+// copies it: each when a draw from 0 .. range-1 comes out at the number given.
+constexpr std::uint32_t kFaceChangeRange = 7;
+constexpr std::uint32_t kFaceChangeDraw = 5;
+constexpr std::uint32_t kLeftFaceCopiesRange = 11;
+constexpr std::uint32_t kLeftFaceCopiesDraw = 8;
+
 void AnimateFaces(Game& g) {
-    if (Random(g, 7) != 5) return;
+    if (Random(g, kFaceChangeRange) != kFaceChangeDraw) return;
     // Before any face has been set the resting face stands in for the current one.
     std::uint32_t current = g.currentFace != 0 ? g.currentFace : Face::Neutral;
     std::uint32_t candidateA = Face::WrongAgain;
@@ -91,7 +98,9 @@ void AnimateFaces(Game& g) {
     if (g.highColour == 0) face += kLowColourFace;
     HICON picture = g.platform.LoadIconA(g.instance, face);
     g.platform.SendMessageA(g.rightFace, STM_SETIMAGE, IMAGE_ICON, picture);
-    if (Random(g, 11) == 8) g.platform.SendMessageA(g.leftFace, STM_SETIMAGE, IMAGE_ICON, picture);
+    if (Random(g, kLeftFaceCopiesRange) == kLeftFaceCopiesDraw) {
+        g.platform.SendMessageA(g.leftFace, STM_SETIMAGE, IMAGE_ICON, picture);
+    }
 }
 
 void RunDelayedActions(Game& g) {

@@ -20,6 +20,7 @@
 #include "drill/answer_keeper.h"
 #include "drill/judge.h"
 #include "drill/question.h"
+#include "game/operations.h"
 #include "memory/memory.h"
 #include "random/random.h"
 #include "screens/high_scores.h"
@@ -66,16 +67,14 @@ bool OnCommand(Game& g, HWND window, WPARAM command) {
         AnswerClicked(g, g.answerButtons[i], g.choices[i]);
         return true;
     }
+    if (IsOperationCommand(command)) {
+        SetOperation(g, command);
+        return true;
+    }
     switch (command) {
         case Command::Exit:
         case Command::ExitTool:
             CloseMainWindow(g, window);
-            break;
-        case Command::Add:
-        case Command::Subtract:
-        case Command::Multiply:
-        case Command::Divide:
-            SetOperation(g, command);
             break;
         case Command::SoundToggle:
             g.soundOn = static_cast<std::uint8_t>(~g.soundOn);

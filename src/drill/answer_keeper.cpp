@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "game/operations.h"
 #include "game/say_once.h"
 #include "players/players.h"
 #include "progress/answer_log.h"
@@ -27,17 +28,8 @@ struct AnswerKeeper {
 
 namespace {
 
-Operation OperationOf(std::uint8_t sign) {
-    switch (sign) {
-        case '+':
-            return Operation::Addition;
-        case '-':
-            return Operation::Subtraction;
-        case 'x':
-            return Operation::Multiplication;
-        default:
-            return Operation::Division;
-    }
+Operation DrilledOperation(const Game& g) {
+    return RowOfByte(g.operation).operation;
 }
 
 std::int32_t Today(Game& g) {
@@ -65,7 +57,7 @@ void Keep(AnswerKeeper& keeper, const Answer& answer) {
 void LogAnswer(Game& g) {
     Answer answer;
     answer.day = Today(g);
-    answer.operation = OperationOf(g.operation);
+    answer.operation = DrilledOperation(g);
     answer.left = static_cast<std::uint16_t>(g.operandA);
     answer.right = static_cast<std::uint8_t>(g.operandB);
     answer.answer = static_cast<std::uint16_t>(g.correctAnswer);
@@ -128,8 +120,7 @@ bool PracticeFact(Game& g, std::uint32_t& a, std::uint32_t& b) {
     if (g.practiceOn == 0 || !g.answerKeeper) return false;
     if (Random(g, 3) != 0 || !g.answerKeeper->weak) return false;
     // The weak facts come most missed first; the one just asked is not asked again at once.
-    for (const Fact& fact :
-         g.answerKeeper->weak->WeakFacts(OperationOf(g.operation), g.tableSize)) {
+    for (const Fact& fact : g.answerKeeper->weak->WeakFacts(DrilledOperation(g), g.tableSize)) {
         TableNumbers numbers = TableFactOf(fact.operation, fact.left, fact.right, fact.answer);
         if (numbers.a == g.lastPractised[0] && numbers.b == g.lastPractised[1]) continue;
         a = numbers.a;

@@ -11,6 +11,14 @@ namespace pv {
 
 namespace {
 
+// Every right answer scores; one right the first time scores more and masters its fact.
+constexpr std::uint32_t kRightAnswerPoints = 113;
+constexpr std::uint32_t kFirstTryPoints = 73;
+// A wrong click costs points, but only from a score above this one: however often a child
+// misses, the score never runs out.
+constexpr std::uint32_t kWrongClickCost = 42;
+constexpr std::uint32_t kScoreSparedFromCost = 45;
+
 // The 16-colour set lies a fixed step above the full-colour one.
 HICON LoadFace(Game& g, std::uint32_t id) {
     return g.platform.LoadIconA(g.instance, g.highColour != 0 ? id : id + kLowColourFace);
@@ -44,20 +52,20 @@ void RightAnswer(Game& g, std::uint32_t value) {
         }
     }
     if (firstTry) {
-        bool asked = g.operation == 'x' || g.operation == '+';
-        MarkFactAsked(g, asked ? g.operandA : g.correctAnswer, g.operandB, Mark::Yes);
-        g.score += 73;
+        TableNumbers fact = FactOnView(g);
+        MarkFactAsked(g, fact.a, fact.b, Mark::Yes);
+        g.score += kFirstTryPoints;
     }
     PlaySoundEffect(g, Sound::Right);
     for (HWND button : g.answerButtons) SetLabelNumber(g, button, "%d", value, 0);
     g.actionDelay = 4;
     g.pendingQuestion = 1;
-    g.score += 113;
+    g.score += kRightAnswerPoints;
 }
 
 void WrongAnswer(Game& g, HWND button) {
     g.missedThisRound = 1;
-    if (g.score > 45) g.score -= 42;
+    if (g.score > kScoreSparedFromCost) g.score -= kWrongClickCost;
     if (g.platform.GetWindowTextLengthA(button) == 0) {
         PlaySoundEffect(g, Sound::Click);
         ShowFace(g, Face::WrongAgain);

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "assets/catalogue.h"
-#include "assets/commands.h"
 #include "audio/sound.h"
 #include "controls/controls.h"
 #include "drill/answer_keeper.h"
 #include "drill/judge.h"
+#include "game/operations.h"
 #include "memory/memory.h"
 #include "random/random.h"
 #include "screens/screens.h"
@@ -16,24 +16,15 @@ namespace pv {
 
 namespace {
 
-constexpr std::uint8_t kDivisionSign = 0xF7;  // Windows-1252 ÷
-
-UINT OperationItem(std::uint8_t operation) {
-    switch (operation) {
-        case '+':
-            return Command::Add;
-        case '-':
-            return Command::Subtract;
-        case 'x':
-            return Command::Multiply;
-        default:
-            return Command::Divide;
-    }
-}
+// What finishing a level pays. A level with a miss is played again, and the effort still pays
+// (more than a clean level, which moves on); going past the last table pays a jackpot on top.
+constexpr std::uint32_t kLevelWithMissPoints = 441;
+constexpr std::uint32_t kCleanLevelPoints = 123;
+constexpr std::uint32_t kAllTablesPoints = 9131;
 
 void EnableOperationItems(Game& g) {
-    for (UINT item = Command::Add; item <= Command::Divide; ++item) {
-        g.platform.EnableMenuItem(g.menu, item, MF_ENABLED);
+    for (const OperationRow& row : AllOperations()) {
+        g.platform.EnableMenuItem(g.menu, row.command, MF_ENABLED);
     }
 }
 
@@ -52,18 +43,18 @@ std::uint32_t CountOpenFacts(const Game& g) {
 void SettleLevel(Game& g) {
     if (g.missedThisRound != 0) {
         g.missedThisRound = 0;
-        g.score += 441;
+        g.score += kLevelWithMissPoints;
         g.factGrid = g.factGridBackup;
         return;
     }
-    g.score += 123;
+    g.score += kCleanLevelPoints;
     g.factGridBackup = g.factGrid;
     PlaySoundEffect(g, Sound::LevelDone);
     if (!AnotherScreenOpen(g)) DealMemoryGame(g);
-    std::uint32_t limit = g.bigTables != 0 ? 17 : 10;
+    std::uint32_t limit = g.bigTables != 0 ? kLargestTable : kSmallTables;
     g.tableSize += 1;
     if (g.tableSize > limit) {
-        g.score += 9131;
+        g.score += kAllTablesPoints;
         ResetFactGrid(g);
     }
 }
@@ -79,6 +70,12 @@ std::uint32_t MarkFactAsked(Game& g, std::uint32_t a, std::uint32_t b, Mark mark
     std::uint32_t before = cell;
     if (mark == Mark::Yes) cell = 1;
     return before;
+}
+
+TableNumbers FactOnView(const Game& g) {
+    return TableFactOf(RowOfByte(g.operation).operation, static_cast<std::uint16_t>(g.operandA),
+                       static_cast<std::uint8_t>(g.operandB),
+                       static_cast<std::uint16_t>(g.correctAnswer));
 }
 
 void ResetFactGrid(Game& g) {
@@ -106,31 +103,17 @@ void NextQuestion(Game& g) {
             b = Random(g, g.tableSize) + 1;
         } while (MarkFactAsked(g, a, b, Mark::No) != 0);
     }
-    g.operandA = a;
+    // The drill shows the operation's byte itself as the sign.
+    const OperationRow& drilled = RowOfByte(g.operation);
+    Question question = QuestionOf(drilled.operation, a, b);
+    g.operandA = question.left;
     g.operandB = b;
-
-    // Subtraction and division are asked backwards, so that (answer, operandB) is the fact.
+    g.correctAnswer = question.answer;
     g.questionFormat[3] = static_cast<char>(g.operation);
-    switch (g.operation) {
-        case 'x':
-            g.correctAnswer = a * b;
-            break;
-        case '+':
-            g.correctAnswer = a + b;
-            break;
-        case '-':
-            g.correctAnswer = a;
-            g.operandA = a + b;
-            break;
-        default:
-            g.correctAnswer = a;
-            g.operandA = a * b;
-            break;
-    }
     SetLabelNumber(g, g.questionDisplay, g.questionFormat.data(), g.operandA, g.operandB);
 
     g.choices = {};
-    std::uint32_t range = g.operation == 'x' ? g.tableSize * g.tableSize : g.tableSize * 2;
+    std::uint32_t range = drilled.choiceRange(g.tableSize);
     while (
         !std::all_of(g.choices.begin(), g.choices.end(), [](std::uint32_t c) { return c != 0; })) {
         std::uint32_t slot = Random(g, 4);
@@ -150,20 +133,7 @@ void NextQuestion(Game& g) {
 void SetOperation(Game& g, UINT cmd) {
     EnableOperationItems(g);
     g.platform.EnableMenuItem(g.menu, cmd, MF_GRAYED);
-    switch (cmd) {
-        case Command::Add:
-            g.operation = '+';
-            break;
-        case Command::Subtract:
-            g.operation = '-';
-            break;
-        case Command::Multiply:
-            g.operation = 'x';
-            break;
-        default:
-            g.operation = kDivisionSign;
-            break;
-    }
+    g.operation = RowOfCommand(cmd).byte;
     g.tableSize = 2;
     g.missedThisRound = 0;
     ResetFactGrid(g);
@@ -172,7 +142,7 @@ void SetOperation(Game& g, UINT cmd) {
 
 void MarkOperationMenu(Game& g) {
     EnableOperationItems(g);
-    g.platform.EnableMenuItem(g.menu, OperationItem(g.operation), MF_GRAYED);
+    g.platform.EnableMenuItem(g.menu, RowOfByte(g.operation).command, MF_GRAYED);
 }
 
 }  // namespace pv

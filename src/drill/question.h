@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "game/game.h"
+#include "game/operations.h"
 
 namespace pv {
 
@@ -14,6 +15,8 @@ enum class Mark : std::uint32_t { No = 0, Yes = 1 };
 
 // Whether the fact a, b was asked before (not 0), marking it asked if told to.
 std::uint32_t MarkFactAsked(Game& g, std::uint32_t a, std::uint32_t b, Mark mark);
+// The table fact the question on view was made from.
+TableNumbers FactOnView(const Game& g);
 void ResetFactGrid(Game& g);
 void NextQuestion(Game& g);
 void SetOperation(Game& g, UINT cmd);

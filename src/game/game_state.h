@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "game/operations.h"
 #include "game/tools.h"
 #include "platform/win32.h"
 
@@ -22,7 +23,7 @@ struct RandomRegister {
 
 constexpr std::size_t kHintTextSize = 20;
 
-constexpr std::size_t kGridSize = 17;
+constexpr std::size_t kGridSize = kLargestTable;
 constexpr std::size_t kCardCount = 30;
 constexpr std::size_t kPlaylistLength = 47;
 constexpr std::size_t kAboutTextSize = 256;

@@ -10,8 +10,6 @@ namespace pv {
 
 namespace {
 
-constexpr std::uint32_t kSmallTable = 10;
-
 // The rules in the order progress_model.h gives them.
 FactCell::State StateOf(const FactHistory& history, const FactSummary& s) {
     if (s.asked == 0) return FactCell::NeverAsked;
@@ -43,7 +41,7 @@ void FillGrid(ProgressModel& model, const std::vector<Answer>& answers) {
         cell.wrongClicks = s.wrongClicks;
         cell.medianMs = s.medianFirstClickMs;
         cell.lastDay = s.lastAsked;
-        if (fact.a > kSmallTable || fact.b > kSmallTable) model.tableSize = kLargestTable;
+        if (fact.a > kSmallTables || fact.b > kSmallTables) model.tableSize = kLargestTable;
     }
 }
 

@@ -1,4 +1,4 @@
-// One answered question as the progress record keeps it, and the few words and dates that name it.
+// One answered question as the progress record keeps it, and the dates that name it.
 #pragma once
 
 #include <cstddef>
@@ -6,17 +6,9 @@
 #include <ctime>
 #include <string>
 
+#include "game/operations.h"
+
 namespace pv {
-
-enum class Operation : std::uint8_t {
-    Addition = 0,
-    Subtraction = 1,
-    Multiplication = 2,
-    Division = 3
-};
-
-// The largest table the game asks: 17 by 17.
-constexpr std::uint32_t kLargestTable = 17;
 
 // One answered question, as the game showed it: "left op right", e.g. 7 x 8, 12 - 5, 24 ÷ 6.
 struct Answer {
@@ -32,36 +24,17 @@ struct Answer {
     bool operator==(const Answer&) const = default;
 };
 
-// The table fact a question comes from, both numbers 1..17: the game asks subtraction and
-// division backwards, so "12 - 5" comes from (7, 5) and "24 ÷ 6" from (4, 6).
-struct TableNumbers {
-    std::uint8_t a = 0;
-    std::uint8_t b = 0;
-};
-TableNumbers TableFactOf(Operation operation, std::uint16_t left, std::uint8_t right,
-                         std::uint16_t answer);
+// The table fact the answered question was made from.
 inline TableNumbers TableFactOf(const Answer& a) {
     return TableFactOf(a.operation, a.left, a.right, a.answer);
 }
 
 // One place for each table fact of each operation, for tallies kept in a plain array.
-constexpr std::size_t kFactSlots = std::size_t{4} * (kLargestTable + 1) * (kLargestTable + 1);
+constexpr std::size_t kFactSlots = kOperationCount * (kLargestTable + 1) * (kLargestTable + 1);
 constexpr std::size_t FactSlot(Operation operation, std::uint32_t a, std::uint32_t b) {
     return (static_cast<std::size_t>(operation) * (kLargestTable + 1) + a) * (kLargestTable + 1) +
            b;
 }
-
-// The question the game shows for table fact (a, b): its left number and its answer.
-struct Question {
-    std::uint16_t left = 0;
-    std::uint8_t right = 0;
-    std::uint16_t answer = 0;
-};
-Question QuestionOf(Operation operation, std::uint32_t a, std::uint32_t b);
-
-// The right answer to "left op right"; 0, which is never one, when the question has no whole
-// answer (12 - 15, 7 ÷ 2, anything ÷ 0) or one past 65535.
-std::uint16_t RightAnswerOf(Operation operation, std::uint16_t left, std::uint8_t right);
 
 // Whether the game could have recorded this answer: a known operation, a question from a table
 // fact within 17 x 17 with its right answer, a day from 1970 on, and clicks that agree with
@@ -71,8 +44,5 @@ bool IsPossible(const Answer& answer);
 std::int32_t DayNumber(int year, int month, int day);  // civil date -> days since 1970-01-01
 std::string DayText(std::int32_t day);                 // "YYYY-MM-DD"
 std::int32_t LocalDay(std::time_t when);               // the day of `when` in the local time zone
-const char* OperationName(Operation);  // "addition", "subtraction", "multiplication", "division"
-// UTF-8: "7 x 8", "3 + 4", "12 - 5", "24 ÷ 6" (÷ is U+00F7).
-std::string QuestionText(Operation, std::uint16_t left, std::uint8_t right);
 
 }  // namespace pv

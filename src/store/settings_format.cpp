@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "game/operations.h"
+
 namespace pv {
 
 namespace {
@@ -81,10 +83,6 @@ bool IsFlag(std::uint8_t byte) {
 // An option flag is taken only when it is a valid flag; otherwise the setting keeps its value.
 void TakeFlag(std::uint8_t& flag, std::uint8_t byte) {
     if (IsFlag(byte)) flag = byte;
-}
-
-bool IsOperation(std::uint8_t byte) {
-    return byte == '+' || byte == '-' || byte == 'x' || byte == 0xF7;
 }
 
 }  // namespace
@@ -168,7 +166,9 @@ bool ReadSettings(GameState& g, std::span<const std::uint8_t> bytes,
     if (!IsSettingsFile(bytes)) return false;
     const std::uint8_t* h = bytes.data();
 
-    g.operation = IsOperation(h[kOperationAt]) ? h[kOperationAt] : 'x';
+    // A byte of no operation starts the drill a new game starts on.
+    g.operation =
+        IsOperationByte(h[kOperationAt]) ? h[kOperationAt] : RowOf(Operation::Multiplication).byte;
     TakeFlag(g.soundOn, h[kSoundOnAt]);
     TakeFlag(g.musicOn, h[kMusicOnAt]);
     TakeFlag(g.randomColours, h[kRandomColoursAt]);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "game/operations.h"
 #include "qt/progress/progress_legend.h"
 
 namespace pv::qt {
@@ -39,14 +40,13 @@ QFont WithPixels(QFont font, int pixels) {
 }
 
 QString Sign(Operation operation) {
-    static const char* const kSigns[] = {"+", "\u2212", "\u00d7", "\u00f7"};
-    return QString::fromUtf8(kSigns[static_cast<int>(operation) & 3]);
+    return QString::fromUtf8(RowOf(operation).gridSign);
 }
 
 // Subtraction and division are asked backwards from the table, so their answer is the row's
 // number in every cell: their cells show the question, or the number it starts from.
 bool AskedBackwards(Operation operation) {
-    return operation == Operation::Subtraction || operation == Operation::Division;
+    return RowOf(operation).askedBackwards;
 }
 
 }  // namespace

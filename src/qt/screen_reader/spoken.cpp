@@ -3,16 +3,16 @@
 #include <QStringList>
 
 #include "controls/controls.h"
+#include "game/operations.h"
 
 namespace pv::qt {
 
 namespace {
 
 QString OperationWords(const QString& sign) {
-    if (sign == QStringLiteral("x")) return QStringLiteral("times");
-    if (sign == QStringLiteral("+")) return QStringLiteral("plus");
-    if (sign == QStringLiteral("-")) return QStringLiteral("minus");
-    if (sign == QString(QChar(0x00F7))) return QStringLiteral("divided by");
+    for (const OperationRow& row : AllOperations()) {
+        if (sign == QString::fromUtf8(row.questionSign)) return QString::fromUtf8(row.spokenWords);
+    }
     return {};
 }
 
@@ -20,13 +20,6 @@ bool IsNumber(const QString& text) {
     bool number = false;
     text.toUInt(&number);
     return number;
-}
-
-// The cards in one row: the board's next row starts where the first one does.
-int CardsPerRow() {
-    int n = 1;
-    while (CardX(n) != CardX(0)) ++n;
-    return n;
 }
 
 // The faces by meaning; the 16-colour set lies a fixed step above the full-colour one.
@@ -56,8 +49,9 @@ QString QuestionInWords(const QString& shown) {
 }
 
 QString CardPlace(int card) {
-    static const int perRow = CardsPerRow();
-    return QStringLiteral("row %1, card %2").arg(card / perRow + 1).arg(card % perRow + 1);
+    return QStringLiteral("row %1, card %2")
+        .arg(card / kCardColumns + 1)
+        .arg(card % kCardColumns + 1);
 }
 
 QString PictureWords(ResourceId picture) {
