@@ -10,6 +10,8 @@
 #include <iterator>
 #include <utility>
 
+#include "qt/progress/progress_legend.h"
+
 namespace pv::qt {
 
 namespace {
@@ -17,7 +19,6 @@ namespace {
 const QColor kRightFirstTime(0x2e, 0x6d, 0xb4);
 const QColor kMissedAtFirst(0xb7, 0xcf, 0xea);
 const QColor kRule(0xdd, 0xdd, 0xdd);
-const QColor kQuietText(0x75, 0x75, 0x75);
 constexpr qreal kBarShare = 0.6;  // of a day's slot; the rest keeps the bars apart
 constexpr std::uint32_t kMostRules = 5;
 

@@ -15,7 +15,6 @@ namespace pv::qt {
 namespace {
 
 const QColor kCellText(0x21, 0x21, 0x21);
-const QColor kQuietText(0x75, 0x75, 0x75);
 // Smaller than these nobody reads: the tooltips tell it all.
 constexpr int kSmallestPixels = 7;
 constexpr int kSmallestQuestionPixels = 9;  // a question has a sign to make out too

@@ -13,6 +13,9 @@
 
 namespace pv::qt {
 
+// Text that matters less (an empty day, a fact never asked), in the grid and the chart alike.
+inline const QColor kQuietText(0x75, 0x75, 0x75);
+
 QColor StateColour(FactCell::State state);
 QString StateName(FactCell::State state);
 

@@ -21,12 +21,6 @@ bool IsCard(UINT id) {
     return id >= Command::FirstCard && id <= Command::LastCard;
 }
 
-bool IsNumber(const QString& text) {
-    bool number = false;
-    text.toUInt(&number);
-    return number;
-}
-
 // The tool or face a picture stands for, or nullptr.
 const PictureButton* HotspotButton(const QWidget* picture) {
     std::size_t spot = HotspotOf(TaggedControl(picture));

@@ -16,12 +16,6 @@ QString OperationWords(const QString& sign) {
     return {};
 }
 
-bool IsNumber(const QString& text) {
-    bool number = false;
-    text.toUInt(&number);
-    return number;
-}
-
 // The faces by meaning; the 16-colour set lies a fixed step above the full-colour one.
 QString FaceWords(ResourceId face) {
     switch ((face - Face::Neutral) % kLowColourFace + Face::Neutral) {
@@ -65,6 +59,12 @@ QString PictureWords(ResourceId picture) {
         default:
             return {};
     }
+}
+
+bool IsNumber(const QString& text) {
+    bool number = false;
+    text.toUInt(&number);
+    return number;
 }
 
 }  // namespace pv::qt

@@ -7,6 +7,9 @@
 
 namespace pv::qt {
 
+// Whether a control's text is a whole number (a label showing a count, a question's operand).
+bool IsNumber(const QString& text);
+
 // A question as the display shows it ("7 x 8", "12 ÷ 3") read out ("7 times 8", "12 divided
 // by 3"); any other text as it is.
 QString QuestionInWords(const QString& shown);
