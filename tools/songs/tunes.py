@@ -13,7 +13,7 @@ Fields:
   key      ABC K: value        tempo  quarter notes per minute
   style    accompaniment pattern: gentle, lullaby, march, waltz, jig, dance,
            country, baroque
-  palette  instrument set, see PALETTES in make_songs.py
+  palette  instrument set, see PALETTES in score.py
   skip     (optional) voices this tune never uses
   music    the melody; a pickup bar is allowed if the last bar completes it
 """
