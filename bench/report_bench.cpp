@@ -107,7 +107,7 @@ std::vector<Answer> AYear(int firstDay) {
 Spread TimeAppends(const std::filesystem::path& folder, const std::vector<Answer>& answers,
                    std::chrono::milliseconds pause) {
     std::filesystem::create_directories(folder);
-    pv::AnswerLog log(folder);
+    pv::AnswerLog log(pv::RealFileSystem(), folder);
     std::vector<double> times;
     times.reserve(answers.size());
     for (const Answer& answer : answers) {
@@ -169,17 +169,20 @@ int main(int argc, char** argv) {
     std::size_t rows = 0;
     double report = MedianMs([&] {
         std::ostringstream out;
-        pv::AnswerReading reading = pv::ReadAnswers(player, pv::ReadFor::Viewing);
+        pv::AnswerReading reading =
+            pv::ReadAnswers(pv::RealFileSystem(), player, pv::ReadFor::Viewing);
         complaint = reading.complaint;
         pv::WriteReport(out, {{"Mia", reading.answers}});
         const std::string text = out.str();
         rows = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
     });
     if (!complaint.empty()) std::fprintf(stderr, "%s\n", complaint.c_str());
-    const std::vector<Answer> answers = pv::ReadAnswers(player, pv::ReadFor::Viewing).answers;
+    const std::vector<Answer> answers =
+        pv::ReadAnswers(pv::RealFileSystem(), player, pv::ReadFor::Viewing).answers;
     std::printf("%-44s median %8.2f ms (%zu lines)\n", "ReadAnswers + WriteReport", report, rows);
-    std::printf("%-44s median %8.2f ms\n", "ReadAnswers alone",
-                MedianMs([&] { pv::ReadAnswers(player, pv::ReadFor::Viewing); }));
+    std::printf("%-44s median %8.2f ms\n", "ReadAnswers alone", MedianMs([&] {
+                    pv::ReadAnswers(pv::RealFileSystem(), player, pv::ReadFor::Viewing);
+                }));
     std::printf("%-44s median %8.2f ms\n", "WeakFacts from the year (x, 17)",
                 MedianMs([&] { pv::WeakFacts(answers, Operation::Multiplication, 17); }));
     pv::WeakFactTracker tracker(answers);

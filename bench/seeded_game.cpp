@@ -98,7 +98,7 @@ class SeededGame {
     // As the program starts: the player settled first, then the window and its start-up command;
     // the recording platform has no more input to wait for, so the loop returns.
     void Start() {
-        PlayStart start = SettleStart(dataFolder_, "", std::cerr);
+        PlayStart start = SettleStart(platform_.Files(), dataFolder_, "", std::cerr);
         game_.playersRoot = start.playersRoot;
         game_.playerName = start.player;
         game_.dataFolder = start.folder;

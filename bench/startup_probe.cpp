@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     pv::qt::GameStart start;
     if (const char* player = std::getenv("PV_PROBE_PLAYER")) {
         std::filesystem::path data = std::filesystem::current_path();
-        pv::SettledPlayer settled = pv::SettlePlayer(data, player);
+        pv::SettledPlayer settled = pv::SettlePlayer(pv::RealFileSystem(), data, player);
         start = {data, settled.name, settled.folder};
     }
     return pv::qt::RunGame(

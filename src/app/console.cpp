@@ -12,11 +12,11 @@ namespace pv {
 namespace {
 
 // Every player's answers, or the one player's, as CSV on out.
-int PrintReport(const std::filesystem::path& dataFolder, const std::string& player,
-                std::ostream& out, std::ostream& err) {
-    std::vector<std::string> names = ListPlayers(dataFolder);
+int PrintReport(FileSystem& files, const std::filesystem::path& dataFolder,
+                const std::string& player, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> names = ListPlayers(files, dataFolder);
     if (!player.empty()) {
-        std::optional<std::string> found = FindPlayer(dataFolder, player);
+        std::optional<std::string> found = FindPlayer(files, dataFolder, player);
         if (!found) {
             err << "pondivar: there is no player called " << player << "\n";
             return 1;
@@ -25,7 +25,8 @@ int PrintReport(const std::filesystem::path& dataFolder, const std::string& play
     }
     std::vector<PlayerAnswers> players;
     for (const std::string& name : names) {
-        AnswerReading reading = ReadAnswers(PlayerFolder(dataFolder, name), ReadFor::Viewing);
+        AnswerReading reading =
+            ReadAnswers(files, PlayerFolder(dataFolder, name), ReadFor::Viewing);
         players.push_back({name, std::move(reading.answers)});
         if (!reading.complaint.empty()) err << "pondivar: " << reading.complaint << "\n";
     }
@@ -39,8 +40,9 @@ int PrintReport(const std::filesystem::path& dataFolder, const std::string& play
 
 }  // namespace
 
-std::optional<int> AnswerOnConsole(const CommandLine& line, const std::filesystem::path& dataFolder,
-                                   std::ostream& out, std::ostream& err) {
+std::optional<int> AnswerOnConsole(FileSystem& files, const CommandLine& line,
+                                   const std::filesystem::path& dataFolder, std::ostream& out,
+                                   std::ostream& err) {
     if (!line.error.empty()) {
         err << "pondivar: " << line.error << "\n";
         return 2;
@@ -54,7 +56,7 @@ std::optional<int> AnswerOnConsole(const CommandLine& line, const std::filesyste
             out << "Pondivar " << PV_VERSION << "\n";
             return 0;
         case CommandLine::Task::Report:
-            return PrintReport(dataFolder, line.player, out, err);
+            return PrintReport(files, dataFolder, line.player, out, err);
         case CommandLine::Task::Play:
             break;
     }

@@ -7,11 +7,13 @@
 #include <ostream>
 
 #include "app/command_line.h"
+#include "platform/file_system.h"
 
 namespace pv {
 
 // The exit code when the command line is answered here, or none when the game is to be played.
-std::optional<int> AnswerOnConsole(const CommandLine& line, const std::filesystem::path& dataFolder,
-                                   std::ostream& out, std::ostream& err);
+std::optional<int> AnswerOnConsole(FileSystem& files, const CommandLine& line,
+                                   const std::filesystem::path& dataFolder, std::ostream& out,
+                                   std::ostream& err);
 
 }  // namespace pv

@@ -41,14 +41,14 @@ void ShowTitle(Game& g) {
 // Saves the player's files as closing would, then starts the other's game as a start would: their
 // folder is made again when it was removed while the game ran. Returns why not, or "".
 std::string SwitchPlayer(Game& g, HWND window, const std::string& storedName) {
-    SettledPlayer player = OpenPlayer(g.playersRoot, storedName);
+    SettledPlayer player = OpenPlayer(g.platform.Files(), g.playersRoot, storedName);
     if (player.name.empty()) return player.problem;
     SaveSettingsFile(g, window);
     SilenceMusic(g, window);
     ForgetPlayer(g);
     g.playerName = player.name;
     g.dataFolder = player.folder;
-    RememberPlayer(g.playersRoot, player.name);
+    RememberPlayer(g.platform.Files(), g.playersRoot, player.name);
     LoadAndStart(g, window);
     return "";
 }
@@ -56,8 +56,9 @@ std::string SwitchPlayer(Game& g, HWND window, const std::string& storedName) {
 void TogglePractice(Game& g) {
     g.practiceOn = static_cast<std::uint8_t>(~g.practiceOn);
     g.platform.CheckMenuItem(g.menu, Command::PracticeToggle, g.practiceOn);
-    if (!KeepPlayerFolder(g.playersRoot, g.playerName)) return;
-    KeyValueFile::Update(PlayerSettings(g.dataFolder), kPracticeKey,
+    FileSystem& files = g.platform.Files();
+    if (!KeepPlayerFolder(files, g.playersRoot, g.playerName)) return;
+    KeyValueFile::Update(files, PlayerSettings(g.dataFolder), kPracticeKey,
                          g.practiceOn != 0 ? "on" : "off");
 }
 
@@ -76,7 +77,7 @@ void AddPlayer(Game& g, HWND window) {
     }
     // A name already taken is that player's: spelled so, else in any case, the current player's
     // first. The current player goes on playing.
-    std::optional<std::string> found = FindPlayer(g.playersRoot, name);
+    std::optional<std::string> found = FindPlayer(g.platform.Files(), g.playersRoot, name);
     bool exact = found && SameSpelling(*found, name);
     if (found == g.playerName || (!exact && SamePlayerName(name, g.playerName))) return;
     std::string problem = SwitchPlayer(g, window, found.value_or(NormalPlayerName(name)));
@@ -97,7 +98,7 @@ void ShowPlayers(Game& g) {
     for (std::size_t i = 0; i < g.playerNames.size(); ++i) {
         p.DeleteMenu(g.menu, static_cast<UINT>(Command::FirstPlayer + i), MF_BYCOMMAND);
     }
-    g.playerNames = ListPlayers(g.playersRoot);
+    g.playerNames = ListPlayers(p.Files(), g.playersRoot);
     if (g.playerNames.size() > kMenuPlayers) g.playerNames.resize(kMenuPlayers);
     for (std::size_t i = 0; i < g.playerNames.size(); ++i) {
         const std::string& name = g.playerNames[i];
@@ -115,7 +116,7 @@ void LoadPlayer(Game& g) {
     LoadZoom(g);
     if (g.playersRoot.empty()) return;
     OpenAnswerKeeper(g);
-    KeyValueFile settings = KeyValueFile::Read(PlayerSettings(g.dataFolder));
+    KeyValueFile settings = KeyValueFile::Read(g.platform.Files(), PlayerSettings(g.dataFolder));
     g.practiceOn = settings.GetFlag(kPracticeKey, false) ? 0xFF : 0;
     ShowPlayers(g);
 }

@@ -4,9 +4,9 @@
 
 namespace pv {
 
-PlayStart SettleStart(const std::filesystem::path& dataFolder, const std::string& wanted,
-                      std::ostream& err) {
-    SettledPlayer player = SettlePlayer(dataFolder, wanted);
+PlayStart SettleStart(FileSystem& files, const std::filesystem::path& dataFolder,
+                      const std::string& wanted, std::ostream& err) {
+    SettledPlayer player = SettlePlayer(files, dataFolder, wanted);
     if (!player.name.empty()) return {dataFolder, player.name, player.folder, std::nullopt};
     if (!wanted.empty()) {
         err << "pondivar: " << player.problem << "\n";

@@ -7,6 +7,8 @@
 #include <ostream>
 #include <string>
 
+#include "platform/file_system.h"
+
 namespace pv {
 
 struct PlayStart {
@@ -17,7 +19,7 @@ struct PlayStart {
 };
 
 // Says on err why, when the game starts otherwise than asked or not at all.
-PlayStart SettleStart(const std::filesystem::path& dataFolder, const std::string& wanted,
-                      std::ostream& err);
+PlayStart SettleStart(FileSystem& files, const std::filesystem::path& dataFolder,
+                      const std::string& wanted, std::ostream& err);
 
 }  // namespace pv

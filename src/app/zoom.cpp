@@ -26,7 +26,8 @@ int ParseZoom(const std::string& text) {
 
 int ChosenZoom(const Game& g) {
     if (g.playersRoot.empty()) return 0;
-    return ParseZoom(KeyValueFile::Read(PlayerSettings(g.dataFolder)).Get(kZoomKey));
+    return ParseZoom(
+        KeyValueFile::Read(g.platform.Files(), PlayerSettings(g.dataFolder)).Get(kZoomKey));
 }
 
 int ScreenZoom(Game& g) {
@@ -109,8 +110,9 @@ bool OnZoomCommand(Game& g, WPARAM command) {
     int factor = static_cast<int>(command - Command::FirstZoom) + 1;
     ApplyZoom(g, factor);
     MarkZoomItems(g);
-    if (!g.playersRoot.empty() && KeepPlayerFolder(g.playersRoot, g.playerName)) {
-        KeyValueFile::Update(PlayerSettings(g.dataFolder), kZoomKey, std::to_string(factor));
+    FileSystem& files = g.platform.Files();
+    if (!g.playersRoot.empty() && KeepPlayerFolder(files, g.playersRoot, g.playerName)) {
+        KeyValueFile::Update(files, PlayerSettings(g.dataFolder), kZoomKey, std::to_string(factor));
     }
     return true;
 }

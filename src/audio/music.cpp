@@ -1,7 +1,6 @@
 #include "audio/music.h"
 
 #include <fcntl.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <utility>
@@ -29,7 +28,7 @@ void Send(Game& g, HWND window, const std::string& command) {
 const std::string& SongPath(Game& g) {
     if (!g.musicPathChosen) {
         g.musicPathChosen = 1;
-        std::string dir = PrivateDirectory();
+        std::string dir = PrivateDirectory(g.platform.Files());
         g.musicPath = dir.empty() ? "" : dir + "/" + kSongFile;
         g.musicOpenCommand = "open " + g.musicPath + " alias PVVMIDI";
     }
@@ -43,7 +42,7 @@ bool WriteCurrentSong(Game& g, int file) {
     DWORD size = p.SizeofResource(0, found);
     const void* bytes = p.LockResource(p.LoadResource(0, found));
     if (file < 0 || bytes == nullptr || size == 0) return false;
-    return WriteAll(file, bytes, size);
+    return WriteAll(p.Files(), file, bytes, size);
 }
 
 void StopPlayer(Game& g, HWND window) {
@@ -52,11 +51,13 @@ void StopPlayer(Game& g, HWND window) {
 }
 
 void StartNextSong(Game& g, HWND window) {
+    FileSystem& files = g.platform.Files();
     const std::string& path = SongPath(g);
     // O_NOFOLLOW: even in our own directory, never write through a link.
-    int file = path.empty() ? -1
-                            : open(path.c_str(),
-                                   O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
+    int file =
+        path.empty()
+            ? -1
+            : files.open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
     bool written = WriteCurrentSong(g, file);
     g.songPos = g.songPos + 1 < kPlaylistLength ? g.songPos + 1 : 0;
     g.currentSong = g.playlist[g.songPos];
@@ -67,10 +68,10 @@ void StartNextSong(Game& g, HWND window) {
         Send(g, window, kPlay);
         g.musicPlaying = 1;
     }
-    if (file >= 0) close(file);
+    if (file >= 0) files.close(file);
     // A song cut short is no song: the player would end it at once and ask for the next one, over
     // and over. Music stays quiet instead, until it is switched on again.
-    if (file >= 0 && !written) unlink(path.c_str());
+    if (file >= 0 && !written) files.unlink(path.c_str());
     g.tempMidiWritten = written ? 1 : 0;
 }
 
@@ -80,7 +81,7 @@ void StopMusic(Game& g, HWND window) {
         g.musicPlaying = 0;
     }
     if (g.tempMidiWritten != 0) {
-        unlink(g.musicPath.c_str());
+        g.platform.Files().unlink(g.musicPath.c_str());
         g.tempMidiWritten = 0;
     }
 }
@@ -94,7 +95,9 @@ void SilenceMusic(Game& g, HWND window) {
 void RemoveSongFolder(Game& g) {
     // The private folder was made for the song file; once that is gone, so is the folder, unless
     // something else was put in it.
-    if (!g.musicPath.empty()) rmdir(std::filesystem::path(g.musicPath).parent_path().c_str());
+    if (!g.musicPath.empty()) {
+        g.platform.Files().rmdir(std::filesystem::path(g.musicPath).parent_path().c_str());
+    }
 }
 
 void BuildPlaylist(Game& g) {

@@ -11,12 +11,15 @@
 #include "players/players.h"
 #include "progress/answer_log.h"
 #include "progress/practice.h"
+#include "progress/today.h"
 #include "random/random.h"
 
 namespace pv {
 
 struct AnswerKeeper {
-    explicit AnswerKeeper(const std::filesystem::path& folder) : folder(folder), log(folder) {}
+    AnswerKeeper(FileSystem& files, const std::filesystem::path& folder)
+        : files(files), folder(folder), log(files, folder) {}
+    FileSystem& files;
     std::filesystem::path folder;
     AnswerLog log;
     // Built from the answer log at the first answer of a run, which also sets a file of another
@@ -32,15 +35,9 @@ Operation DrilledOperation(const Game& g) {
     return RowOfByte(g.operation).operation;
 }
 
-std::int32_t Today(Game& g) {
-    SYSTEMTIME now;
-    g.platform.GetLocalTime(&now);
-    return DayNumber(now.wYear, now.wMonth, now.wDay);
-}
-
 WeakFactTracker& Checked(AnswerKeeper& keeper) {
     if (!keeper.weak) {
-        AnswerReading reading = ReadAnswers(keeper.folder, ReadFor::Recording);
+        AnswerReading reading = ReadAnswers(keeper.files, keeper.folder, ReadFor::Recording);
         keeper.weak.emplace(reading.answers);
         keeper.recording = reading.appendable;
         if (!reading.complaint.empty()) std::cerr << "pondivar: " << reading.complaint << "\n";
@@ -56,7 +53,7 @@ void Keep(AnswerKeeper& keeper, const Answer& answer) {
 
 void LogAnswer(Game& g) {
     Answer answer;
-    answer.day = Today(g);
+    answer.day = Today(g.platform);
     answer.operation = DrilledOperation(g);
     answer.left = static_cast<std::uint16_t>(g.operandA);
     answer.right = static_cast<std::uint8_t>(g.operandB);
@@ -65,7 +62,8 @@ void LogAnswer(Game& g) {
     answer.rightFirstTime = g.wrongClicks == 0;
     answer.firstClickMs = g.firstClickMs;
     WeakFactTracker& weak = Checked(*g.answerKeeper);
-    if (g.answerKeeper->recording && KeepPlayerFolder(g.playersRoot, g.playerName)) {
+    if (g.answerKeeper->recording &&
+        KeepPlayerFolder(g.platform.Files(), g.playersRoot, g.playerName)) {
         Keep(*g.answerKeeper, answer);
     }
     weak.Add(answer);
@@ -76,7 +74,7 @@ void LogAnswer(Game& g) {
 void OpenAnswerKeeper(Game& g) {
     g.answerKeeper.reset();
     if (!g.playersRoot.empty() && !g.dataFolder.empty()) {
-        g.answerKeeper = std::make_shared<AnswerKeeper>(g.dataFolder);
+        g.answerKeeper = std::make_shared<AnswerKeeper>(g.platform.Files(), g.dataFolder);
     }
 }
 

@@ -19,4 +19,8 @@ const char* Platform::GetCommandLineA() {
     return "pondivar";
 }
 
+FileSystem& Platform::Files() {
+    return RealFileSystem();
+}
+
 }  // namespace pv

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_system.h"
 #include "platform/list_box.h"
 #include "platform/win32.h"
 
@@ -116,6 +117,8 @@ class Platform {
     const char* GetCommandLineA();
     virtual DWORD GetTickCount() = 0;
     virtual void GetLocalTime(SYSTEMTIME* time) = 0;
+    // Where the game's files are read and written: by default the system's own.
+    virtual FileSystem& Files();
 
     // Windows and controls
     ATOM RegisterClassExA(const WNDCLASSEXA* windowClass);

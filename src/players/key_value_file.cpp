@@ -23,13 +23,14 @@ std::string_view KeyOf(std::string_view line) {
 
 // The whole file; or none, with the reason, when it is longer than a key=value file is ever
 // read or could not be read whole.
-std::optional<std::string> ReadWhole(const std::filesystem::path& file, std::string& reason) {
+std::optional<std::string> ReadWhole(FileSystem& files, const std::filesystem::path& file,
+                                     std::string& reason) {
     std::string bytes(kFirstRead, '\0');
     for (;;) {
         auto* data = reinterpret_cast<std::uint8_t*>(bytes.data());
-        std::size_t size = ReadFileStart(file, std::span<std::uint8_t>(data, bytes.size()));
+        std::size_t size = ReadFileStart(files, file, std::span<std::uint8_t>(data, bytes.size()));
         if (size < bytes.size()) {
-            if (!ReadCutShort(file, size, bytes.size())) return bytes.substr(0, size);
+            if (!ReadCutShort(files, file, size, bytes.size())) return bytes.substr(0, size);
             reason = " could not be read whole";
             return std::nullopt;
         }
@@ -44,9 +45,9 @@ std::optional<std::string> ReadWhole(const std::filesystem::path& file, std::str
 
 }  // namespace
 
-KeyValueFile KeyValueFile::Read(const std::filesystem::path& file) {
+KeyValueFile KeyValueFile::Read(FileSystem& files, const std::filesystem::path& file) {
     KeyValueFile read;
-    std::optional<std::string> whole = ReadWhole(file, read.untouchable_);
+    std::optional<std::string> whole = ReadWhole(files, file, read.untouchable_);
     if (!whole) return read;
     // Each line as it is, empty ones and line ends of other systems too, to be written back so.
     std::string_view text = *whole;
@@ -87,21 +88,21 @@ void KeyValueFile::Set(std::string_view key, std::string_view value) {
     lines_.push_back(line);
 }
 
-bool KeyValueFile::Update(const std::filesystem::path& file, std::string_view key,
-                          std::string_view value) {
-    KeyValueFile settings = Read(file);
+bool KeyValueFile::Update(FileSystem& files, const std::filesystem::path& file,
+                          std::string_view key, std::string_view value) {
+    KeyValueFile settings = Read(files, file);
     settings.Set(key, value);
-    return settings.Write(file);
+    return settings.Write(files, file);
 }
 
-bool KeyValueFile::Write(const std::filesystem::path& file) const {
+bool KeyValueFile::Write(FileSystem& files, const std::filesystem::path& file) const {
     if (!untouchable_.empty()) {
         SayOnce(file.string() + untouchable_ + ": left as it is, nothing written");
         return false;
     }
     std::string text;
     for (const std::string& line : lines_) text += line + "\n";
-    return ReplaceFile(file, reinterpret_cast<const std::uint8_t*>(text.data()), text.size(),
+    return ReplaceFile(files, file, reinterpret_cast<const std::uint8_t*>(text.data()), text.size(),
                        &kKeyValueKind);
 }
 

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_system.h"
+
 namespace pv {
 
 // Larger files are neither read nor rewritten.
@@ -18,7 +20,7 @@ class KeyValueFile {
   public:
     // A missing file reads as empty, and so do one that could not be read whole and one larger
     // than kLargestKeyValueFile, which are then never written over.
-    static KeyValueFile Read(const std::filesystem::path& file);
+    static KeyValueFile Read(FileSystem& files, const std::filesystem::path& file);
 
     std::string Get(std::string_view key, std::string_view fallback = "") const;
     bool GetFlag(std::string_view key, bool fallback) const;  // "on" or "off"
@@ -26,10 +28,10 @@ class KeyValueFile {
 
     // Replaces the file whole, or leaves it as it was: always so for a file read as too large
     // or not whole, which is said once on stderr.
-    bool Write(const std::filesystem::path& file) const;
+    bool Write(FileSystem& files, const std::filesystem::path& file) const;
 
     // Sets one key in the file, keeping every other line as it is.
-    static bool Update(const std::filesystem::path& file, std::string_view key,
+    static bool Update(FileSystem& files, const std::filesystem::path& file, std::string_view key,
                        std::string_view value);
 
   private:

@@ -6,12 +6,12 @@
 
 namespace pv {
 
-void SweepPlayersLeftovers(const std::filesystem::path& dataFolder) {
-    SweepLeftovers(dataFolder / kDataSettingsName);
-    for (const std::string& name : ListPlayers(dataFolder)) {
+void SweepPlayersLeftovers(FileSystem& files, const std::filesystem::path& dataFolder) {
+    SweepLeftovers(files, dataFolder / kDataSettingsName);
+    for (const std::string& name : ListPlayers(files, dataFolder)) {
         std::filesystem::path folder = PlayerFolder(dataFolder, name);
-        SweepLeftovers(PlayerSettings(folder));
-        SweepLeftovers(folder / kSettingsFileName);
+        SweepLeftovers(files, PlayerSettings(folder));
+        SweepLeftovers(files, folder / kSettingsFileName);
     }
 }
 

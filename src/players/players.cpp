@@ -1,7 +1,6 @@
 #include "players/players.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -25,21 +24,20 @@ constexpr const char* kLastPlayerKey = "player";
 // Makes the player's folder, private like the data folder, with every missing level; says why
 // not, or "" once it is there. A link in its place is no player's folder and is never followed:
 // the game writes nothing wherever it points.
-std::string MakeFolder(const std::filesystem::path& folder) {
+std::string MakeFolder(FileSystem& files, const std::filesystem::path& folder) {
     std::filesystem::path level;
     for (const auto& part : folder) {
         level /= part;
-        if (mkdir(level.c_str(), 0700) != 0 && errno != EEXIST) {
+        if (files.mkdir(level.c_str(), 0700) != 0 && errno != EEXIST) {
             return "cannot make the player's folder " + folder.string() + ": " +
                    std::error_code(errno, std::generic_category()).message();
         }
     }
-    std::error_code error;
-    std::filesystem::file_status status = std::filesystem::symlink_status(folder, error);
-    if (std::filesystem::is_symlink(status)) {
+    const mode_t type = LinkType(files, folder);
+    if (S_ISLNK(type)) {
         return folder.string() + " is a link, not a player's folder";
     }
-    if (!std::filesystem::is_directory(status)) {
+    if (!S_ISDIR(type)) {
         return "cannot make the player's folder " + folder.string() + ": a file has its name";
     }
     return "";
@@ -47,12 +45,9 @@ std::string MakeFolder(const std::filesystem::path& folder) {
 
 // Whether a player has settings of their own: the first to play took over the file from before
 // players, or played without it.
-bool AnyPlayerHasSettings(const std::filesystem::path& dataFolder) {
-    std::error_code error;
-    for (const std::string& name : ListPlayers(dataFolder)) {
-        auto status = std::filesystem::symlink_status(
-            PlayerFolder(dataFolder, name) / kSettingsFileName, error);
-        if (std::filesystem::exists(status)) return true;
+bool AnyPlayerHasSettings(FileSystem& files, const std::filesystem::path& dataFolder) {
+    for (const std::string& name : ListPlayers(files, dataFolder)) {
+        if (LinkType(files, PlayerFolder(dataFolder, name) / kSettingsFileName) != 0) return true;
     }
     return false;
 }
@@ -61,39 +56,38 @@ bool AnyPlayerHasSettings(const std::filesystem::path& dataFolder) {
 // or where a move cannot do it (a link, another file system) copied whole and then removed; a
 // link goes, and the file it points to stays. Until it is done, each start tries again; once a
 // player has settings of their own, the old file is left alone.
-void TakeOverOldSettings(const std::filesystem::path& dataFolder,
+void TakeOverOldSettings(FileSystem& files, const std::filesystem::path& dataFolder,
                          const std::filesystem::path& playerFolder) {
     std::filesystem::path old = dataFolder / kSettingsFileName;
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(std::filesystem::status(old, error)) ||
-        AnyPlayerHasSettings(dataFolder)) {
+    struct stat info {};
+    if (files.stat(old.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        AnyPlayerHasSettings(files, dataFolder)) {
         return;
     }
     std::filesystem::path taken = playerFolder / kSettingsFileName;
-    if (!std::filesystem::is_symlink(old, error) && rename(old.c_str(), taken.c_str()) == 0) return;
+    if (!S_ISLNK(LinkType(files, old)) && files.rename(old.c_str(), taken.c_str()) == 0) return;
     // The game reads no more of a settings file than this.
     std::vector<std::uint8_t> bytes(kMaxSettingsFileSize);
-    std::size_t size = ReadFileStart(old, bytes);
+    std::size_t size = ReadFileStart(files, old, bytes);
     // One that could not be read whole (no permission, a passing error) stays for the next
     // start: an empty or cut copy would end the tries and lose the scores.
-    struct stat info {};
-    if (stat(old.c_str(), &info) != 0 ||
+    if (files.stat(old.c_str(), &info) != 0 ||
         size != std::min(static_cast<std::size_t>(info.st_size), bytes.size())) {
         return;
     }
-    if (ReplaceFile(taken, bytes.data(), size)) unlink(old.c_str());
+    if (ReplaceFile(files, taken, bytes.data(), size)) files.unlink(old.c_str());
 }
 
 }  // namespace
 
-std::vector<std::string> ListPlayers(const std::filesystem::path& dataFolder) {
+std::vector<std::string> ListPlayers(FileSystem& files, const std::filesystem::path& dataFolder) {
+    const std::filesystem::path folder = dataFolder / kPlayersFolder;
+    std::vector<std::string> entries;
+    files.scandir(folder.c_str(), entries);
     std::vector<std::string> names;
-    std::error_code error;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(dataFolder / kPlayersFolder, error)) {
-        std::string name = entry.path().filename().string();
-        if (entry.is_directory(error) && !entry.is_symlink(error) &&
-            PlayerNameProblem(name).empty()) {
+    for (const std::string& name : entries) {
+        // A folder of its own, not a link to one.
+        if (S_ISDIR(LinkType(files, folder / name)) && PlayerNameProblem(name).empty()) {
             names.push_back(name);
         }
     }
@@ -101,9 +95,9 @@ std::vector<std::string> ListPlayers(const std::filesystem::path& dataFolder) {
     return names;
 }
 
-std::optional<std::string> FindPlayer(const std::filesystem::path& dataFolder,
+std::optional<std::string> FindPlayer(FileSystem& files, const std::filesystem::path& dataFolder,
                                       const std::string& name) {
-    std::vector<std::string> players = ListPlayers(dataFolder);
+    std::vector<std::string> players = ListPlayers(files, dataFolder);
     // Two folders may differ only in case or in the form of their accents (one from a backup,
     // say): the exact name is its own.
     for (const std::string& stored : players) {
@@ -123,46 +117,52 @@ std::filesystem::path PlayerFolder(const std::filesystem::path& dataFolder,
     return dataFolder / kPlayersFolder / storedName;
 }
 
-SettledPlayer OpenPlayer(const std::filesystem::path& dataFolder, const std::string& storedName) {
+SettledPlayer OpenPlayer(FileSystem& files, const std::filesystem::path& dataFolder,
+                         const std::string& storedName) {
     if (std::string problem = PlayerNameProblem(storedName); !problem.empty()) {
         return {"", {}, problem};
     }
     std::filesystem::path folder = PlayerFolder(dataFolder, storedName);
-    if (std::string problem = MakeFolder(folder); !problem.empty()) return {"", {}, problem};
+    if (std::string problem = MakeFolder(files, folder); !problem.empty()) {
+        return {"", {}, problem};
+    }
     return {storedName, folder, ""};
 }
 
-bool KeepPlayerFolder(const std::filesystem::path& dataFolder, const std::string& storedName) {
+bool KeepPlayerFolder(FileSystem& files, const std::filesystem::path& dataFolder,
+                      const std::string& storedName) {
     if (dataFolder.empty()) return true;
-    std::error_code error;
-    auto status = std::filesystem::symlink_status(PlayerFolder(dataFolder, storedName), error);
-    if (std::filesystem::is_directory(status)) return true;
-    SettledPlayer player = OpenPlayer(dataFolder, storedName);
+    if (S_ISDIR(LinkType(files, PlayerFolder(dataFolder, storedName)))) return true;
+    SettledPlayer player = OpenPlayer(files, dataFolder, storedName);
     if (!player.problem.empty()) SayOnce(player.problem + "; the player's files are not saved");
     return player.problem.empty();
 }
 
-SettledPlayer SettlePlayer(const std::filesystem::path& dataFolder, const std::string& wanted) {
-    SweepPlayersLeftovers(dataFolder);
-    std::vector<std::string> players = ListPlayers(dataFolder);
+SettledPlayer SettlePlayer(FileSystem& files, const std::filesystem::path& dataFolder,
+                           const std::string& wanted) {
+    SweepPlayersLeftovers(files, dataFolder);
+    std::vector<std::string> players = ListPlayers(files, dataFolder);
     std::string name = wanted;
     if (name.empty()) {
-        name = KeyValueFile::Read(dataFolder / kDataSettingsName).Get(kLastPlayerKey);
-        if (!FindPlayer(dataFolder, name)) name = players.empty() ? kFirstPlayerName : players[0];
+        name = KeyValueFile::Read(files, dataFolder / kDataSettingsName).Get(kLastPlayerKey);
+        if (!FindPlayer(files, dataFolder, name)) {
+            name = players.empty() ? kFirstPlayerName : players[0];
+        }
     }
     if (std::string problem = PlayerNameProblem(name); !problem.empty()) return {"", {}, problem};
-    SettledPlayer settled =
-        OpenPlayer(dataFolder, FindPlayer(dataFolder, name).value_or(NormalPlayerName(name)));
+    SettledPlayer settled = OpenPlayer(
+        files, dataFolder, FindPlayer(files, dataFolder, name).value_or(NormalPlayerName(name)));
     if (settled.name.empty()) return settled;
-    TakeOverOldSettings(dataFolder, settled.folder);
-    RememberPlayer(dataFolder, settled.name);
+    TakeOverOldSettings(files, dataFolder, settled.folder);
+    RememberPlayer(files, dataFolder, settled.name);
     return settled;
 }
 
-void RememberPlayer(const std::filesystem::path& dataFolder, const std::string& name) {
+void RememberPlayer(FileSystem& files, const std::filesystem::path& dataFolder,
+                    const std::string& name) {
     std::filesystem::path file = dataFolder / kDataSettingsName;
-    if (KeyValueFile::Read(file).Get(kLastPlayerKey) != name) {
-        KeyValueFile::Update(file, kLastPlayerKey, name);
+    if (KeyValueFile::Read(files, file).Get(kLastPlayerKey) != name) {
+        KeyValueFile::Update(files, file, kLastPlayerKey, name);
     }
 }
 

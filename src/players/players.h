@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_system.h"
+
 namespace pv {
 
 constexpr const char* kPlayersFolder = "players";
@@ -17,10 +19,10 @@ constexpr const char* kPlayerSettingsName = "player.conf";
 constexpr const char* kFirstPlayerName = "Player 1";
 
 // The players' names as their folders spell them, sorted without regard to case.
-std::vector<std::string> ListPlayers(const std::filesystem::path& dataFolder);
+std::vector<std::string> ListPlayers(FileSystem& files, const std::filesystem::path& dataFolder);
 
 // The stored spelling of the player called `name`: spelled so, else in any case; or none.
-std::optional<std::string> FindPlayer(const std::filesystem::path& dataFolder,
+std::optional<std::string> FindPlayer(FileSystem& files, const std::filesystem::path& dataFolder,
                                       const std::string& name);
 
 std::filesystem::path PlayerFolder(const std::filesystem::path& dataFolder,
@@ -39,20 +41,24 @@ struct SettledPlayer {
 
 // The player whose folder is `storedName`, the folder made when missing (at a first start, or
 // again when it was removed while the game ran). Never a link: it is no player's folder.
-SettledPlayer OpenPlayer(const std::filesystem::path& dataFolder, const std::string& storedName);
+SettledPlayer OpenPlayer(FileSystem& files, const std::filesystem::path& dataFolder,
+                         const std::string& storedName);
 
 // Makes the player's folder again, as a start would, when it was removed while the game ran: for
 // the files saved in it next. Says once on stderr why it cannot be, and is false then. True at
 // once for a game without players (no data folder).
-bool KeepPlayerFolder(const std::filesystem::path& dataFolder, const std::string& storedName);
+bool KeepPlayerFolder(FileSystem& files, const std::filesystem::path& dataFolder,
+                      const std::string& storedName);
 
 // The player to play as: `wanted` (made when new; its name must be valid), else the player of
 // the last run, else the first player there is, else a new first player. A settings file left in
 // the data folder by a game from before players becomes the new first player's. Remembers the
 // choice for the next run. What killed saves left in the players' folders is swept first.
-SettledPlayer SettlePlayer(const std::filesystem::path& dataFolder, const std::string& wanted);
+SettledPlayer SettlePlayer(FileSystem& files, const std::filesystem::path& dataFolder,
+                           const std::string& wanted);
 
 // Remembers `name` as the player of the last run.
-void RememberPlayer(const std::filesystem::path& dataFolder, const std::string& name);
+void RememberPlayer(FileSystem& files, const std::filesystem::path& dataFolder,
+                    const std::string& name);
 
 }  // namespace pv

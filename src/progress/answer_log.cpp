@@ -23,24 +23,26 @@ namespace {
 // game at all), which must not hang the game or the report.
 class FileLock {
   public:
-    FileLock(int file, int how) : file_(file), held_(Take(file, how)) {}
+    FileLock(FileSystem& files, int file, int how)
+        : files_(files), file_(file), held_(Take(files, file, how)) {}
     ~FileLock() {
-        if (held_) flock(file_, LOCK_UN);
+        if (held_) files_.flock(file_, LOCK_UN);
     }
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
     bool Held() const { return held_; }
 
   private:
-    static bool Take(int file, int how) {
+    static bool Take(FileSystem& files, int file, int how) {
         constexpr int kTries = 100;  // ten milliseconds apart
         for (int tried = 1;; ++tried) {
-            if (flock(file, how | LOCK_NB) == 0) return true;
+            if (files.flock(file, how | LOCK_NB) == 0) return true;
             if ((errno != EWOULDBLOCK && errno != EINTR) || tried == kTries) return false;
             usleep(10000);
         }
     }
 
+    FileSystem& files_;
     int file_;
     bool held_;
 };
@@ -66,10 +68,10 @@ std::size_t WholeLength(std::size_t size, ReadRecord readRecord) {
     return whole;
 }
 
-bool ReadAt(int file, void* data, std::size_t size, off_t offset) {
+bool ReadAt(FileSystem& files, int file, void* data, std::size_t size, off_t offset) {
     auto* next = static_cast<std::uint8_t*>(data);
     while (size > 0) {
-        ssize_t got = pread(file, next, size, offset);
+        ssize_t got = files.pread(file, next, size, offset);
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0) return false;
         next += got;
@@ -79,18 +81,18 @@ bool ReadAt(int file, void* data, std::size_t size, off_t offset) {
     return true;
 }
 
-bool SameFile(const std::filesystem::path& path, int file) {
+bool SameFile(FileSystem& files, const std::filesystem::path& path, int file) {
     struct stat named {};
     struct stat open {};
-    return stat(path.c_str(), &named) == 0 && fstat(file, &open) == 0 &&
+    return files.stat(path.c_str(), &named) == 0 && files.fstat(file, &open) == 0 &&
            named.st_dev == open.st_dev && named.st_ino == open.st_ino;
 }
 
 // Whether the file's first `size` bytes begin the header: all a game that died as it made the
 // file may leave.
-bool HeaderBegun(int file, std::size_t size) {
+bool HeaderBegun(FileSystem& files, int file, std::size_t size) {
     std::array<std::uint8_t, kAnswerHeaderSize> start{};
-    return size <= start.size() && ReadAt(file, start.data(), size, 0) &&
+    return size <= start.size() && ReadAt(files, file, start.data(), size, 0) &&
            std::equal(start.begin(), start.begin() + static_cast<std::ptrdiff_t>(size),
                       kAnswerHeader.begin());
 }
@@ -99,74 +101,71 @@ bool HeaderBegun(int file, std::size_t size) {
 // `madeHeader`), a torn tail cut off so that the record lands aligned. False when the file is
 // of another kind (then with the reason in `problem`) or cannot be repaired. A file reached
 // through a link is never begun: the game makes none there, so a short one is somebody else's.
-bool MakeReady(int file, bool throughLink, bool& madeHeader, std::string& problem) {
+bool MakeReady(FileSystem& files, int file, bool throughLink, bool& madeHeader,
+               std::string& problem) {
     struct stat info {};
-    if (fstat(file, &info) != 0) return false;
+    if (files.fstat(file, &info) != 0) return false;
     auto size = static_cast<std::size_t>(info.st_size);
     std::array<std::uint8_t, kAnswerHeaderSize> header{};
-    bool ours = size < kAnswerHeaderSize
-                    ? !throughLink && HeaderBegun(file, size)
-                    : ReadAt(file, header.data(), header.size(), 0) && header == kAnswerHeader;
+    bool ours = size < kAnswerHeaderSize ? !throughLink && HeaderBegun(files, file, size)
+                                         : ReadAt(files, file, header.data(), header.size(), 0) &&
+                                               header == kAnswerHeader;
     if (!ours) {
         problem = "it is not an answer record, and is left as it is";
         return false;
     }
     if (size < kAnswerHeaderSize) {
         madeHeader = true;
-        return ftruncate(file, 0) == 0 &&
-               WriteAll(file, kAnswerHeader.data(), kAnswerHeader.size());
+        return files.ftruncate(file, 0) == 0 &&
+               WriteAll(files, file, kAnswerHeader.data(), kAnswerHeader.size());
     }
-    std::size_t whole = WholeLength(size, [file](std::size_t at, AnswerRecord& record) {
-        return ReadAt(file, record.data(), record.size(), static_cast<off_t>(at));
+    std::size_t whole = WholeLength(size, [&files, file](std::size_t at, AnswerRecord& record) {
+        return ReadAt(files, file, record.data(), record.size(), static_cast<off_t>(at));
     });
-    return whole == size || ftruncate(file, static_cast<off_t>(whole)) == 0;
+    return whole == size || files.ftruncate(file, static_cast<off_t>(whole)) == 0;
 }
 
 // Opens the record, made (mode 0600) when there is none; -1 with errno when it cannot. Nothing
 // is made through a link: with O_EXCL a link to a missing file fails with EEXIST.
-int OpenOrMake(const std::filesystem::path& path) {
+int OpenOrMake(FileSystem& files, const std::filesystem::path& path) {
     constexpr int kFlags = O_RDWR | O_APPEND | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     for (int attempt = 0; attempt < 2; ++attempt) {  // again when another game made it meanwhile
-        int file = open(path.c_str(), kFlags);
+        int file = files.open(path.c_str(), kFlags, 0);
         if (file >= 0 || errno != ENOENT) return file;
-        file = open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0600);
+        file = files.open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0600);
         if (file >= 0 || errno != EEXIST) return file;
     }
     return -1;
 }
 
-std::shared_ptr<OpenFile> OpenForAppend(const std::filesystem::path& path, std::string& problem) {
-    int file = OpenOrMake(path);
+std::shared_ptr<OpenFile> OpenForAppend(FileSystem& files, const std::filesystem::path& path,
+                                        std::string& problem) {
+    int file = OpenOrMake(files, path);
     if (file < 0) {
         problem = errno == EEXIST ? "it is a link to a missing file, which no answer makes"
                                   : std::string("it cannot be opened: ") + std::strerror(errno);
         return nullptr;
     }
-    auto opened = std::make_shared<OpenFile>(file);
+    auto opened = std::make_shared<OpenFile>(files, file);
     struct stat info {};
-    if (fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (files.fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
         problem = "it is not a regular file";
         return nullptr;
     }
     return opened;
 }
 
-bool IsLink(const std::filesystem::path& path) {
-    struct stat info {};
-    return lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
-}
-
-bool WriteRecord(int file, const AnswerRecord& record) {
+bool WriteRecord(FileSystem& files, int file, const AnswerRecord& record) {
     struct stat before {};
-    if (fstat(file, &before) != 0) return false;
+    if (files.fstat(file, &before) != 0) return false;
     ssize_t written = -1;
     do {
-        written = write(file, record.data(), record.size());
+        written = files.write(file, record.data(), record.size());
     } while (written < 0 && errno == EINTR);
     if (written == static_cast<ssize_t>(record.size())) return true;
     // A full disk may take part of a record: take it back, so the next one lands aligned.
     if (written >= 0) {
-        ftruncate(file, before.st_size);
+        files.ftruncate(file, before.st_size);
         errno = ENOSPC;
     }
     return false;
@@ -177,9 +176,9 @@ bool WriteRecord(int file, const AnswerRecord& record) {
 constexpr std::size_t kLargestReadable = std::size_t{256} * 1024 * 1024;
 
 // Reads the whole file under the readers' lock; false, with the reason, when it cannot.
-bool ReadWhole(int file, std::vector<std::uint8_t>& bytes, std::string& reason) {
+bool ReadWhole(FileSystem& files, int file, std::vector<std::uint8_t>& bytes, std::string& reason) {
     struct stat info {};
-    if (fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (files.fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
         reason = "it is not a file that can be read";
         return false;
     }
@@ -191,7 +190,7 @@ bool ReadWhole(int file, std::vector<std::uint8_t>& bytes, std::string& reason) 
     }
     bytes.resize(static_cast<std::size_t>(info.st_size));
     errno = 0;
-    if (!ReadAt(file, bytes.data(), bytes.size(), 0)) {
+    if (!ReadAt(files, file, bytes.data(), bytes.size(), 0)) {
         reason = std::string("it cannot be read: ") + std::strerror(errno != 0 ? errno : EIO);
         return false;
     }
@@ -236,17 +235,18 @@ bool Parse(const std::vector<std::uint8_t>& bytes, std::vector<Answer>& answers,
 }
 
 // Renames the file to the first free "<name>.damaged-<n>"; `line` says so, or why it could not.
-bool SetAside(const std::filesystem::path& path, const std::string& reason, std::string& line) {
+bool SetAside(FileSystem& files, const std::filesystem::path& path, const std::string& reason,
+              std::string& line) {
     line = path.string() + ": " + reason;
     int error = 0;
     for (int n = 1; n <= 1000; ++n) {
         std::string aside = path.string() + ".damaged-" + std::to_string(n);
-        int renamed = renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE);
+        int renamed =
+            files.renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE);
         if (renamed != 0 && errno == EINVAL) {
             // A file system that cannot refuse to replace: look first.
-            struct stat taken {};
-            if (lstat(aside.c_str(), &taken) == 0) continue;
-            renamed = rename(path.c_str(), aside.c_str());
+            if (LinkType(files, aside) != 0) continue;
+            renamed = files.rename(path.c_str(), aside.c_str());
         }
         if (renamed == 0) {
             line += "; set aside as " + std::filesystem::path(aside).filename().string() +
@@ -271,10 +271,10 @@ void CannotRead(AnswerReading& reading, const std::filesystem::path& path, ReadF
 
 // Its header proves the file of another kind: the game puts it out of the way, a viewer only
 // says so.
-void OfAnotherKind(AnswerReading& reading, const std::filesystem::path& path, ReadFor reader,
-                   const std::string& reason) {
+void OfAnotherKind(FileSystem& files, AnswerReading& reading, const std::filesystem::path& path,
+                   ReadFor reader, const std::string& reason) {
     if (reader == ReadFor::Recording) {
-        reading.appendable = SetAside(path, reason, reading.complaint);
+        reading.appendable = SetAside(files, path, reason, reading.complaint);
     } else {
         reading.appendable = false;
         reading.complaint = path.string() + ": " + reason;
@@ -283,8 +283,8 @@ void OfAnotherKind(AnswerReading& reading, const std::filesystem::path& path, Re
 
 }  // namespace
 
-AnswerLog::AnswerLog(const std::filesystem::path& folder)
-    : path_(folder / kAnswerLogName), sync_(folder) {}
+AnswerLog::AnswerLog(FileSystem& files, const std::filesystem::path& folder)
+    : files_(files), path_(folder / kAnswerLogName), sync_(files, folder) {}
 
 AnswerLog::~AnswerLog() {
     sync_.Wait();
@@ -297,22 +297,23 @@ bool AnswerLog::Append(const Answer& answer) {
     // A second try follows a file that was set aside or removed since the last answer.
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (file_ == nullptr) {
-            file_ = OpenForAppend(path_, problem_);
-            throughLink_ = IsLink(path_);
+            file_ = OpenForAppend(files_, path_, problem_);
+            throughLink_ = S_ISLNK(LinkType(files_, path_));
         }
         if (file_ == nullptr) return false;
         int file = file_->Descriptor();
-        FileLock lock(file, LOCK_EX);
+        FileLock lock(files_, file, LOCK_EX);
         if (!lock.Held()) {
             problem_ = kInUse;
             return false;
         }
-        if (!SameFile(path_, file)) {
+        if (!SameFile(files_, path_, file)) {
             file_.reset();
             continue;
         }
         bool madeHeader = false;
-        if (!MakeReady(file, throughLink_, madeHeader, problem_) || !WriteRecord(file, record)) {
+        if (!MakeReady(files_, file, throughLink_, madeHeader, problem_) ||
+            !WriteRecord(files_, file, record)) {
             // A full or failing disk: the answer is lost, which is said.
             if (problem_.empty())
                 problem_ = std::string("it cannot be written: ") + std::strerror(errno);
@@ -328,10 +329,10 @@ bool AnswerLog::WaitUntilOnDisk() {
     return sync_.Wait();
 }
 
-AnswerReading ReadAnswers(const std::filesystem::path& folder, ReadFor reader) {
+AnswerReading ReadAnswers(FileSystem& files, const std::filesystem::path& folder, ReadFor reader) {
     const std::filesystem::path path = folder / kAnswerLogName;
     AnswerReading reading;
-    int file = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    int file = files.open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0);
     if (file < 0) {
         // No folder (a file in its place) holds no record either.
         if (errno != ENOENT && errno != ENOTDIR) {
@@ -340,18 +341,18 @@ AnswerReading ReadAnswers(const std::filesystem::path& folder, ReadFor reader) {
         }
         return reading;
     }
-    OpenFile closer(file);
+    OpenFile closer(files, file);
     // Held while setting aside too, so a writer waiting for it then finds the name gone.
-    FileLock lock(file, LOCK_SH);
+    FileLock lock(files, file, LOCK_SH);
     std::vector<std::uint8_t> bytes;
     std::string reason;
     std::size_t damaged = 0;
     if (!lock.Held() && errno == EWOULDBLOCK) {
         CannotRead(reading, path, reader, kInUse);
-    } else if (!ReadWhole(file, bytes, reason)) {
+    } else if (!ReadWhole(files, file, bytes, reason)) {
         CannotRead(reading, path, reader, reason);
     } else if (!Parse(bytes, reading.answers, damaged, reason)) {
-        OfAnotherKind(reading, path, reader, reason);
+        OfAnotherKind(files, reading, path, reader, reason);
     } else if (damaged > 0) {
         reading.complaint = path.string() + ": " + reason;
     }

@@ -19,7 +19,7 @@ class AnswerLog {
   public:
     // Nothing is made until the first answer: then the file, mode 0600, with its header; never
     // through a link. Through a link only a record with its header is written to.
-    explicit AnswerLog(const std::filesystem::path& folder);
+    AnswerLog(FileSystem& files, const std::filesystem::path& folder);
     // Waits for the last records to reach the disk.
     ~AnswerLog();
     AnswerLog(const AnswerLog&) = delete;
@@ -36,6 +36,7 @@ class AnswerLog {
     const std::string& Problem() const { return problem_; }
 
   private:
+    FileSystem& files_;
     std::filesystem::path path_;
     std::shared_ptr<OpenFile> file_;
     BackgroundSync sync_;
@@ -65,6 +66,6 @@ enum class ReadFor { Recording, Viewing };
 // "answers.pvr.damaged-<n>", never over an earlier one, and the answers start afresh. A file
 // that cannot be read now (no permission, a passing error, no regular file, a size past 256 MiB)
 // stays as it is and takes no answer. A missing file is no answer and no complaint.
-AnswerReading ReadAnswers(const std::filesystem::path& folder, ReadFor reader);
+AnswerReading ReadAnswers(FileSystem& files, const std::filesystem::path& folder, ReadFor reader);
 
 }  // namespace pv

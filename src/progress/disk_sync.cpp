@@ -1,18 +1,17 @@
 #include "progress/disk_sync.h"
 
 #include <fcntl.h>
-#include <unistd.h>
 
 #include <utility>
 
 namespace pv {
 
 OpenFile::~OpenFile() {
-    if (descriptor_ >= 0) close(descriptor_);
+    if (descriptor_ >= 0) files_.close(descriptor_);
 }
 
-BackgroundSync::BackgroundSync(std::filesystem::path folder)
-    : folder_(std::move(folder)), thread_([this] { Run(); }) {}
+BackgroundSync::BackgroundSync(FileSystem& files, std::filesystem::path folder)
+    : files_(files), folder_(std::move(folder)), thread_([this] { Run(); }) {}
 
 BackgroundSync::~BackgroundSync() {
     {
@@ -51,11 +50,11 @@ void BackgroundSync::Run() {
         bool syncFolder = std::exchange(syncFolder_, false);
         lock.unlock();
 
-        bool ok = fdatasync(file->Descriptor()) == 0;
+        bool ok = files_.fdatasync(file->Descriptor()) == 0;
         if (syncFolder) {
-            int folder = open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            ok = folder >= 0 && fsync(folder) == 0 && ok;
-            if (folder >= 0) close(folder);
+            int folder = files_.open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+            ok = folder >= 0 && files_.fsync(folder) == 0 && ok;
+            if (folder >= 0) files_.close(folder);
         }
 
         lock.lock();

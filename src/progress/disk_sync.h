@@ -9,26 +9,29 @@
 #include <mutex>
 #include <thread>
 
+#include "platform/file_system.h"
+
 namespace pv {
 
 // An open file descriptor, closed with its last owner: the sync thread may still be syncing a
 // file that its writer has already let go of.
 class OpenFile {
   public:
-    explicit OpenFile(int descriptor) : descriptor_(descriptor) {}
+    OpenFile(FileSystem& files, int descriptor) : files_(files), descriptor_(descriptor) {}
     ~OpenFile();
     OpenFile(const OpenFile&) = delete;
     OpenFile& operator=(const OpenFile&) = delete;
     int Descriptor() const { return descriptor_; }
 
   private:
+    FileSystem& files_;
     int descriptor_;
 };
 
 class BackgroundSync {
   public:
     // `folder` is the directory whose entries newName requests make durable.
-    explicit BackgroundSync(std::filesystem::path folder);
+    BackgroundSync(FileSystem& files, std::filesystem::path folder);
     // Syncs whatever is still asked for, then ends the thread.
     ~BackgroundSync();
     BackgroundSync(const BackgroundSync&) = delete;
@@ -45,6 +48,7 @@ class BackgroundSync {
   private:
     void Run();
 
+    FileSystem& files_;
     const std::filesystem::path folder_;
     std::mutex mutex_;
     std::condition_variable wake_;

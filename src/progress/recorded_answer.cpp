@@ -43,10 +43,4 @@ std::string DayText(std::int32_t day) {
     return text;
 }
 
-std::int32_t LocalDay(std::time_t when) {
-    std::tm local{};
-    if (localtime_r(&when, &local) == nullptr) return 0;
-    return DayNumber(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-}
-
 }  // namespace pv

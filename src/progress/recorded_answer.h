@@ -3,7 +3,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <ctime>
 #include <string>
 
 #include "game/operations.h"
@@ -43,6 +42,5 @@ bool IsPossible(const Answer& answer);
 
 std::int32_t DayNumber(int year, int month, int day);  // civil date -> days since 1970-01-01
 std::string DayText(std::int32_t day);                 // "YYYY-MM-DD"
-std::int32_t LocalDay(std::time_t when);               // the day of `when` in the local time zone
 
 }  // namespace pv

@@ -12,12 +12,15 @@ int main(int argc, char** argv) {
     std::filesystem::path data = line.dataFolder;
     std::error_code error;
     if (data.empty()) data = std::filesystem::current_path(error);
-    if (std::optional<int> answered = pv::AnswerOnConsole(line, data, std::cout, std::cerr)) {
+    // Before the game, and so its platform, exists: the system's own files.
+    pv::FileSystem& files = pv::RealFileSystem();
+    if (std::optional<int> answered =
+            pv::AnswerOnConsole(files, line, data, std::cout, std::cerr)) {
         return *answered;
     }
     pv::qt::GameStart start;
     if (!data.empty()) {
-        pv::PlayStart settled = pv::SettleStart(data, line.player, std::cerr);
+        pv::PlayStart settled = pv::SettleStart(files, data, line.player, std::cerr);
         if (settled.exitCode) return *settled.exitCode;
         start = {settled.playersRoot, settled.player, settled.folder};
     }

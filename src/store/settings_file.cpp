@@ -22,8 +22,9 @@ void LoadSettingsFile(Game& g) {
         g.dataFolder.empty() ? std::filesystem::path{} : g.dataFolder / kSettingsFileName;
     if (g.settingsFilePath.empty()) return;
     std::array<std::uint8_t, kMaxSettingsFileSize> bytes{};
-    std::size_t size = ReadFileStart(g.settingsFilePath, bytes);
-    g.settingsUnreadable = ReadCutShort(g.settingsFilePath, size, bytes.size());
+    FileSystem& files = g.platform.Files();
+    std::size_t size = ReadFileStart(files, g.settingsFilePath, bytes);
+    g.settingsUnreadable = ReadCutShort(files, g.settingsFilePath, size, bytes.size());
     // The store keeps itself sorted, so the order of the file does not matter.
     ReadSettings(g, std::span<const std::uint8_t>(bytes.data(), size), [&g](const char* line) {
         g.platform.SendMessageA(g.scoreStore, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line));
@@ -33,7 +34,9 @@ void LoadSettingsFile(Game& g) {
 void SaveSettingsFile(Game& g, HWND window) {
     Platform& p = g.platform;
     g.saveCount = static_cast<std::uint8_t>(g.saveCount + 1);
-    if (g.settingsFilePath.empty() || !KeepPlayerFolder(g.playersRoot, g.playerName)) return;
+    if (g.settingsFilePath.empty() || !KeepPlayerFolder(p.Files(), g.playersRoot, g.playerName)) {
+        return;
+    }
     if (g.settingsUnreadable) {
         SayOnce(g.settingsFilePath.string() +
                 ": it could not be read as the game started; left as it is, nothing saved");
@@ -75,7 +78,7 @@ void SaveSettingsFile(Game& g, HWND window) {
         std::copy(record.begin(), record.end(), bytes.begin() + static_cast<std::ptrdiff_t>(size));
         size += kRecordSize;
     }
-    ReplaceFile(g.settingsFilePath, bytes.data(), size, &kSettingsKind);
+    ReplaceFile(p.Files(), g.settingsFilePath, bytes.data(), size, &kSettingsKind);
 }
 
 }  // namespace pv

@@ -29,7 +29,7 @@ void StartAs(Game& g, RecordingPlatform& p, const std::filesystem::path& root,
     p.screenHeight = height;
     g.instance = p.GetModuleHandleA(nullptr);
     g.playersRoot = root;
-    g.playerName = SettlePlayer(root, name).name;
+    g.playerName = SettlePlayer(RealFileSystem(), root, name).name;
     g.dataFolder = PlayerFolder(root, name);
     CreateMainWindow(g);
     for (MSG m; p.PeekMessageA(&m);) p.DispatchMessageA(&m);
@@ -84,9 +84,10 @@ TEST_F(Zoom, EachPlayerKeepsTheirPickAndAValueThatIsNoFactorIsLeftAside) {
     Command(Command::FirstZoom);
     Command(Command::FirstPlayer);
     EXPECT_EQ(platform.zooms, (std::vector<int>{2, 3, 2, 1, 3}));
-    EXPECT_EQ(
-        KeyValueFile::Read(PlayerFolder(directory.Path(), "Ben") / kPlayerSettingsName).Get("zoom"),
-        "1");
+    EXPECT_EQ(KeyValueFile::Read(RealFileSystem(),
+                                 PlayerFolder(directory.Path(), "Ben") / kPlayerSettingsName)
+                  .Get("zoom"),
+              "1");
 
     RecordingPlatform next;
     Game again{next};
@@ -126,7 +127,8 @@ TEST_F(Zoom, KeptFactorThatDoesNotFitTheScreenIsLoweredForThisRun) {
             EXPECT_EQ(item->grayed, f > screen.shown) << f;
         }
     }
-    EXPECT_EQ(KeyValueFile::Read(PlayerFolder(directory.Path(), "Anna") / kPlayerSettingsName)
+    EXPECT_EQ(KeyValueFile::Read(RealFileSystem(),
+                                 PlayerFolder(directory.Path(), "Anna") / kPlayerSettingsName)
                   .Get("zoom"),
               "4")
         << "the player's choice stays for a larger screen";

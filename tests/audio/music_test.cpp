@@ -176,19 +176,20 @@ TEST(PrivateDirectory, RefusesLinksAndOtherUsersDirectories) {
     fs::create_directories(base / "elsewhere");
     fs::create_directories(base / "runtime");
 
-    EXPECT_EQ(PrivateDirectory((base / "runtime").string(), "/unused"),
+    EXPECT_EQ(PrivateDirectory(RealFileSystem(), (base / "runtime").string(), "/unused"),
               (base / "runtime" / "pondivar").string());
 
     fs::create_directories(base / "tmp");
     fs::create_directory_symlink(base / "elsewhere",
                                  base / "tmp" / ("pondivar-" + std::to_string(getuid())));
-    EXPECT_EQ(PrivateDirectory("", (base / "tmp").string()), "") << "a link is refused";
-    EXPECT_EQ(PrivateDirectory("relative/path", (base / "tmp").string()), "")
+    EXPECT_EQ(PrivateDirectory(RealFileSystem(), "", (base / "tmp").string()), "")
+        << "a link is refused";
+    EXPECT_EQ(PrivateDirectory(RealFileSystem(), "relative/path", (base / "tmp").string()), "")
         << "a relative runtime directory is ignored, and the temporary one is a link";
 
     fs::create_directories(base / "open" / "pondivar");
     fs::permissions(base / "open" / "pondivar", fs::perms::all);
-    EXPECT_EQ(PrivateDirectory((base / "open").string(), ""),
+    EXPECT_EQ(PrivateDirectory(RealFileSystem(), (base / "open").string(), ""),
               (base / "open" / "pondivar").string());
     EXPECT_EQ(fs::status(base / "open" / "pondivar").permissions(), fs::perms::owner_all)
         << "our own directory is closed again";
@@ -196,7 +197,7 @@ TEST(PrivateDirectory, RefusesLinksAndOtherUsersDirectories) {
     if (getuid() == 0) {
         fs::create_directories(base / "theirs" / "pondivar");
         ASSERT_EQ(chown((base / "theirs" / "pondivar").c_str(), 65534, 65534), 0);
-        EXPECT_EQ(PrivateDirectory((base / "theirs").string(), ""), "")
+        EXPECT_EQ(PrivateDirectory(RealFileSystem(), (base / "theirs").string(), ""), "")
             << "another user's directory is refused";
     }
     fs::remove_all(base);

@@ -227,13 +227,13 @@ TEST_F(PlayersRecord, ReportOnTheConsole) {
     StartAs("Anna");
     Answer(2, 900);
     game.answerKeeper.reset();
-    SettlePlayer(Root(), "Ben");
+    SettlePlayer(RealFileSystem(), Root(), "Ben");
     auto report = [this](std::vector<const char*> args, std::string& out, std::string& err) {
         args.insert(args.begin(), "pondivar");
         CommandLine line =
             ParseCommandLine(static_cast<int>(args.size()), const_cast<char**>(args.data()));
         std::ostringstream o, e;
-        std::optional<int> code = AnswerOnConsole(line, Root(), o, e);
+        std::optional<int> code = AnswerOnConsole(RealFileSystem(), line, Root(), o, e);
         out = o.str();
         err = e.str();
         return code.value_or(-1);
@@ -254,7 +254,7 @@ TEST_F(PlayersRecord, ReportOnTheConsole) {
     EXPECT_EQ(report({"--report", "--player", "a/b"}, out, err), 2);
 
     // What cannot be read is told, and left as it is: a report changes no file.
-    SettlePlayer(Root(), "Cleo");
+    SettlePlayer(RealFileSystem(), Root(), "Cleo");
     std::ofstream(PlayerFolder(Root(), "Ben") / kAnswerLogName) << "a note";
     fs::create_directory(PlayerFolder(Root(), "Cleo") / kAnswerLogName);
     const std::map<std::string, std::string> before = Tree(Root());
@@ -267,7 +267,8 @@ TEST_F(PlayersRecord, ReportOnTheConsole) {
     std::ostringstream full, said;
     full.setstate(std::ios::badbit);
     const char* args[] = {"pondivar", "--report", "--player", "Anna"};
-    EXPECT_EQ(AnswerOnConsole(ParseCommandLine(4, const_cast<char**>(args)), Root(), full, said),
+    EXPECT_EQ(AnswerOnConsole(RealFileSystem(), ParseCommandLine(4, const_cast<char**>(args)),
+                              Root(), full, said),
               1);
     EXPECT_EQ(std::ranges::count(said.str(), '\n'), 1) << said.str();
 }

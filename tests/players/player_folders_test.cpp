@@ -36,11 +36,11 @@ class PlayerFolders : public ::testing::Test {
 };
 
 TEST_F(PlayerFolders, NamesAreKeptInOneNormalForm) {
-    SettledPlayer typed = SettlePlayer(Root(), "Jose\u0301");
+    SettledPlayer typed = SettlePlayer(RealFileSystem(), Root(), "Jose\u0301");
     EXPECT_EQ(typed.name, "Jos\u00e9");
     EXPECT_TRUE(fs::is_directory(Folder("Jos\u00e9")));
-    EXPECT_EQ(SettlePlayer(Root(), "JOS\u00c9").name, "Jos\u00e9");
-    EXPECT_EQ(ListPlayers(Root()), std::vector<std::string>{"Jos\u00e9"});
+    EXPECT_EQ(SettlePlayer(RealFileSystem(), Root(), "JOS\u00c9").name, "Jos\u00e9");
+    EXPECT_EQ(ListPlayers(RealFileSystem(), Root()), std::vector<std::string>{"Jos\u00e9"});
 }
 
 TEST_F(PlayerFolders, TheExactNameWinsOverAnotherCase) {
@@ -50,27 +50,27 @@ TEST_F(PlayerFolders, TheExactNameWinsOverAnotherCase) {
         fs::create_directories(Folder(name));
     }
     for (const char* name : {"Anna", "ANNA", "Anna", "Jos\u00e9", "Jose\u0301", "Jos\u00e9"}) {
-        EXPECT_EQ(FindPlayer(Root(), name), name);
-        EXPECT_EQ(SettlePlayer(Root(), name).name, name);
-        EXPECT_EQ(SettlePlayer(Root(), "").name, name) << "the last run's player";
+        EXPECT_EQ(FindPlayer(RealFileSystem(), Root(), name), name);
+        EXPECT_EQ(SettlePlayer(RealFileSystem(), Root(), name).name, name);
+        EXPECT_EQ(SettlePlayer(RealFileSystem(), Root(), "").name, name) << "the last run's player";
     }
-    EXPECT_TRUE(SamePlayerName(SettlePlayer(Root(), "anna").name, "anna"));
-    EXPECT_EQ(ListPlayers(Root()).size(), 4u) << "another case makes no fifth";
+    EXPECT_TRUE(SamePlayerName(SettlePlayer(RealFileSystem(), Root(), "anna").name, "anna"));
+    EXPECT_EQ(ListPlayers(RealFileSystem(), Root()).size(), 4u) << "another case makes no fifth";
 }
 
 TEST_F(PlayerFolders, ALinkIsNoPlayerAndIsNeverWrittenThrough) {
     fs::create_directories(Root() / "elsewhere");
     fs::create_directories(Root() / "players");
     fs::create_directory_symlink(Root() / "elsewhere", Folder("Eve"));
-    EXPECT_TRUE(ListPlayers(Root()).empty());
+    EXPECT_TRUE(ListPlayers(RealFileSystem(), Root()).empty());
     std::ostringstream err;
-    PlayStart asked = SettleStart(Root(), "Eve", err);
+    PlayStart asked = SettleStart(RealFileSystem(), Root(), "Eve", err);
     EXPECT_EQ(asked.exitCode, 1);
     EXPECT_EQ(Lines(err), 1);
     EXPECT_NE(err.str().find("Eve"), std::string::npos) << err.str();
     // The last run's player, gone for a link: as for any unknown player.
     std::ofstream(Root() / "pondivar.conf") << "player=Eve\n";
-    EXPECT_EQ(SettlePlayer(Root(), "").name, "Player 1");
+    EXPECT_EQ(SettlePlayer(RealFileSystem(), Root(), "").name, "Player 1");
     EXPECT_TRUE(fs::is_empty(Root() / "elsewhere"));
 }
 
@@ -84,7 +84,7 @@ class OldSettings : public PlayerFolders {
     // With the data folder's own settings, without players and their record; said once why.
     void ExpectAPlainStartWithoutPlayers() const {
         std::ostringstream err;
-        PlayStart start = SettleStart(Root(), "", err);
+        PlayStart start = SettleStart(RealFileSystem(), Root(), "", err);
         EXPECT_EQ(start.exitCode, std::nullopt);
         EXPECT_EQ(start.playersRoot, fs::path{});
         EXPECT_EQ(start.folder, Root());
@@ -95,7 +95,7 @@ class OldSettings : public PlayerFolders {
 TEST_F(OldSettings, ALinkGivesTheFileItPointsTo) {
     fs::rename(OldFile(), Root() / "kept.pv2");
     fs::create_symlink(Root() / "kept.pv2", OldFile());
-    SettlePlayer(Root(), "");
+    SettlePlayer(RealFileSystem(), Root(), "");
     EXPECT_EQ(FirstPlayersFile(), kOld);
     EXPECT_FALSE(fs::is_symlink(Folder("Player 1") / "pv2.pv2"));
     EXPECT_FALSE(fs::exists(fs::symlink_status(OldFile()))) << "the link goes";
@@ -107,11 +107,11 @@ TEST_F(OldSettings, ALinkToAFileThatCannotBeReadStaysForTheNextStart) {
     fs::rename(OldFile(), Root() / "kept.pv2");
     fs::create_symlink(Root() / "kept.pv2", OldFile());
     fs::permissions(Root() / "kept.pv2", fs::perms::none);
-    SettlePlayer(Root(), "");
+    SettlePlayer(RealFileSystem(), Root(), "");
     EXPECT_TRUE(fs::is_symlink(OldFile()));
     EXPECT_FALSE(fs::exists(Folder("Player 1") / "pv2.pv2"));
     fs::permissions(Root() / "kept.pv2", fs::perms::owner_read | fs::perms::owner_write);
-    SettlePlayer(Root(), "");
+    SettlePlayer(RealFileSystem(), Root(), "");
     EXPECT_EQ(FirstPlayersFile(), kOld);
 }
 
@@ -127,7 +127,7 @@ TEST_F(OldSettings, PlayersOnAnotherFileSystemGetACopy) {
     fs::path players = shared / ("pondivar-players-" + std::to_string(getpid()));
     fs::create_directories(players);
     fs::create_directory_symlink(players, Root() / "players");
-    SettlePlayer(Root(), "");
+    SettlePlayer(RealFileSystem(), Root(), "");
     EXPECT_EQ(FirstPlayersFile(), kOld);
     EXPECT_FALSE(fs::exists(OldFile()));
     fs::remove_all(players);
@@ -136,13 +136,13 @@ TEST_F(OldSettings, PlayersOnAnotherFileSystemGetACopy) {
 TEST_F(OldSettings, AStartKilledOnTheWayTriesAgainAndNeverReplacesAPlayersFile) {
     // Killed after making the first player's folder: the next start takes the file over.
     fs::create_directories(Folder("Player 1"));
-    SettlePlayer(Root(), "Ben");
+    SettlePlayer(RealFileSystem(), Root(), "Ben");
     EXPECT_EQ(Slurp(Folder("Ben") / "pv2.pv2"), kOld) << "the first to play gets it";
     EXPECT_FALSE(fs::exists(OldFile()));
     // Killed after a copy, before the old file went: a player has settings, which win.
     std::ofstream(OldFile(), std::ios::binary) << "older";
-    SettlePlayer(Root(), "Player 1");
-    SettlePlayer(Root(), "Ben");
+    SettlePlayer(RealFileSystem(), Root(), "Player 1");
+    SettlePlayer(RealFileSystem(), Root(), "Ben");
     EXPECT_EQ(Slurp(Folder("Ben") / "pv2.pv2"), kOld);
     EXPECT_FALSE(fs::exists(Folder("Player 1") / "pv2.pv2"));
     EXPECT_EQ(Slurp(OldFile()), "older");
@@ -152,7 +152,8 @@ TEST_F(OldSettings, WithoutAPlayersFolderTheGamePlaysAsBeforePlayers) {
     std::ofstream(Root() / "players") << "a file where the players' folders belong";
     ExpectAPlainStartWithoutPlayers();
     std::ostringstream err;
-    EXPECT_EQ(SettleStart(Root(), "Anna", err).exitCode, 1) << "asked for by name: no play";
+    EXPECT_EQ(SettleStart(RealFileSystem(), Root(), "Anna", err).exitCode, 1)
+        << "asked for by name: no play";
     EXPECT_EQ(Lines(err), 1);
     EXPECT_EQ(Slurp(OldFile()), kOld);
 }

@@ -65,7 +65,7 @@ TEST(PlayerNames, AForgottenNameTakesNoOption) {
         CommandLine line =
             ParseCommandLine(static_cast<int>(args.size()), const_cast<char**>(args.data()));
         std::ostringstream out, err;
-        EXPECT_EQ(AnswerOnConsole(line, data.Path(), out, err), 2) << args[1];
+        EXPECT_EQ(AnswerOnConsole(RealFileSystem(), line, data.Path(), out, err), 2) << args[1];
         EXPECT_EQ(out.str(), "");
         std::string said = err.str();
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;

@@ -46,22 +46,24 @@ TEST(PlayerNames, LettersOfAnyScriptDigitsAndAFewSigns) {
 
 TEST_F(Players, FirstStartTakesOverTheSettingsFileOfBeforePlayers) {
     std::ofstream(Root() / "pv2.pv2", std::ios::binary) << "PV21 old bytes";
-    SettledPlayer first = SettlePlayer(Root(), "");
+    SettledPlayer first = SettlePlayer(RealFileSystem(), Root(), "");
     EXPECT_EQ(first.name, "Player 1");
     EXPECT_EQ(Slurp(FileOf("Player 1")), "PV21 old bytes");
     EXPECT_FALSE(fs::exists(Root() / "pv2.pv2"));
 
-    EXPECT_EQ(SettlePlayer(Root(), "anna").name, "anna") << "made when new";
-    EXPECT_EQ(SettlePlayer(Root(), "").name, "anna") << "the last run's player";
-    EXPECT_EQ(SettlePlayer(Root(), "ANNA").name, "anna") << "any case finds the player";
-    EXPECT_EQ(ListPlayers(Root()), (std::vector<std::string>{"anna", "Player 1"}));
+    EXPECT_EQ(SettlePlayer(RealFileSystem(), Root(), "anna").name, "anna") << "made when new";
+    EXPECT_EQ(SettlePlayer(RealFileSystem(), Root(), "").name, "anna") << "the last run's player";
+    EXPECT_EQ(SettlePlayer(RealFileSystem(), Root(), "ANNA").name, "anna")
+        << "any case finds the player";
+    EXPECT_EQ(ListPlayers(RealFileSystem(), Root()),
+              (std::vector<std::string>{"anna", "Player 1"}));
     EXPECT_FALSE(fs::exists(Root() / "players" / "anna" / "pv2.pv2")) << "made on closing";
 
-    SettledPlayer refused = SettlePlayer(Root(), "../out");
+    SettledPlayer refused = SettlePlayer(RealFileSystem(), Root(), "../out");
     EXPECT_EQ(refused.name, "");
     EXPECT_NE(refused.problem, "");
     EXPECT_FALSE(fs::exists(Root() / "out"));
-    EXPECT_EQ(ListPlayers(Root()).size(), 2u) << "a refused name makes nothing";
+    EXPECT_EQ(ListPlayers(RealFileSystem(), Root()).size(), 2u) << "a refused name makes nothing";
 }
 
 // The small key=value files keep every line whatever its length and find again every key
@@ -71,10 +73,10 @@ TEST_F(Players, SettingsFilesKeepEveryLineAndEveryKeyWritten) {
     const std::string before = "colour=blue\n" + std::string(70000, 'x') + "\n\nnote=a\r\n";
     const std::string after = "zoom=2\nlast=" + std::string(100000, 'z') + "\n";
     std::ofstream(file, std::ios::binary) << before << "player=Anna\n" << after;
-    ASSERT_TRUE(KeyValueFile::Update(file, "player", "Ben"));
+    ASSERT_TRUE(KeyValueFile::Update(RealFileSystem(), file, "player", "Ben"));
     EXPECT_TRUE(Slurp(file) == before + "player=Ben\n" + after) << "set in place, all else kept";
-    ASSERT_TRUE(KeyValueFile::Update(file, "practice", "on"));
-    KeyValueFile read = KeyValueFile::Read(file);
+    ASSERT_TRUE(KeyValueFile::Update(RealFileSystem(), file, "practice", "on"));
+    KeyValueFile read = KeyValueFile::Read(RealFileSystem(), file);
     for (auto [key, value] :
          {std::pair{"player", "Ben"}, {"zoom", "2"}, {"practice", "on"}, {"note", "a"}}) {
         EXPECT_EQ(read.Get(key), value) << key;
@@ -83,11 +85,11 @@ TEST_F(Players, SettingsFilesKeepEveryLineAndEveryKeyWritten) {
     const std::string kept = Slurp(file);
     KeyValueFile unread = [&] {
         NoFreeDescriptors none;
-        return KeyValueFile::Read(file);
+        return KeyValueFile::Read(RealFileSystem(), file);
     }();
     unread.Set("zoom", "3");
     ::testing::internal::CaptureStderr();
-    EXPECT_FALSE(unread.Write(file));
+    EXPECT_FALSE(unread.Write(RealFileSystem(), file));
     ::testing::internal::GetCapturedStderr();
     EXPECT_TRUE(Slurp(file) == kept);
 
@@ -95,21 +97,22 @@ TEST_F(Players, SettingsFilesKeepEveryLineAndEveryKeyWritten) {
     std::ofstream(file, std::ios::binary) << huge;
     std::ostringstream told;
     std::streambuf* stderrBuffer = std::cerr.rdbuf(told.rdbuf());
-    bool written = KeyValueFile::Update(file, "player", "Ben");
-    written = KeyValueFile::Update(file, "zoom", "2") || written;
+    bool written = KeyValueFile::Update(RealFileSystem(), file, "player", "Ben");
+    written = KeyValueFile::Update(RealFileSystem(), file, "zoom", "2") || written;
     std::cerr.rdbuf(stderrBuffer);
     EXPECT_FALSE(written);
     EXPECT_TRUE(Slurp(file) == huge) << "never a cut copy";
     EXPECT_EQ(std::ranges::count(told.str(), '\n'), 1) << told.str();
     std::ofstream(file, std::ios::binary) << huge.substr(huge.size() - kLargestKeyValueFile);
-    EXPECT_EQ(KeyValueFile::Read(file).Get("player"), "Anna") << "the largest that is read";
+    EXPECT_EQ(KeyValueFile::Read(RealFileSystem(), file).Get("player"), "Anna")
+        << "the largest that is read";
 }
 
 // A save killed before its rename leaves its temporary file: the next start sweeps those of
 // every file the game replaces, once the process that made them is gone, and nothing else.
 TEST_F(Players, StartSweepsWhatKilledSavesLeft) {
-    SettlePlayer(Root(), "Anna");
-    SettlePlayer(Root(), "Ben");
+    SettlePlayer(RealFileSystem(), Root(), "Anna");
+    SettlePlayer(RealFileSystem(), Root(), "Ben");
     pid_t gone = fork();
     if (gone == 0) _exit(0);
     waitpid(gone, nullptr, 0);
@@ -125,7 +128,7 @@ TEST_F(Players, StartSweepsWhatKilledSavesLeft) {
                              left(Root() / "players", "pondivar.conf", gone)};
     for (const fs::path& file : swept) std::ofstream(file) << "half a save";
     for (const fs::path& file : kept) std::ofstream(file) << "half a save";
-    EXPECT_EQ(SettlePlayer(Root(), "").name, "Ben");
+    EXPECT_EQ(SettlePlayer(RealFileSystem(), Root(), "").name, "Ben");
     for (const fs::path& file : swept) EXPECT_FALSE(fs::exists(file)) << file;
     for (const fs::path& file : kept) EXPECT_TRUE(fs::exists(file)) << file;
 }
@@ -177,7 +180,7 @@ void StartAfresh(
     const std::function<void()>& beforeStart = [] {}) {
     game.instance = platform.GetModuleHandleA(nullptr);
     game.playersRoot = root;
-    game.playerName = SettlePlayer(root, name).name;
+    game.playerName = SettlePlayer(RealFileSystem(), root, name).name;
     game.dataFolder = PlayerFolder(root, name);
     CreateMainWindow(game);
     beforeStart();
@@ -249,7 +252,7 @@ TEST_F(Players, RefusedNameSaysWhyAndChangesNothing) {
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(game.playerName, "Anna");
     }
-    EXPECT_EQ(ListPlayers(Root()), std::vector<std::string>{"Anna"});
+    EXPECT_EQ(ListPlayers(RealFileSystem(), Root()), std::vector<std::string>{"Anna"});
     platform.typedAnswers = {};
     Command(Command::NewPlayer);  // cancelled
     EXPECT_EQ(game.playerName, "Anna");

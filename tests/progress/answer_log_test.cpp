@@ -39,7 +39,7 @@ class AnswerLogFile : public ::testing::Test {
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
     }
     std::vector<Answer> Read() {
-        AnswerReading reading = ReadAnswers(scratch.Path(), ReadFor::Recording);
+        AnswerReading reading = ReadAnswers(RealFileSystem(), scratch.Path(), ReadFor::Recording);
         complaint = reading.complaint;
         return reading.answers;
     }
@@ -69,7 +69,7 @@ TEST_F(AnswerLogFile, AppendedAnswersReadBackInOrderAndNoOtherFileIsTouched) {
     EXPECT_TRUE(Read().empty());
     EXPECT_EQ(complaint, "") << "a missing record is no complaint";
     {
-        AnswerLog log(scratch.Path());
+        AnswerLog log(RealFileSystem(), scratch.Path());
         for (std::uint32_t n = 0; n < 3; ++n) EXPECT_TRUE(log.Append(Nth(n)));
         EXPECT_FALSE(log.Append(Asked(Operation::Multiplication, 18, 1, 0))) << "impossible";
         EXPECT_TRUE(log.WaitUntilOnDisk());
@@ -89,11 +89,11 @@ TEST_F(AnswerLogFile, TornTailIsLeftOutAndCutBeforeTheNextAnswer) {
     const Bytes headerOnly(kAnswerHeader.begin(), kAnswerHeader.begin() + 5);
     for (const Bytes& tail : {Bytes{1, 2, 3, 4, 5, 6, 7}, Bytes(2 * kAnswerRecordSize, 0)}) {
         std::filesystem::remove(File());
-        AnswerLog(scratch.Path()).Append(Nth(0));
+        AnswerLog(RealFileSystem(), scratch.Path()).Append(Nth(0));
         AddBytes(tail);
         EXPECT_EQ(Read(), std::vector<Answer>{Nth(0)});
         EXPECT_EQ(complaint, "");
-        AnswerLog(scratch.Path()).Append(Nth(1));
+        AnswerLog(RealFileSystem(), scratch.Path()).Append(Nth(1));
         EXPECT_EQ(Read(), (std::vector<Answer>{Nth(0), Nth(1)}));
         EXPECT_EQ(std::filesystem::file_size(File()), kAnswerHeaderSize + 2 * kAnswerRecordSize);
     }
@@ -101,7 +101,7 @@ TEST_F(AnswerLogFile, TornTailIsLeftOutAndCutBeforeTheNextAnswer) {
     AddBytes(headerOnly);
     EXPECT_TRUE(Read().empty());
     EXPECT_EQ(complaint, "") << "a header cut short is a record never begun";
-    AnswerLog(scratch.Path()).Append(Nth(2));
+    AnswerLog(RealFileSystem(), scratch.Path()).Append(Nth(2));
     EXPECT_EQ(Read(), std::vector<Answer>{Nth(2)});
 }
 
@@ -109,7 +109,7 @@ TEST_F(AnswerLogFile, KillDuringAppendsLosesNoEarlierAnswer) {
     pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        AnswerLog log(scratch.Path());
+        AnswerLog log(RealFileSystem(), scratch.Path());
         for (std::uint32_t n = 0;; ++n) log.Append(Nth(n));
     }
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
@@ -132,7 +132,7 @@ TEST_F(AnswerLogFile, KillDuringAppendsLosesNoEarlierAnswer) {
 
 TEST_F(AnswerLogFile, TwoLogsOfOnePlayerNeverMixTheirRecords) {
     auto play = [this](std::uint32_t from) {
-        AnswerLog log(scratch.Path());
+        AnswerLog log(RealFileSystem(), scratch.Path());
         for (std::uint32_t n = from; n < from + 200; ++n) log.Append(Nth(n));
     };
     std::thread other(play, 1000);
@@ -155,7 +155,7 @@ TEST_F(AnswerLogFile, FileOfAnotherKindIsSetAsideNeverOverAnEarlierOneAndAnswers
         EXPECT_NE(complaint.find(aside), std::string::npos) << complaint;
         EXPECT_EQ(complaint.find('\n'), std::string::npos);
         EXPECT_EQ(Content(scratch.Path() / aside), others[i]);
-        EXPECT_TRUE(AnswerLog(scratch.Path()).Append(Nth(9)));
+        EXPECT_TRUE(AnswerLog(RealFileSystem(), scratch.Path()).Append(Nth(9)));
         EXPECT_EQ(Read(), std::vector<Answer>{Nth(9)});
         std::filesystem::remove(File());
     }
@@ -164,7 +164,8 @@ TEST_F(AnswerLogFile, FileOfAnotherKindIsSetAsideNeverOverAnEarlierOneAndAnswers
 // A damaged record costs itself only: the good ones around it are kept, its bytes stay where
 // they are for inspection, and the next answer still lands aligned after them.
 TEST_F(AnswerLogFile, DamagedRecordIsLeftOutAndEveryOtherKept) {
-    for (std::uint32_t n = 0; n < 4; ++n) AnswerLog(scratch.Path()).Append(Nth(n));
+    for (std::uint32_t n = 0; n < 4; ++n)
+        AnswerLog(RealFileSystem(), scratch.Path()).Append(Nth(n));
     {
         std::fstream f(File(), std::ios::in | std::ios::out | std::ios::binary);
         f.seekp(kAnswerHeaderSize + 3);
@@ -178,7 +179,7 @@ TEST_F(AnswerLogFile, DamagedRecordIsLeftOutAndEveryOtherKept) {
     EXPECT_NE(complaint.find("2 of 5 records"), std::string::npos) << complaint;
     EXPECT_EQ(complaint.find('\n'), std::string::npos);
 
-    EXPECT_TRUE(AnswerLog(scratch.Path()).Append(Nth(4)));
+    EXPECT_TRUE(AnswerLog(RealFileSystem(), scratch.Path()).Append(Nth(4)));
     EXPECT_EQ(Read(), (std::vector<Answer>{Nth(1), Nth(2), Nth(3), Nth(4)}));
     const AnswerRecord next = EncodeAnswer(Nth(4));
     damaged.insert(damaged.end(), next.begin(), next.end());
@@ -187,7 +188,7 @@ TEST_F(AnswerLogFile, DamagedRecordIsLeftOutAndEveryOtherKept) {
 }
 
 TEST_F(AnswerLogFile, AppendFollowsAFileSetAsideWhileTheLogIsOpen) {
-    AnswerLog log(scratch.Path());
+    AnswerLog log(RealFileSystem(), scratch.Path());
     log.Append(Nth(0));
     std::filesystem::rename(File(), scratch.Path() / "aside");
     log.Append(Nth(1));
@@ -201,7 +202,7 @@ TEST_F(AnswerLogFile, AppendWritesOnlyToARecordAndMakesNoneThroughALink) {
     const std::filesystem::path elsewhere = scratch.Path() / "elsewhere";
     std::filesystem::create_directory(elsewhere);
     std::filesystem::create_symlink(elsewhere / kAnswerLogName, File());
-    AnswerLog log(scratch.Path());
+    AnswerLog log(RealFileSystem(), scratch.Path());
     EXPECT_FALSE(log.Append(Nth(0)));
     EXPECT_NE(log.Problem().find("link"), std::string::npos) << log.Problem();
     EXPECT_FALSE(std::filesystem::exists(elsewhere / kAnswerLogName));
@@ -209,30 +210,31 @@ TEST_F(AnswerLogFile, AppendWritesOnlyToARecordAndMakesNoneThroughALink) {
     for (const Bytes& other : {Bytes{}, Bytes{'h', 'i', '\n'}, headerStart}) {
         std::ofstream(elsewhere / kAnswerLogName, std::ios::binary)
             .write(reinterpret_cast<const char*>(other.data()), static_cast<long>(other.size()));
-        EXPECT_FALSE(AnswerLog(scratch.Path()).Append(Nth(1))) << other.size();
+        EXPECT_FALSE(AnswerLog(RealFileSystem(), scratch.Path()).Append(Nth(1))) << other.size();
         EXPECT_EQ(Content(elsewhere / kAnswerLogName), other);
     }
     std::filesystem::remove(elsewhere / kAnswerLogName);
-    EXPECT_TRUE(AnswerLog(elsewhere).Append(Nth(2)));
-    EXPECT_TRUE(AnswerLog(scratch.Path()).Append(Nth(3))) << "a link to a record is followed";
+    EXPECT_TRUE(AnswerLog(RealFileSystem(), elsewhere).Append(Nth(2)));
+    EXPECT_TRUE(AnswerLog(RealFileSystem(), scratch.Path()).Append(Nth(3)))
+        << "a link to a record is followed";
     EXPECT_EQ(Read(), (std::vector<Answer>{Nth(2), Nth(3)}));
     EXPECT_TRUE(std::filesystem::is_symlink(File()));
 
     std::filesystem::remove(File());
     AddBytes({'h', 'i', '\n'});
-    EXPECT_FALSE(AnswerLog(scratch.Path()).Append(Nth(4)));
+    EXPECT_FALSE(AnswerLog(RealFileSystem(), scratch.Path()).Append(Nth(4)));
     EXPECT_EQ(Content(File()), (Bytes{'h', 'i', '\n'}));
 }
 
 // A lock that something other than a game keeps: neither the game nor a viewer waits for ever.
 TEST_F(AnswerLogFile, ALockKeptByAnotherProgramHangsNothing) {
-    AnswerLog log(scratch.Path());
+    AnswerLog log(RealFileSystem(), scratch.Path());
     ASSERT_TRUE(log.Append(Nth(0)));
     int other = open(File().c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_EQ(flock(other, LOCK_EX), 0);
     alarm(30);  // a hang ends the test run
     for (ReadFor reader : {ReadFor::Recording, ReadFor::Viewing}) {
-        AnswerReading reading = ReadAnswers(scratch.Path(), reader);
+        AnswerReading reading = ReadAnswers(RealFileSystem(), scratch.Path(), reader);
         EXPECT_FALSE(reading.appendable);
         EXPECT_NE(reading.complaint.find("locked"), std::string::npos) << reading.complaint;
     }
@@ -244,7 +246,7 @@ TEST_F(AnswerLogFile, ALockKeptByAnotherProgramHangsNothing) {
 
 // A full disk (a file size limit here) takes no answer: the record stays whole, and why is told.
 TEST_F(AnswerLogFile, FullDiskKeepsTheRecordWholeAndSaysWhy) {
-    AnswerLog log(scratch.Path());
+    AnswerLog log(RealFileSystem(), scratch.Path());
     ASSERT_TRUE(log.Append(Nth(0)));
     const Bytes kept = Content(File());
     rlimit before{};
@@ -263,7 +265,7 @@ TEST_F(AnswerLogFile, FullDiskKeepsTheRecordWholeAndSaysWhy) {
 // Only bytes prove damage. A file that cannot be read now (no descriptor left, a directory in
 // its place, a size past reason) stays where it is, and no answer may be added to it.
 TEST_F(AnswerLogFile, UnreadableFileStaysAndTakesNoAnswer) {
-    AnswerLog(scratch.Path()).Append(Nth(0));
+    AnswerLog(RealFileSystem(), scratch.Path()).Append(Nth(0));
     const Bytes kept = Content(File());
     auto expectKept = [&](const AnswerReading& reading, const std::string& why) {
         EXPECT_TRUE(reading.answers.empty()) << why;
@@ -276,7 +278,7 @@ TEST_F(AnswerLogFile, UnreadableFileStaysAndTakesNoAnswer) {
         AnswerReading reading;
         {
             NoFreeDescriptors none;
-            reading = ReadAnswers(scratch.Path(), reader);
+            reading = ReadAnswers(RealFileSystem(), scratch.Path(), reader);
         }
         expectKept(reading, std::strerror(EMFILE));
         EXPECT_EQ(Content(File()), kept);
@@ -284,16 +286,17 @@ TEST_F(AnswerLogFile, UnreadableFileStaysAndTakesNoAnswer) {
     std::filesystem::remove(File());
     std::filesystem::create_directory(File());
     for (ReadFor reader : {ReadFor::Recording, ReadFor::Viewing}) {
-        expectKept(ReadAnswers(scratch.Path(), reader), "not a file that can be read");
+        expectKept(ReadAnswers(RealFileSystem(), scratch.Path(), reader),
+                   "not a file that can be read");
         EXPECT_TRUE(std::filesystem::is_directory(File()));
     }
     // Grown past what memory may hold (a sparse file, say): not read at all, and kept.
     std::filesystem::remove(File());
-    AnswerLog(scratch.Path()).Append(Nth(0));
+    AnswerLog(RealFileSystem(), scratch.Path()).Append(Nth(0));
     const std::uintmax_t huge = (std::uintmax_t{256} << 20) + kAnswerRecordSize;
     std::filesystem::resize_file(File(), huge);
     for (ReadFor reader : {ReadFor::Recording, ReadFor::Viewing}) {
-        expectKept(ReadAnswers(scratch.Path(), reader), "larger than");
+        expectKept(ReadAnswers(RealFileSystem(), scratch.Path(), reader), "larger than");
         EXPECT_EQ(std::filesystem::file_size(File()), huge);
     }
 }

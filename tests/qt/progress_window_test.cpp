@@ -11,7 +11,6 @@
 #include <QTreeWidget>
 
 #include <array>
-#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -31,10 +30,17 @@ namespace {
 
 using pv::testing::ScratchDirectory;
 
+// The window goes by the platform's calendar, not the wall clock's: on New Year's Day the
+// answers of the days before belong to the year before.
+class NewYearsDay : public QtPlatform {
+  public:
+    void GetLocalTime(SYSTEMTIME* time) override { *time = {2027, 1, 5, 1, 0, 0, 0, 0}; }
+};
+
 class ProgressWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        AnswerLog log(folder_.Path());
+        AnswerLog log(RealFileSystem(), folder_.Path());
         // 7 x 8 right the first time on three days: known. 3 x 4 missed twice: often missed.
         for (int back = 2; back >= 0; --back) Add(log, Operation::Multiplication, 7, 8, back, true);
         Add(log, Operation::Multiplication, 3, 4, 0, false);
@@ -63,8 +69,8 @@ class ProgressWindowTest : public ::testing::Test {
     const ProgressModel& Shown() const { return window_->Grid()->Model(); }
 
     ScratchDirectory folder_;
-    const std::int32_t today_ = LocalDay(std::time(nullptr));
-    QtPlatform platform_;
+    const std::int32_t today_ = DayNumber(2027, 1, 1);
+    NewYearsDay platform_;
     QtProgressView progress_{platform_};
     ProgressWindow* window_ = nullptr;
 };
@@ -115,6 +121,7 @@ TEST_F(ProgressWindowTest, OpensOnTheMostAnsweredOperationWithEachFactInItsColou
     EXPECT_EQ(days.back().answered, 3u);
     EXPECT_EQ(days.back().rightFirstTime, 1u);
     EXPECT_EQ(days[kDaysShown - 3].answered, 1u);
+    EXPECT_EQ(days[kDaysShown - 3].day, DayNumber(2026, 12, 30));
 }
 
 TEST_F(ProgressWindowTest, AnotherOperationShowsItsOwnFacts) {
@@ -131,8 +138,10 @@ TEST_F(ProgressWindowTest, AnotherOperationShowsItsOwnFacts) {
 
 TEST_F(ProgressWindowTest, SavesTheSameBytesAsTheReport) {
     std::ostringstream report;
-    WriteReport(report,
-                {PlayerAnswers{"Mia", ReadAnswers(folder_.Path(), ReadFor::Viewing).answers}});
+    WriteReport(
+        report,
+        {PlayerAnswers{"Mia",
+                       ReadAnswers(RealFileSystem(), folder_.Path(), ReadFor::Viewing).answers}});
     const auto path = folder_.Path() / "Mia-progress.csv";
     ASSERT_TRUE(window_->SaveReport(path));
     std::ifstream saved(path, std::ios::binary);
@@ -142,7 +151,7 @@ TEST_F(ProgressWindowTest, SavesTheSameBytesAsTheReport) {
 
 TEST_F(ProgressWindowTest, AskedAgainRaisesTheSameWindowWithTheNewAnswers) {
     {
-        AnswerLog log(folder_.Path());
+        AnswerLog log(RealFileSystem(), folder_.Path());
         Add(log, Operation::Multiplication, 3, 4, 0, true);
     }
     progress_.ShowProgress("Mia", folder_.Path());

@@ -96,8 +96,8 @@ TEST(LinkedKeyValueFile, WrittenThroughALinkOnlyToKeyValueLines) {
         const fs::path target = directory.Path() / std::to_string(other.size());
         LinkTo(file, target, other);
         ::testing::internal::CaptureStderr();
-        EXPECT_FALSE(KeyValueFile::Update(file, "practice", "on"));
-        EXPECT_FALSE(KeyValueFile::Update(file, "practice", "off"));
+        EXPECT_FALSE(KeyValueFile::Update(RealFileSystem(), file, "practice", "on"));
+        EXPECT_FALSE(KeyValueFile::Update(RealFileSystem(), file, "practice", "off"));
         std::string said = ::testing::internal::GetCapturedStderr();
         EXPECT_EQ(fs::exists(target), !other.empty());
         EXPECT_EQ(Slurp(target), other);
@@ -109,12 +109,12 @@ TEST(LinkedKeyValueFile, WrittenThroughALinkOnlyToKeyValueLines) {
     const fs::path empty = directory.Path() / "empty";
     Put(empty, "");
     fs::create_symlink(empty, file);
-    EXPECT_FALSE(KeyValueFile::Update(file, "zoom", "2"));
+    EXPECT_FALSE(KeyValueFile::Update(RealFileSystem(), file, "zoom", "2"));
     EXPECT_EQ(Slurp(empty), "");
     fs::remove(file);
     const fs::path target = directory.Path() / "target";
     LinkTo(file, target, "# mine\nzoom=2\n");
-    EXPECT_TRUE(KeyValueFile::Update(file, "practice", "on"));
+    EXPECT_TRUE(KeyValueFile::Update(RealFileSystem(), file, "practice", "on"));
     EXPECT_EQ(Slurp(target), "# mine\nzoom=2\npractice=on\n");
     EXPECT_TRUE(fs::is_symlink(file));
 }

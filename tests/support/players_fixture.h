@@ -24,7 +24,7 @@ class Players : public GameTest {
     }
     // Starts the game as the data folder's start-up does.
     void StartAs(const std::string& wanted) {
-        SettledPlayer player = SettlePlayer(Root(), wanted);
+        SettledPlayer player = SettlePlayer(RealFileSystem(), Root(), wanted);
         ASSERT_EQ(player.problem, "");
         game.playersRoot = Root();
         game.playerName = player.name;
@@ -67,7 +67,7 @@ class PlayersRecord : public Players {
     std::vector<pv::Answer> Recorded() {
         game.answerKeeper.reset();  // the record reaches the disk before it is read
         AnswerReading reading =
-            ReadAnswers(PlayerFolder(Root(), game.playerName), ReadFor::Viewing);
+            ReadAnswers(RealFileSystem(), PlayerFolder(Root(), game.playerName), ReadFor::Viewing);
         EXPECT_EQ(reading.complaint, "");
         OpenAnswerKeeper(game);
         return reading.answers;

@@ -11,6 +11,7 @@
 
 #include "game/progress_view.h"
 #include "platform/platform.h"
+#include "support/faulty_file_system.h"
 
 namespace pv::testing {
 
@@ -29,6 +30,7 @@ class RecordingPlatform : public Platform {
   public:
     DWORD GetTickCount() override { return ticks; }
     void GetLocalTime(SYSTEMTIME* time) override { *time = today; }
+    FileSystem& Files() override { return files; }
     UINT GetDpiForWindow(HWND window) override { return Find(window) != nullptr ? dpi : 0; }
     int GetSystemMetrics(int index) override;
     BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;
@@ -44,6 +46,7 @@ class RecordingPlatform : public Platform {
     DWORD ticks = 0;
     UINT dpi = USER_DEFAULT_SCREEN_DPI;
     SYSTEMTIME today{2026, 12, 2, 8, 9, 30, 0, 0};
+    FaultyFileSystem files;                  // the real files, until a test makes a call fail
     std::vector<std::wstring> typedAnswers;  // for AskTextW, first first
     std::vector<std::wstring> messages;      // what MessageBoxW showed
     std::function<void()> whileDialogOpen;   // what the user does before answering a dialog

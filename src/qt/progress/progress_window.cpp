@@ -14,13 +14,13 @@
 #include <QVBoxLayout>
 
 #include <array>
-#include <ctime>
 #include <sstream>
 
 #include "game/say_once.h"
 #include "progress/answer_log.h"
 #include "progress/progress_model.h"
 #include "progress/report.h"
+#include "progress/today.h"
 #include "qt/progress/progress_chart.h"
 #include "qt/progress/progress_grid.h"
 #include "qt/progress/progress_legend.h"
@@ -68,7 +68,8 @@ QString QuestionWithAnswer(Operation operation, const FactCell& cell) {
 
 }  // namespace
 
-ProgressWindow::ProgressWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+ProgressWindow::ProgressWindow(Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window), platform_(platform) {
     setAttribute(Qt::WA_DeleteOnClose);
     resize(760, 600);
     auto* root = new QVBoxLayout(this);
@@ -124,11 +125,11 @@ QLayout* ProgressWindow::MakeMiddle() {
 void ProgressWindow::Load(const std::string& player, const std::filesystem::path& folder) {
     player_ = player;
     AnswerReading reading;
-    if (!folder.empty()) reading = ReadAnswers(folder, ReadFor::Viewing);
+    if (!folder.empty()) reading = ReadAnswers(platform_.Files(), folder, ReadFor::Viewing);
     answers_ = std::move(reading.answers);
     // Told once a run: opening the window again finds the same file.
     if (!reading.complaint.empty()) SayOnce(reading.complaint);
-    today_ = LocalDay(std::time(nullptr));
+    today_ = Today(platform_);
     setWindowTitle(
         player.empty()
             ? QStringLiteral("Progress - Pondivar")
@@ -195,7 +196,8 @@ bool ProgressWindow::SaveReport(const std::filesystem::path& path) const {
     std::ostringstream out;
     WriteReport(out, {PlayerAnswers{player_, answers_}});
     const std::string text = out.str();
-    return ReplaceFile(path, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+    return ReplaceFile(platform_.Files(), path, reinterpret_cast<const std::uint8_t*>(text.data()),
+                       text.size());
 }
 
 void ProgressWindow::AskAndSave() {

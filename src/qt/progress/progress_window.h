@@ -17,8 +17,9 @@ class QTabBar;
 class QTreeWidget;
 
 namespace pv {
+class Platform;
 struct ProgressModel;
-}
+}  // namespace pv
 
 namespace pv::qt {
 
@@ -27,7 +28,9 @@ class ProgressGrid;
 
 class ProgressWindow : public QWidget {
   public:
-    explicit ProgressWindow(QWidget* parent = nullptr);
+    // The answers are read, and the report saved, through the platform's files; its clock says
+    // which day is today.
+    explicit ProgressWindow(Platform& platform, QWidget* parent = nullptr);
 
     // Reads the player's answers afresh from the player's folder and shows the operation with
     // the most of them.
@@ -51,6 +54,7 @@ class ProgressWindow : public QWidget {
     void ShowMostMissed(const ProgressModel& model);
     void AskAndSave();
 
+    Platform& platform_;
     std::string player_;
     std::vector<Answer> answers_;
     std::int32_t today_ = 0;

@@ -11,7 +11,7 @@ QtProgressView::~QtProgressView() {
 
 void QtProgressView::ShowProgress(const std::string& player, const std::filesystem::path& folder) {
     // One window per game: asked again, it shows the record as it is now, in front.
-    if (window_ == nullptr) window_ = new ProgressWindow(platform_.Main());
+    if (window_ == nullptr) window_ = new ProgressWindow(platform_, platform_.Main());
     window_->Load(player, folder);
     window_->show();
     window_->raise();

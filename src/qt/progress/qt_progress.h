@@ -12,7 +12,7 @@ class QtPlatform;
 
 class QtProgressView : public ProgressView {
   public:
-    explicit QtProgressView(const QtPlatform& platform) : platform_(platform) {}
+    explicit QtProgressView(QtPlatform& platform) : platform_(platform) {}
     ~QtProgressView() override;
     QtProgressView(const QtProgressView&) = delete;
     QtProgressView& operator=(const QtProgressView&) = delete;
@@ -22,7 +22,8 @@ class QtProgressView : public ProgressView {
     ProgressWindow* Window() const;
 
   private:
-    const QtPlatform& platform_;  // whose main window the progress window belongs to
+    // Whose main window the progress window belongs to, and whose clock and files it goes by.
+    QtPlatform& platform_;
     // Closing it deletes it.
     QPointer<ProgressWindow> window_;
 };
