@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -49,6 +50,37 @@ TEST_F(PlayersRecord, EveryAnsweredQuestionIsRecordedAsShown) {
     EXPECT_TRUE(answers[1].rightFirstTime);
     EXPECT_EQ(answers[1].firstClickMs, 700u);
     EXPECT_FALSE(fs::exists(Root() / "answers.pvr")) << "kept in the player's folder";
+}
+
+// An answer is the platform clock's day: one a millisecond before the year's turn is the old
+// year's, the next the new year's.
+TEST_F(PlayersRecord, AnswersAreKeptUnderTheDayOfThePlatformsClock) {
+    StartAs("Anna");
+    platform.today = {2026, 12, 4, 31, 23, 59, 59, 999};
+    Answer(0, 900);
+    platform.today = {2027, 1, 5, 1, 0, 0, 0, 0};
+    Answer(0, 900);
+    std::vector<pv::Answer> answers = Recorded();
+    ASSERT_EQ(answers.size(), 2u);
+    EXPECT_EQ(answers[0].day, DayNumber(2026, 12, 31));
+    EXPECT_EQ(answers[1].day, DayNumber(2027, 1, 1));
+}
+
+// A disk that refuses the record's writes loses those answers, says so once, and leaves the
+// answers already kept as they were.
+TEST_F(PlayersRecord, AnswersTheDiskRefusesAreSaidOnce) {
+    StartAs("Anna");
+    Answer(0, 900);
+    platform.files.Fail({"write", EIO, kAnswerLogName});
+    ::testing::internal::CaptureStderr();
+    Answer(0, 900);
+    Answer(0, 900);
+    std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find("answers.pvr: it cannot be written: " + std::string(std::strerror(EIO))),
+              std::string::npos)
+        << said;
+    EXPECT_EQ(Recorded().size(), 1u);
 }
 
 // A record that could not be read at the first answer is neither set aside nor added to, even

@@ -16,6 +16,7 @@
 #include "app/who_plays.h"
 #include "players/player_name.h"
 #include "players/players.h"
+#include "support/faulty_file_system.h"
 #include "support/file_bytes.h"
 #include "support/scratch_dir.h"
 
@@ -82,9 +83,9 @@ class OldSettings : public PlayerFolders {
     std::string FirstPlayersFile() const { return Slurp(Folder("Player 1") / "pv2.pv2"); }
     static constexpr const char* kOld = "PV21 old settings";
     // With the data folder's own settings, without players and their record; said once why.
-    void ExpectAPlainStartWithoutPlayers() const {
+    void ExpectAPlainStartWithoutPlayers(FileSystem& files) const {
         std::ostringstream err;
-        PlayStart start = SettleStart(RealFileSystem(), Root(), "", err);
+        PlayStart start = SettleStart(files, Root(), "", err);
         EXPECT_EQ(start.exitCode, std::nullopt);
         EXPECT_EQ(start.playersRoot, fs::path{});
         EXPECT_EQ(start.folder, Root());
@@ -150,7 +151,7 @@ TEST_F(OldSettings, AStartKilledOnTheWayTriesAgainAndNeverReplacesAPlayersFile) 
 
 TEST_F(OldSettings, WithoutAPlayersFolderTheGamePlaysAsBeforePlayers) {
     std::ofstream(Root() / "players") << "a file where the players' folders belong";
-    ExpectAPlainStartWithoutPlayers();
+    ExpectAPlainStartWithoutPlayers(RealFileSystem());
     std::ostringstream err;
     EXPECT_EQ(SettleStart(RealFileSystem(), Root(), "Anna", err).exitCode, 1)
         << "asked for by name: no play";
@@ -161,8 +162,25 @@ TEST_F(OldSettings, WithoutAPlayersFolderTheGamePlaysAsBeforePlayers) {
 TEST_F(OldSettings, AReadOnlyDataFolderPlaysWithItsOwnSettings) {
     if (geteuid() == 0) GTEST_SKIP() << "the superuser writes in a read-only folder";
     fs::permissions(Root(), fs::perms::owner_read | fs::perms::owner_exec);
-    ExpectAPlainStartWithoutPlayers();
+    ExpectAPlainStartWithoutPlayers(RealFileSystem());
     fs::permissions(Root(), fs::perms::owner_all);
+}
+
+// The same refusal, which a superuser never meets for real.
+TEST_F(OldSettings, AFolderRefusingNewFoldersPlaysWithItsOwnSettings) {
+    FaultyFileSystem files;
+    files.Fail({"mkdir", EACCES});
+    ExpectAPlainStartWithoutPlayers(files);
+    EXPECT_EQ(Slurp(OldFile()), kOld);
+}
+
+// Where a move cannot be made (EXDEV: the players' folders on another file system), a copy is.
+TEST_F(OldSettings, AFailedMoveFallsBackToACopy) {
+    FaultyFileSystem files;
+    files.Fail({"rename", EXDEV, "", 1});  // the move; the copy's own rename goes through
+    SettlePlayer(files, Root(), "");
+    EXPECT_EQ(FirstPlayersFile(), kOld);
+    EXPECT_FALSE(fs::exists(OldFile()));
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "make_answer.h"
 #include "progress/answer_log.h"
 #include "progress/answer_record.h"
+#include "support/faulty_file_system.h"
 #include "support/no_free_descriptors.h"
 #include "support/scratch_dir.h"
 
@@ -103,6 +104,22 @@ TEST_F(AnswerLogFile, TornTailIsLeftOutAndCutBeforeTheNextAnswer) {
     EXPECT_EQ(complaint, "") << "a header cut short is a record never begun";
     AnswerLog(RealFileSystem(), scratch.Path()).Append(Nth(2));
     EXPECT_EQ(Read(), std::vector<Answer>{Nth(2)});
+}
+
+// A sync the disk fails is told by the next wait, once; a write it refuses loses that answer
+// alone, and the next lands whole after the last one kept.
+TEST_F(AnswerLogFile, DiskFaultsLoseOnlyTheAnswerTheyStrike) {
+    FaultyFileSystem files;
+    files.Fail({"fdatasync", EIO, "", 1});
+    AnswerLog log(files, scratch.Path());
+    EXPECT_TRUE(log.Append(Nth(0)));
+    EXPECT_FALSE(log.WaitUntilOnDisk());
+    files.Fail({"write", ENOSPC, "", 1});
+    EXPECT_FALSE(log.Append(Nth(1)));
+    EXPECT_EQ(log.Problem(), std::string("it cannot be written: ") + std::strerror(ENOSPC));
+    EXPECT_TRUE(log.Append(Nth(2)));
+    EXPECT_TRUE(log.WaitUntilOnDisk());
+    EXPECT_EQ(Read(), (std::vector<Answer>{Nth(0), Nth(2)}));
 }
 
 TEST_F(AnswerLogFile, KillDuringAppendsLosesNoEarlierAnswer) {
