@@ -6,9 +6,9 @@
 
 namespace pv {
 
-// As the game starts, or another player's starts: the window's zoom, the player's record and own
-// settings, the players in the Drill menu, the player's name in the title. Only the zoom when the
-// game runs without players.
+// As the game starts, or another player's starts: the window's zoom, the player's answer log and
+// own settings, the players in the Drill menu, the player's name in the title. Only the zoom when
+// the game runs without players.
 void LoadPlayer(Game& g);
 
 // A pick from the players' part of the menu; false for any other command.

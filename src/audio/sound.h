@@ -1,5 +1,5 @@
-// Sound effects by kind of event. The audio subsystem calls only down: the generator, the record
-// and the platform's player.
+// Sound effects by kind of event. The audio subsystem calls only down: the generator, the game's
+// state and the platform's player.
 #pragma once
 
 #include <cstdint>

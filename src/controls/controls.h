@@ -1,5 +1,5 @@
 // The control helpers every screen is made and labelled with: one control of each kind, a label
-// set from numbers, and the places of the cards. They sit above the game record and the
+// set from numbers, and the places of the cards. They sit above the game's state and the
 // generator and below the subsystems, which all use them.
 #pragma once
 

@@ -10,7 +10,7 @@
 
 namespace pv {
 
-// At start and after a switch of player: the record of the player's folder.
+// At start and after a switch of player: the answer log of the player's folder.
 void OpenAnswerKeeper(Game& g);
 
 // The question on view has just been put up.
@@ -22,7 +22,7 @@ void QuestionShown(Game& g);
 void FollowQuestionClock(Game& g);
 
 // A click on an answer button, before it is judged. A right one ends the question: it goes to
-// the record.
+// the answer log.
 void NoteAnswerClick(Game& g, bool right);
 
 // With practice on, draws whether this question practises, and if so which weak fact: its table

@@ -94,9 +94,9 @@ struct PlayersGame : StoredSettings {
     std::array<char, 13> questionsLeftFormat = {"%d questions"};
     std::uint32_t currentFace = 0;
 
-    // The question on view, as its record will tell it: how long it could be seen and answered
-    // (until questionInViewSince, when it last came back into view, if it is in view now), the
-    // clicks on it so far, the wrong ones among them, and the time to the first. Practice of
+    // The question on view, as its answer log entry will tell it: how long it could be seen and
+    // answered (until questionInViewSince, when it last came back into view, if it is in view now),
+    // the clicks on it so far, the wrong ones among them, and the time to the first. Practice of
     // missed facts, and the table numbers it last asked.
     std::uint32_t questionSeenMs = 0;
     std::uint32_t questionInViewSince = 0;

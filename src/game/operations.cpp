@@ -39,7 +39,7 @@ constexpr std::array<OperationRow, kOperationCount> kRows = {{
 }};
 
 // Whether UTF-8 `text` is the one character `byte` stands for in Windows-1252 (which agrees
-// with Latin-1 on the signs), so that the drill and the record show the same question.
+// with Latin-1 on the signs), so that the drill and the answer log show the same question.
 constexpr bool IsUtf8Of(const char* text, std::uint8_t byte) {
     auto first = static_cast<std::uint8_t>(text[0]);
     if (byte < 0x80) return first == byte && text[1] == '\0';

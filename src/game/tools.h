@@ -13,7 +13,8 @@
 namespace pv {
 
 // The hint texts the hotspots refer to. The tick changes their letter case in place, and the
-// settings block and the default score name see that case, so they are stored once, in the record.
+// settings block and the default score name see that case, so they are stored once, in the game's
+// state.
 enum HintText : std::uint32_t {
     kHintAbout,
     kHintSoundOn,
@@ -68,7 +69,7 @@ constexpr std::size_t HotspotOf(std::uint32_t command) {
     return i;
 }
 
-// A hot spot of the record: where it lies, what a click sends, which hint it shows now.
+// A hot spot of the game's state: where it lies, what a click sends, which hint it shows now.
 struct Hotspot {
     std::uint32_t x = 0;
     std::uint32_t y = 0;

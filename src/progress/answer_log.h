@@ -1,4 +1,4 @@
-// The player's record of every answered question: one file in the player's folder that only
+// The player's answer log, every answered question: one file in the player's folder that only
 // ever grows by whole records, so that a game killed at any moment loses at most the answer it
 // was writing.
 #pragma once
@@ -44,7 +44,7 @@ class AnswerLog {
     std::string problem_;
 };
 
-// What reading a player's record found.
+// What reading a player's answer log found.
 struct AnswerReading {
     std::vector<Answer> answers;  // oldest first
     // One line, without a line end, on what could not be read, was left out or was set aside;

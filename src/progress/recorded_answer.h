@@ -1,4 +1,4 @@
-// One answered question as the progress record keeps it, and the dates that name it.
+// One answered question as the answer log keeps it, and the dates that name it.
 #pragma once
 
 #include <cstddef>

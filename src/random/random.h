@@ -1,5 +1,5 @@
 // The game's one random generator: two 39-bit shift registers stepped in turn. It needs only the
-// game record, and sits just above it: the control helpers draw from it as well as every
+// game's state, and sits just above it: the control helpers draw from it as well as every
 // subsystem.
 #pragma once
 

@@ -16,6 +16,7 @@
 #include <array>
 #include <sstream>
 
+#include "game/operations.h"
 #include "game/say_once.h"
 #include "progress/answer_log.h"
 #include "progress/progress_model.h"
@@ -29,10 +30,6 @@
 namespace pv::qt {
 
 namespace {
-
-// In the order of Operation's values, which are the tabs' indexes.
-constexpr std::array<Operation, 4> kOperations = {Operation::Addition, Operation::Subtraction,
-                                                  Operation::Multiplication, Operation::Division};
 
 QString Capitalised(const char* word) {
     QString text = QString::fromLatin1(word);
@@ -51,12 +48,13 @@ QLabel* Heading(const QString& text) {
 // Where a parent most likely wants to look first; for a player with no answers, multiplication,
 // the drill a new game starts on.
 Operation MostAnswered(const std::vector<Answer>& answers) {
-    std::array<std::size_t, kOperations.size()> counts{};
+    std::array<std::size_t, kOperationCount> counts{};
     for (const Answer& a : answers) ++counts[static_cast<std::size_t>(a.operation) & 3];
     Operation most = Operation::Multiplication;
-    for (Operation op : kOperations) {
-        if (counts[static_cast<std::size_t>(op)] > counts[static_cast<std::size_t>(most)])
-            most = op;
+    for (const OperationRow& row : AllOperations()) {
+        if (counts[static_cast<std::size_t>(row.operation)] >
+            counts[static_cast<std::size_t>(most)])
+            most = row.operation;
     }
     return most;
 }
@@ -83,9 +81,10 @@ ProgressWindow::ProgressWindow(Platform& platform, QWidget* parent)
 QLayout* ProgressWindow::MakeTopRow() {
     auto* row = new QHBoxLayout;
     operations_ = new QTabBar;
-    for (Operation op : kOperations) operations_->addTab(Capitalised(OperationName(op)));
+    // The tabs' indexes are the operations' values: the table's rows follow them.
+    for (const OperationRow& row : AllOperations()) operations_->addTab(Capitalised(row.name));
     QObject::connect(operations_, &QTabBar::currentChanged, this, [this](int index) {
-        if (index >= 0) ShowOperation(kOperations[static_cast<std::size_t>(index)]);
+        if (index >= 0) ShowOperation(AllOperations()[static_cast<std::size_t>(index)].operation);
     });
     row->addWidget(operations_);
     row->addStretch(1);
