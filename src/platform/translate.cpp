@@ -1,5 +1,6 @@
 #include "platform/translate.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/text.h"
@@ -66,6 +67,40 @@ std::string TrPlural(Platform& p, const char* context, const char* text, const c
 
 bool SameConversions(const char* a, const char* b) {
     return Conversions(a) == Conversions(b);
+}
+
+namespace {
+
+// "de_AT.UTF-8@euro" and "de-AT" speak "de".
+std::string LanguageOf(const std::string& locale) {
+    std::string language = locale.substr(0, locale.find_first_of("_-.@"));
+    for (char& c : language) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return KnownLanguage(language);
+}
+
+}  // namespace
+
+std::string DesktopLanguage(const std::function<const char*(const char*)>& variable) {
+    auto read = [&variable](const char* name) {
+        const char* value = variable(name);
+        return std::string(value != nullptr ? value : "");
+    };
+    std::string list = read("LANGUAGE");
+    if (list.empty()) {
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+            list = read(name);
+            if (!list.empty()) break;
+        }
+        // One locale only: a list would be LANGUAGE's.
+        list = list.substr(0, list.find(':'));
+    }
+    for (std::size_t start = 0; start <= list.size();) {
+        std::size_t end = std::min(list.find(':', start), list.size());
+        std::string found = LanguageOf(list.substr(start, end - start));
+        if (!found.empty()) return found;
+        start = end + 1;
+    }
+    return "en";
 }
 
 std::string KnownLanguage(const std::string& code) {

@@ -2,6 +2,7 @@
 // the window model, made from the platform's translation of the English source.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "assets/translatable.h"
@@ -20,6 +21,11 @@ std::string FillIn(std::string text, const std::string& value, const char* mark 
 
 // Whether two printf formats take the same arguments in the same order.
 bool SameConversions(const char* a, const char* b);
+
+// The language of the desktop session: the first the game speaks among LANGUAGE's list, else
+// among the one locale LC_ALL, LC_MESSAGES or LANG names, in that order; English when none.
+// `variable` reads the environment (nullptr for a variable not set).
+std::string DesktopLanguage(const std::function<const char*(const char*)>& variable);
 
 // The languages the game speaks, as kept in a player's settings.
 inline constexpr const char* kLanguages[] = {"de", "en", "es", "fr"};
