@@ -20,7 +20,7 @@ void Translators::Use(const QString& language) {
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(&qtbase_);
     }
-    if (game_.load(QStringLiteral(":/i18n/pondivar_") + language)) {
+    if (game_.load(QStringLiteral("pondivar_") + language, folder_)) {
         QCoreApplication::installTranslator(&game_);
     }
     // Dates and numbers the Qt side writes follow the language too.

@@ -5,11 +5,14 @@
 #include <QString>
 #include <QTranslator>
 
+#include <utility>
+
 namespace pv::qt {
 
 class Translators {
   public:
-    Translators() = default;
+    // The game's catalogues are read from `folder`: the ones built into the program by default.
+    explicit Translators(QString folder = QStringLiteral(":/i18n")) : folder_(std::move(folder)) {}
     ~Translators();
     Translators(const Translators&) = delete;
     Translators& operator=(const Translators&) = delete;
@@ -22,6 +25,7 @@ class Translators {
   private:
     QTranslator qtbase_;
     QTranslator game_;
+    QString folder_;
     QString language_;
 };
 
