@@ -77,6 +77,36 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="+43"/>
+        <source>usage: pondivar [--player NAME] [--report] | --help | --version
+
+  --player NAME  play as NAME (made when new); without it, as the player of the
+                 last run. NAME has 1 to 24 letters, digits, spaces, &apos;-&apos;, &apos;_&apos; or
+                 &apos;.&apos;; it does not start with &apos;.&apos;, a space or &apos;-&apos;, nor end
+                 with a space.
+  --report       print every player&apos;s answers per fact as CSV, most often
+                 missed first, and open no window; with --player, one player&apos;s
+  --help         print this text
+  --version      print the version
+</source>
+        <translation>Aufruf: pondivar [--player NAME] [--report] | --help | --version
+
+  --player NAME  als NAME spielen (wird angelegt, wenn neu); ohne die Option als
+                 Spieler des letzten Laufs. NAME hat 1 bis 24 Buchstaben,
+                 Ziffern, Leerzeichen, &apos;-&apos;, &apos;_&apos; oder &apos;.&apos;; er beginnt nicht mit
+                 &apos;.&apos;, einem Leerzeichen oder &apos;-&apos; und endet nicht mit einem
+                 Leerzeichen.
+  --report       die Antworten aller Spieler je Aufgabe als CSV ausgeben, die
+                 häufigsten Fehler zuerst, ohne Fenster; mit --player nur die
+                 Antworten dieses Spielers
+  --help         diesen Text ausgeben
+  --version      die Version ausgeben
+</translation>
+    </message>
+</context>
+<context>
     <name>Hint</name>
     <message>
         <location filename="../src/game/tools.h" line="+36"/>

@@ -77,6 +77,24 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="+43"/>
+        <source>usage: pondivar [--player NAME] [--report] | --help | --version
+
+  --player NAME  play as NAME (made when new); without it, as the player of the
+                 last run. NAME has 1 to 24 letters, digits, spaces, &apos;-&apos;, &apos;_&apos; or
+                 &apos;.&apos;; it does not start with &apos;.&apos;, a space or &apos;-&apos;, nor end
+                 with a space.
+  --report       print every player&apos;s answers per fact as CSV, most often
+                 missed first, and open no window; with --player, one player&apos;s
+  --help         print this text
+  --version      print the version
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Hint</name>
     <message>
         <location filename="../src/game/tools.h" line="+36"/>

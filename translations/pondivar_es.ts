@@ -77,6 +77,35 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="+43"/>
+        <source>usage: pondivar [--player NAME] [--report] | --help | --version
+
+  --player NAME  play as NAME (made when new); without it, as the player of the
+                 last run. NAME has 1 to 24 letters, digits, spaces, &apos;-&apos;, &apos;_&apos; or
+                 &apos;.&apos;; it does not start with &apos;.&apos;, a space or &apos;-&apos;, nor end
+                 with a space.
+  --report       print every player&apos;s answers per fact as CSV, most often
+                 missed first, and open no window; with --player, one player&apos;s
+  --help         print this text
+  --version      print the version
+</source>
+        <translation>uso: pondivar [--player NOMBRE] [--report] | --help | --version
+
+  --player NOMBRE  jugar como NOMBRE (se crea si es nuevo); sin esta opción,
+                   como el jugador de la última vez. NOMBRE tiene de 1 a 24
+                   letras, cifras, espacios, &apos;-&apos;, &apos;_&apos; o &apos;.&apos;; no empieza por
+                   &apos;.&apos;, un espacio o &apos;-&apos;, ni termina en un espacio.
+  --report         mostrar en CSV las respuestas de cada jugador por operación,
+                   las más falladas primero, sin abrir ninguna ventana; con
+                   --player, solo las de ese jugador
+  --help           mostrar este texto
+  --version        mostrar la versión
+</translation>
+    </message>
+</context>
+<context>
     <name>Hint</name>
     <message>
         <location filename="../src/game/tools.h" line="+36"/>

@@ -77,6 +77,35 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="+43"/>
+        <source>usage: pondivar [--player NAME] [--report] | --help | --version
+
+  --player NAME  play as NAME (made when new); without it, as the player of the
+                 last run. NAME has 1 to 24 letters, digits, spaces, &apos;-&apos;, &apos;_&apos; or
+                 &apos;.&apos;; it does not start with &apos;.&apos;, a space or &apos;-&apos;, nor end
+                 with a space.
+  --report       print every player&apos;s answers per fact as CSV, most often
+                 missed first, and open no window; with --player, one player&apos;s
+  --help         print this text
+  --version      print the version
+</source>
+        <translation>utilisation : pondivar [--player NOM] [--report] | --help | --version
+
+  --player NOM   jouer en tant que NOM (créé s&apos;il est nouveau) ; sans cette
+                 option, en tant que joueur de la dernière partie. NOM a de 1 à
+                 24 lettres, chiffres, espaces, &apos;-&apos;, &apos;_&apos; ou &apos;.&apos; ; il ne commence
+                 pas par &apos;.&apos;, un espace ou &apos;-&apos;, et ne finit pas par un espace.
+  --report       afficher en CSV les réponses de chaque joueur par calcul, les
+                 plus souvent ratés d&apos;abord, sans ouvrir de fenêtre ; avec
+                 --player, celles de ce joueur seulement
+  --help         afficher ce texte
+  --version      afficher la version
+</translation>
+    </message>
+</context>
+<context>
     <name>Hint</name>
     <message>
         <location filename="../src/game/tools.h" line="+36"/>

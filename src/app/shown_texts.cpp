@@ -1,6 +1,7 @@
 #include "app/shown_texts.h"
 
 #include "animation/tick.h"
+#include "drill/judge.h"
 #include "drill/question.h"
 #include "platform/text.h"
 #include "platform/translate.h"
@@ -45,6 +46,8 @@ void ShowAllTexts(Game& g) {
     if (g.colourOpen != 0) ShowColourLabels(g);
     if (g.questionsLeft != 0) ShowQuestionsLeft(g);
     ShowLevelLabel(g);
+    // The left face's verdict is its name to a screen reader.
+    if (g.currentFace != 0) ShowFace(g, g.currentFace);
 }
 
 }  // namespace
