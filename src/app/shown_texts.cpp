@@ -81,8 +81,7 @@ std::string ScoresText(Game& g, ScoresLabel label) {
 void SpeakLanguage(Game& g, const std::string& code) {
     if (code == g.language) return;
     g.language = code;
-    g.platform.SetLanguage(code);
-    if (g.aboutText != 0) ShowAllTexts(g);
+    if (g.platform.SetLanguage(code) && g.aboutText != 0) ShowAllTexts(g);
 }
 
 }  // namespace pv

@@ -42,7 +42,9 @@ std::string Platform::TranslatePlural(const char* /*context*/, const char* text,
     return FillIn(n == 1 ? one : text, std::to_string(n), "%n");
 }
 
-void Platform::SetLanguage(const std::string& /*code*/) {}
+bool Platform::SetLanguage(const std::string& /*code*/) {
+    return false;
+}
 
 std::string FillIn(std::string text, const std::string& value, const char* mark) {
     std::string_view m(mark);

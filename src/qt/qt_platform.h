@@ -51,7 +51,7 @@ class QtPlatform : public QObject, public Platform {
     std::string Translate(const char* context, const char* text) override;
     std::string TranslatePlural(const char* context, const char* text, const char* one,
                                 long n) override;
-    void SetLanguage(const std::string& code) override;
+    bool SetLanguage(const std::string& code) override;
     // The language spoken now: "de", "en", "es" or "fr".
     const QString& Language() const { return translators_.Language(); }
 

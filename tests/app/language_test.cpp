@@ -67,6 +67,18 @@ TEST_F(Language, AValueTheGameDoesNotSpeakIsTheDesktops) {
     EXPECT_TRUE(platform.languages.empty());
 }
 
+TEST_F(Language, AChoiceSetsEveryTextOfTheScreensAgain) {
+    StartAs("Anna");
+    Tick(9);  // the level label has shown a number
+    platform.marked = true;
+    Command(Command::FirstLanguage + 3);
+    for (HWND control : {game.aboutText, game.contactText, game.aboutOkButton, game.colourOkButton,
+                         game.scoresOkButton, game.byeButton, game.scoreHeader, game.nameHeader,
+                         game.yourNameLabel, game.questionsLeftLabel, game.levelLabel}) {
+        EXPECT_EQ(Text(control).front(), '<') << Text(control);
+    }
+}
+
 // Texts shown in another language, yet the settings file holds the English bytes: the hints, and
 // the default score name taken from one.
 TEST(LanguageOnDisk, TheSettingsFileIsTheSameInAnyLanguage) {

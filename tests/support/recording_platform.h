@@ -41,7 +41,10 @@ class RecordingPlatform : public Platform {
     std::string Translate(const char* context, const char* text) override;
     std::string TranslatePlural(const char* context, const char* text, const char* one,
                                 long n) override;
-    void SetLanguage(const std::string& code) override { languages.push_back(code); }
+    bool SetLanguage(const std::string& code) override {
+        languages.push_back(code);
+        return true;
+    }
     // A control's click, as the real controls send it.
     using Platform::SendNotification;
 

@@ -11,7 +11,7 @@
 namespace pv::qt {
 
 std::string HelpText() {
-    const std::string english = UsageText();
+    std::string english = UsageText();
     // No application yet, so nothing is installed: the catalogue is asked directly. The
     // built-in files are there from the program's start.
     const std::string language =

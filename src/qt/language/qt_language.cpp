@@ -18,14 +18,15 @@ std::string QtPlatform::TranslatePlural(const char* context, const char* text, c
     return Plural(context, text, one, static_cast<int>(n)).toStdString();
 }
 
-void QtPlatform::SetLanguage(const std::string& code) {
+bool QtPlatform::SetLanguage(const std::string& code) {
     QString language = QString::fromStdString(code.empty() ? desktopLanguage_ : code);
-    if (language == translators_.Language()) return;
+    if (language == translators_.Language()) return false;
     translators_.Use(language);
     // The menu keeps the English and is translated as it is built; the game sets its own
     // window texts again itself.
     if (menuBar_ != nullptr) BuildMenuBar(shownMenu_);
     if (onLanguageChanged) onLanguageChanged();
+    return true;
 }
 
 void QtPlatform::UseDesktopLanguage() {
