@@ -95,6 +95,7 @@ TEST_F(SwitchedLanguage, MenusAndLabelsChangeAtOnceAndBack) {
     EXPECT_TRUE(languages->actions().at(1)->isChecked()) << "Deutsch";
     EXPECT_EQ(languages->actions().at(4)->text(), QStringLiteral("Fran\u00e7ais"));
     EXPECT_EQ(platform.Find(game.mainWindow)->text.rfind("Pondivar", 0), 0u);
+    EXPECT_EQ(platform.Widget(game.scoreList)->accessibleName(), QStringLiteral("Bestenliste"));
 
     Pick(Command::DesktopLanguage);
     EXPECT_EQ(Bar(0), QStringLiteral("&Drill"));

@@ -6,6 +6,7 @@
 
 #include "platform/translate.h"
 #include "qt/qt_platform.h"
+#include "qt/screen_reader/accessible.h"
 
 namespace pv::qt {
 
@@ -25,6 +26,11 @@ bool QtPlatform::SetLanguage(const std::string& code) {
     // The menu keeps the English and is translated as it is built; the game sets its own
     // window texts again itself.
     if (menuBar_ != nullptr) BuildMenuBar(shownMenu_);
+    // Names a screen reader hears that no text of the game carries (the score list's).
+    for (const auto& [handle, widget] : widgets_) {
+        const Window* w = Find(handle);
+        if (w != nullptr && widget != main_) DescribeForReaders(widget, *w);
+    }
     if (onLanguageChanged) onLanguageChanged();
     return true;
 }
