@@ -5,6 +5,7 @@
 #include "drill/question.h"
 #include "memory/memory.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "random/random.h"
 #include "screens/screens.h"
 
@@ -44,6 +45,14 @@ void UpdateToggleHints(Game& g) {
     }
 }
 
+void FlipCase(const Game& g, char* text) {
+    if (g.hintCasePhase != 0) {
+        CharLowerA(text);
+    } else {
+        CharUpperA(text);
+    }
+}
+
 // The hint flashes by changing the stored text's case itself; the settings block and the
 // default score name see that case too.
 void ShowHint(Game& g) {
@@ -54,12 +63,16 @@ void ShowHint(Game& g) {
     }
     g.hintCasePhase = ~g.hintCasePhase;
     char* text = g.hintTexts[g.currentHint].data();
-    if (g.hintCasePhase != 0) {
-        CharLowerA(text);
+    FlipCase(g, text);
+    // In English the stored bytes themselves are shown; another language flips its own copy.
+    const char* source = kHintSources[g.currentHint];
+    std::string shown = Tr(p, "Hint", source);
+    if (shown == source) {
+        p.SetWindowTextA(g.hintLabel, text);
     } else {
-        CharUpperA(text);
+        FlipCase(g, shown.data());
+        p.SetWindowTextA(g.hintLabel, shown.c_str());
     }
-    p.SetWindowTextA(g.hintLabel, text);
     p.ShowWindow(g.hintLabel, SW_SHOWNORMAL);
 }
 
@@ -123,14 +136,21 @@ void SwitchLevelLabel(Game& g) {
     if (g.labelDelay >= 0) return;
     g.labelDelay = 7;
     g.labelPhase = ~g.labelPhase;
-    if (g.labelPhase != 0) {
-        SetLabelNumber(g, g.levelLabel, "level %d", g.tableSize - 1, 0);
-    } else {
-        SetLabelNumber(g, g.levelLabel, "score %d", g.score, 0);
-    }
+    ShowLevelLabel(g);
 }
 
 }  // namespace
+
+void ShowLevelLabel(Game& g) {
+    Platform& p = g.platform;
+    if (g.labelPhase != 0) {
+        SetLabelNumber(g, g.levelLabel, TrFormat(p, "Drill", PV_TEXT("Drill", "level %d")).c_str(),
+                       g.tableSize - 1, 0);
+    } else {
+        SetLabelNumber(g, g.levelLabel, TrFormat(p, "Drill", PV_TEXT("Drill", "score %d")).c_str(),
+                       g.score, 0);
+    }
+}
 
 void OnTick(Game& g) {
     ChangeToolPicture(g);

@@ -10,5 +10,7 @@ constexpr UINT kTickTimer = 1;
 constexpr UINT kTickMilliseconds = 300;
 
 void OnTick(Game& g);
+// The level or the score, whichever the label shows now, in the player's language.
+void ShowLevelLabel(Game& g);
 
 }  // namespace pv

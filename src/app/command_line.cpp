@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "assets/translatable.h"
 #include "players/player_name.h"
 
 namespace pv {
@@ -39,16 +40,18 @@ bool TakesValue(std::string_view option) {
 }  // namespace
 
 std::string UsageText() {
-    return "usage: pondivar [--player NAME] [--report] | --help | --version\n"
-           "\n"
-           "  --player NAME  play as NAME (made when new); without it, as the player of the\n"
-           "                 last run. NAME has 1 to 24 letters, digits, spaces, '-', '_' or\n"
-           "                 '.'; it does not start with '.', a space or '-', nor end\n"
-           "                 with a space.\n"
-           "  --report       print every player's answers per fact as CSV, most often\n"
-           "                 missed first, and open no window; with --player, one player's\n"
-           "  --help         print this text\n"
-           "  --version      print the version\n";
+    return PV_TEXT(
+        "Help",
+        "usage: pondivar [--player NAME] [--report] | --help | --version\n"
+        "\n"
+        "  --player NAME  play as NAME (made when new); without it, as the player of the\n"
+        "                 last run. NAME has 1 to 24 letters, digits, spaces, '-', '_' or\n"
+        "                 '.'; it does not start with '.', a space or '-', nor end\n"
+        "                 with a space.\n"
+        "  --report       print every player's answers per fact as CSV, most often\n"
+        "                 missed first, and open no window; with --player, one player's\n"
+        "  --help         print this text\n"
+        "  --version      print the version\n");
 }
 
 CommandLine ParseCommandLine(int argc, char** argv) {

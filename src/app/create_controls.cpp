@@ -2,10 +2,12 @@
 
 #include "animation/tick.h"
 #include "app/main_window.h"
+#include "app/shown_texts.h"
 #include "assets/catalogue.h"
 #include "assets/commands.h"
 #include "controls/controls.h"
 #include "memory/memory.h"
+#include "platform/translate.h"
 
 namespace pv {
 
@@ -64,7 +66,8 @@ void MakeDrillControls(Game& g, HWND window) {
     g.questionsLeftLabel = Label(g, window, "hi", 56, 177, 133, 21, WS_BORDER, kLabelId, kDisabled);
     g.hintLabel = Label(g, window, "hi", 10, 142, 224, 17, 0, kLabelId, kDisabled);
     g.movesLabel = Label(g, window, "SCORE", 3, 5, 44, 19, 0, Command::LeaveMemoryGame, kHidden);
-    g.byeButton = Label(g, window, "bye", 197, 5, 44, 19, 0, Command::LeaveMemoryGame, kHidden);
+    g.byeButton = Label(g, window, Tr(g.platform, "Memory", PV_TEXT("Memory", "bye")).c_str(), 197,
+                        5, 44, 19, 0, Command::LeaveMemoryGame, kHidden);
 
     for (std::size_t i = 0; i < kToolCount; ++i) {
         const PictureButton& tool = Tool(i);
@@ -78,14 +81,14 @@ void MakeAboutPanel(Game& g, HWND window) {
         Finish(g, MakePictureFrame(g, window, 0, 123, Command::CloseAbout), 0, kHidden);
     g.aboutBitmap = g.platform.LoadBitmapA(g.instance, kAboutBitmap);
     g.platform.SendMessageA(g.aboutPicture, STM_SETIMAGE, IMAGE_BITMAP, g.aboutBitmap);
-    g.aboutText = Finish(
-        g, MakeTextPanel(g, g.aboutTextContent.data(), 0, 0, kClientWidth, 125, window, kLabelId),
-        0, kHidden);
-    g.contactText = Finish(
-        g, MakeTextPanel(g, g.contactTextContent.data(), 66, 123, 177, 103, window, kLabelId), 0,
-        kHidden);
-    g.aboutOkButton =
-        Label(g, window, "ok", 0, 224, kClientWidth, 28, 0, Command::CloseAbout, kHidden);
+    g.aboutText =
+        Finish(g, MakeTextPanel(g, AboutText(g).c_str(), 0, 0, kClientWidth, 125, window, kLabelId),
+               0, kHidden);
+    g.contactText =
+        Finish(g, MakeTextPanel(g, ContactText(g).c_str(), 66, 123, 177, 103, window, kLabelId), 0,
+               kHidden);
+    g.aboutOkButton = Label(g, window, OkText(g).c_str(), 0, 224, kClientWidth, 28, 0,
+                            Command::CloseAbout, kHidden);
 }
 
 void MakeCards(Game& g, HWND window) {
@@ -102,20 +105,24 @@ void MakeColourPanel(Game& g, HWND window) {
         g.colourLabels[i] =
             Label(g, window, "hi", 130, 120 + 25 * i, 100, 20, 0, kLabelId, kDisabled | kHidden);
     }
-    g.colourOkButton =
-        Label(g, window, "ok", 15, 215, 215, 25, 0, Command::CloseColourPanel, kHidden);
+    g.colourOkButton = Label(g, window, OkText(g).c_str(), 15, 215, 215, 25, 0,
+                             Command::CloseColourPanel, kHidden);
 }
 
 void MakeScoreScreen(Game& g, HWND window) {
     g.scoreList = Finish(g, MakeScoreList(g, window, Sorted::No), 0, kHidden);
     g.scoreStore = Finish(g, MakeScoreList(g, window, Sorted::Yes), 0, kHidden);
     constexpr unsigned kLabel = kDisabled | kHidden;
-    g.scoreHeader = Label(g, window, "SCORE", 10, 50, 92, 20, 0, kLabelId, kLabel);
-    g.nameHeader = Label(g, window, "NAME", 101, 50, 133, 20, 0, kLabelId, kLabel);
+    g.scoreHeader =
+        Label(g, window, ScoresText(g, kScoreHeader).c_str(), 10, 50, 92, 20, 0, kLabelId, kLabel);
+    g.nameHeader =
+        Label(g, window, ScoresText(g, kNameHeader).c_str(), 101, 50, 133, 20, 0, kLabelId, kLabel);
     g.yourScoreLabel = Label(g, window, "IS YOUR SCORE", 10, 165, 224, 20, 0, kLabelId, kLabel);
-    g.yourNameLabel = Label(g, window, "YOUR NAME", 10, 185, 99, 27, 0, kLabelId, kLabel);
+    g.yourNameLabel =
+        Label(g, window, ScoresText(g, kYourName).c_str(), 10, 185, 99, 27, 0, kLabelId, kLabel);
     g.nameEdit = Finish(g, MakeNameEdit(g, 109, 185, window, kLabelId), 0, kHidden);
-    g.scoresOkButton = Label(g, window, "ok", 35, 224, 175, 20, 0, Command::CloseScores, kHidden);
+    g.scoresOkButton =
+        Label(g, window, OkText(g).c_str(), 35, 224, 175, 20, 0, Command::CloseScores, kHidden);
 }
 
 }  // namespace

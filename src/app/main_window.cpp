@@ -8,6 +8,7 @@
 #include "app/about.h"
 #include "app/create_controls.h"
 #include "app/keyboard.h"
+#include "app/language_menu.h"
 #include "app/menu_marks.h"
 #include "app/players_menu.h"
 #include "app/zoom.h"
@@ -58,6 +59,7 @@ void CloseMainWindow(Game& g, HWND window) {
 bool OnCommand(Game& g, HWND window, WPARAM command) {
     if (OnPlayerCommand(g, window, command)) return true;
     if (OnZoomCommand(g, command)) return true;
+    if (OnLanguageCommand(g, command)) return true;
     if (command >= Command::FirstCard && command <= Command::LastCard) {
         CardClicked(g, static_cast<int>(command - Command::FirstCard));
         return true;

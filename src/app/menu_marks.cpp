@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "app/language_menu.h"
 #include "app/zoom.h"
 #include "assets/commands.h"
 #include "drill/question.h"
@@ -23,6 +24,7 @@ void MarkSettingsInMenu(Game& g) {
     for (const auto& [item, flag] : options) g.platform.CheckMenuItem(g.menu, item, flag);
     MarkOperationMenu(g);
     MarkZoomItems(g);
+    MarkLanguageItems(g);
 }
 
 }  // namespace pv

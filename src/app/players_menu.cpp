@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/language_menu.h"
 #include "app/main_window.h"
 #include "app/zoom.h"
 #include "assets/commands.h"
@@ -9,6 +10,7 @@
 #include "drill/answer_keeper.h"
 #include "game/progress_view.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "players/key_value_file.h"
 #include "players/player_name.h"
 #include "players/players.h"
@@ -62,17 +64,26 @@ void TogglePractice(Game& g) {
                          g.practiceOn != 0 ? "on" : "off");
 }
 
+// The window texts in the player's language, as the dialogs take them.
+std::wstring Said(Game& g, const char* context, const char* text) {
+    return Utf8ToWide(g.platform.Translate(context, text));
+}
+
+// A name problem is one of the core's own sentences; other problems come with paths and the
+// system's words, and are shown as they are.
 void Refuse(Game& g, const wchar_t* title, const std::string& why) {
-    std::wstring text = Wide(why);
+    std::wstring text = Said(g, "Players", why.c_str());
     g.platform.MessageBoxW(g.mainWindow, text.c_str(), title, MB_OK | MB_ICONINFORMATION);
 }
 
 void AddPlayer(Game& g, HWND window) {
     std::wstring typed;
-    if (!g.platform.AskTextW(window, L"New player", L"The new player's name:", typed)) return;
+    std::wstring title = Said(g, "Players", PV_TEXT("Players", "New player"));
+    std::wstring prompt = Said(g, "Players", PV_TEXT("Players", "The new player's name:"));
+    if (!g.platform.AskTextW(window, title.c_str(), prompt.c_str(), typed)) return;
     std::string name = WideToUtf8(typed);
     if (std::string problem = PlayerNameProblem(name); !problem.empty()) {
-        Refuse(g, L"New player", problem);
+        Refuse(g, title.c_str(), problem);
         return;
     }
     // A name already taken is that player's: spelled so, else in any case, the current player's
@@ -81,18 +92,21 @@ void AddPlayer(Game& g, HWND window) {
     bool exact = found && SameSpelling(*found, name);
     if (found == g.playerName || (!exact && SamePlayerName(name, g.playerName))) return;
     std::string problem = SwitchPlayer(g, window, found.value_or(NormalPlayerName(name)));
-    if (!problem.empty()) Refuse(g, L"New player", problem);
+    if (!problem.empty()) Refuse(g, title.c_str(), problem);
 }
 
 // Lists the players in the Drill menu, the current one checked, and names them in the title.
 void ShowPlayers(Game& g) {
     Platform& p = g.platform;
     if (p.FindMenuItem(g.menu, Command::NewPlayer) == nullptr) {
+        // The menu keeps the English: the platform translates it as it shows it.
         p.InsertMenuW(g.menu, Command::BigTablesToggle, MF_STRING, Command::PracticeToggle,
-                      L"&Practice Missed Facts");
+                      Wide(PV_TEXT("Menu", "&Practice Missed Facts")).c_str());
         // First time: the players' part of the menu goes above Exit, set off by a separator.
-        p.InsertMenuW(g.menu, Command::Exit, MF_STRING, Command::Progress, L"P&rogress...");
-        p.InsertMenuW(g.menu, Command::Exit, MF_STRING, Command::NewPlayer, L"New &Player...");
+        p.InsertMenuW(g.menu, Command::Exit, MF_STRING, Command::Progress,
+                      Wide(PV_TEXT("Menu", "P&rogress...")).c_str());
+        p.InsertMenuW(g.menu, Command::Exit, MF_STRING, Command::NewPlayer,
+                      Wide(PV_TEXT("Menu", "New &Player...")).c_str());
         p.InsertMenuW(g.menu, Command::Exit, MF_SEPARATOR, 0, nullptr);
     }
     for (std::size_t i = 0; i < g.playerNames.size(); ++i) {
@@ -114,6 +128,7 @@ void ShowPlayers(Game& g) {
 
 void LoadPlayer(Game& g) {
     LoadZoom(g);
+    LoadLanguage(g);
     if (g.playersRoot.empty()) return;
     OpenAnswerKeeper(g);
     KeyValueFile settings = KeyValueFile::Read(g.platform.Files(), PlayerSettings(g.dataFolder));
@@ -138,7 +153,8 @@ bool OnPlayerCommand(Game& g, HWND window, WPARAM command) {
     std::size_t i = command - Command::FirstPlayer;
     if (i < g.playerNames.size() && g.playerNames[i] != g.playerName) {
         std::string problem = SwitchPlayer(g, window, g.playerNames[i]);
-        if (!problem.empty()) Refuse(g, L"Players", problem);
+        if (!problem.empty())
+            Refuse(g, Said(g, "Players", PV_TEXT("Players", "Players")).c_str(), problem);
     }
     return true;
 }

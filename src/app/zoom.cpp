@@ -5,6 +5,8 @@
 
 #include "app/main_window.h"
 #include "assets/commands.h"
+#include "assets/translatable.h"
+#include "platform/text.h"
 #include "players/key_value_file.h"
 #include "players/players.h"
 
@@ -67,10 +69,11 @@ int LargestZoom(Game& g) {
 void AddZoomItems(Game& g) {
     Platform& p = g.platform;
     if (p.FindMenuItem(g.menu, Command::FirstZoom) != nullptr) return;
-    const wchar_t* names[] = {L"Zoom &1x", L"Zoom &2x", L"Zoom &3x", L"Zoom &4x"};
+    const char* names[] = {PV_TEXT("Menu", "Zoom &1x"), PV_TEXT("Menu", "Zoom &2x"),
+                           PV_TEXT("Menu", "Zoom &3x"), PV_TEXT("Menu", "Zoom &4x")};
     for (int i = 0; i < kLargestZoom; ++i) {
         p.InsertMenuW(g.menu, Command::RememberPositionToggle, MF_STRING,
-                      static_cast<UINT>(Command::FirstZoom + i), names[i]);
+                      static_cast<UINT>(Command::FirstZoom + i), Utf8ToWide(names[i]).c_str());
     }
     p.InsertMenuW(g.menu, Command::RememberPositionToggle, MF_SEPARATOR, 0, nullptr);
     p.DrawMenuBar(g.mainWindow);

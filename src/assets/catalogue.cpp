@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "assets/commands.h"
+#include "assets/translatable.h"
 
 namespace pv {
 
@@ -13,30 +14,32 @@ constexpr bool InRange(ResourceId id, ResourceId first, ResourceId count) {
 }
 
 constexpr MenuTemplateItem kMenu890[] = {
-    {MenuTemplateItem::Popup, 0, "&Drill"},
-    {MenuTemplateItem::Command, Command::Add, "&Add"},
-    {MenuTemplateItem::Command, Command::Subtract, "&Subtract"},
-    {MenuTemplateItem::Command, Command::Multiply, "&Multiply"},
-    {MenuTemplateItem::Command, Command::Divide, "&Divide"},
+    {MenuTemplateItem::Popup, 0, PV_TEXT("Menu", "&Drill")},
+    {MenuTemplateItem::Command, Command::Add, PV_TEXT("Menu", "&Add")},
+    {MenuTemplateItem::Command, Command::Subtract, PV_TEXT("Menu", "&Subtract")},
+    {MenuTemplateItem::Command, Command::Multiply, PV_TEXT("Menu", "&Multiply")},
+    {MenuTemplateItem::Command, Command::Divide, PV_TEXT("Menu", "&Divide")},
     {MenuTemplateItem::Separator, 0, ""},
-    {MenuTemplateItem::Command, Command::MemoryGame, "Memory &Game"},
+    {MenuTemplateItem::Command, Command::MemoryGame, PV_TEXT("Menu", "Memory &Game")},
     {MenuTemplateItem::Separator, 0, ""},
-    {MenuTemplateItem::Command, Command::ViewScores, "&View Scores"},
+    {MenuTemplateItem::Command, Command::ViewScores, PV_TEXT("Menu", "&View Scores")},
     {MenuTemplateItem::Separator, 0, ""},
-    {MenuTemplateItem::Command, Command::Exit, "&Exit"},
+    {MenuTemplateItem::Command, Command::Exit, PV_TEXT("Menu", "&Exit")},
     {MenuTemplateItem::End, 0, ""},
-    {MenuTemplateItem::Popup, 0, "&Options"},
-    {MenuTemplateItem::Command, Command::SoundToggle, "&Sound Effects"},
-    {MenuTemplateItem::Command, Command::MusicToggle, "&Background Music"},
+    {MenuTemplateItem::Popup, 0, PV_TEXT("Menu", "&Options")},
+    {MenuTemplateItem::Command, Command::SoundToggle, PV_TEXT("Menu", "&Sound Effects")},
+    {MenuTemplateItem::Command, Command::MusicToggle, PV_TEXT("Menu", "&Background Music")},
     {MenuTemplateItem::Separator, 0, ""},
-    {MenuTemplateItem::Command, Command::RememberPositionToggle, "Save &Window Position"},
+    {MenuTemplateItem::Command, Command::RememberPositionToggle,
+     PV_TEXT("Menu", "Save &Window Position")},
     {MenuTemplateItem::Separator, 0, ""},
-    {MenuTemplateItem::Command, Command::HighColourToggle, "&High Color Pictures"},
-    {MenuTemplateItem::Command, Command::RandomColoursToggle, "&Random Colors"},
+    {MenuTemplateItem::Command, Command::HighColourToggle, PV_TEXT("Menu", "&High Color Pictures")},
+    {MenuTemplateItem::Command, Command::RandomColoursToggle, PV_TEXT("Menu", "&Random Colors")},
     {MenuTemplateItem::Separator, 0, ""},
-    {MenuTemplateItem::Command, Command::BigTablesToggle, "&Include Tables 11 to 17"},
+    {MenuTemplateItem::Command, Command::BigTablesToggle,
+     PV_TEXT("Menu", "&Include Tables 11 to 17")},
     {MenuTemplateItem::End, 0, ""},
-    {MenuTemplateItem::Command, Command::Help, "&Help"},
+    {MenuTemplateItem::Command, Command::Help, PV_TEXT("Menu", "&Help")},
 };
 
 constexpr Accelerator kAccelerators[] = {

@@ -19,6 +19,7 @@ constexpr ResourceId kMainMenu = 890;
 // The menu bar's entries by position: "&Drill" and "&Help" (a command directly on the bar) are
 // disabled by position while a screen would clash with them.
 constexpr std::uint32_t kDrillMenuPosition = 0;
+constexpr std::uint32_t kOptionsMenuPosition = 1;
 constexpr std::uint32_t kHelpMenuPosition = 2;
 constexpr ResourceId kFirstPicture = 500;
 constexpr ResourceId kCartoonPictures = 301;  // 500..800

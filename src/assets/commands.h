@@ -45,6 +45,10 @@ enum : std::uint32_t {
     PracticeToggle = 3401,
     FirstZoom = 3410,  // 3410..3413: the window at 1x..4x its size, in the Options menu
     LastZoom = 3413,
+    LanguageMenu = 3419,     // the pop-up of the languages, in the Options menu
+    DesktopLanguage = 3420,  // the desktop's language, then 3421..3424: kLanguages in order
+    FirstLanguage = 3421,
+    LastLanguage = 3424,
 };
 }  // namespace Command
 

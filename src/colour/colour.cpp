@@ -3,6 +3,7 @@
 #include "assets/catalogue.h"
 #include "audio/sound.h"
 #include "controls/controls.h"
+#include "platform/translate.h"
 #include "random/random.h"
 #include "screens/screens.h"
 
@@ -16,7 +17,8 @@ constexpr DWORD kSystemColourLimit = 32;
 
 void ReadBar(Game& g, int bar, std::uint32_t& component, const char* format) {
     component = static_cast<std::uint32_t>(g.platform.GetScrollPos(g.colourBars[bar], SB_CTL));
-    SetLabelNumber(g, g.colourLabels[bar], format, component, 0);
+    SetLabelNumber(g, g.colourLabels[bar], TrFormat(g.platform, "Colour", format).c_str(),
+                   component, 0);
 }
 
 void DrawBar(Game& g, int bar, std::uint32_t& component) {
@@ -33,9 +35,9 @@ COLORREF PackColour(std::uint32_t red, std::uint32_t green, std::uint32_t blue) 
 void ApplyColour(Game& g) {
     Platform& p = g.platform;
     if (g.randomColours == 0) {
-        ReadBar(g, 0, g.bgRed, "%d red");
-        ReadBar(g, 1, g.bgGreen, "%d green");
-        ReadBar(g, 2, g.bgBlue, "%d blue");
+        ReadBar(g, 0, g.bgRed, PV_TEXT("Colour", "%d red"));
+        ReadBar(g, 1, g.bgGreen, PV_TEXT("Colour", "%d green"));
+        ReadBar(g, 2, g.bgBlue, PV_TEXT("Colour", "%d blue"));
         ShowDrillScreen(g, Visibility::Hidden);
         ShowColourPanel(g, Visibility::Shown);
         g.colourOpen = 1;

@@ -5,6 +5,7 @@
 #include "controls/controls.h"
 #include "drill/answer_keeper.h"
 #include "drill/question.h"
+#include "platform/translate.h"
 #include "random/random.h"
 
 namespace pv {
@@ -29,11 +30,11 @@ HICON LoadFace(Game& g, std::uint32_t id) {
 const char* Verdict(std::uint32_t face) {
     switch (face) {
         case Face::Right:
-            return "Right!";
+            return PV_TEXT("Drill", "Right!");
         case Face::Wrong:
-            return "Not quite, try again";
+            return PV_TEXT("Drill", "Not quite, try again");
         case Face::WrongAgain:
-            return "Still not that one";
+            return PV_TEXT("Drill", "Still not that one");
         default:
             return "";
     }
@@ -92,7 +93,7 @@ void ShowFace(Game& g, std::uint32_t id) {
     // A verdict is told again even when the face already shows it: each answer deserves one.
     const char* verdict = Verdict(id);
     if (id != g.currentFace || verdict[0] != '\0') {
-        g.platform.SetWindowTextA(g.leftFace, verdict);
+        g.platform.SetWindowTextA(g.leftFace, Tr(g.platform, "Drill", verdict).c_str());
     }
     if (id == g.currentFace) return;
     g.currentFace = id;

@@ -9,6 +9,7 @@
 #include "drill/judge.h"
 #include "game/operations.h"
 #include "memory/memory.h"
+#include "platform/translate.h"
 #include "random/random.h"
 #include "screens/screens.h"
 
@@ -84,6 +85,12 @@ void ResetFactGrid(Game& g) {
     g.factGridBackup = {};
 }
 
+void ShowQuestionsLeft(Game& g) {
+    std::string shown = TrPlural(g.platform, "Drill", PV_TEXT_N("Drill", "%n questions"),
+                                 "%n question", static_cast<long>(g.questionsLeft));
+    g.platform.SetWindowTextA(g.questionsLeftLabel, shown.c_str());
+}
+
 void NextQuestion(Game& g) {
     ShowFace(g, Face::NewQuestion);
 
@@ -93,7 +100,8 @@ void NextQuestion(Game& g) {
         open = CountOpenFacts(g);
     }
     g.questionsLeftFormat[11] = open == 1 ? '\0' : 's';
-    SetLabelNumber(g, g.questionsLeftLabel, g.questionsLeftFormat.data(), open, 0);
+    g.questionsLeft = open;
+    ShowQuestionsLeft(g);
 
     std::uint32_t a = 0;
     std::uint32_t b = 0;

@@ -19,6 +19,8 @@ std::uint32_t MarkFactAsked(Game& g, std::uint32_t a, std::uint32_t b, Mark mark
 TableNumbers FactOnView(const Game& g);
 void ResetFactGrid(Game& g);
 void NextQuestion(Game& g);
+// How many questions are left, in the player's language.
+void ShowQuestionsLeft(Game& g);
 void SetOperation(Game& g, UINT cmd);
 void MarkOperationMenu(Game& g);
 

@@ -92,6 +92,7 @@ struct PlayersGame : StoredSettings {
     std::array<std::uint32_t, 4> choices = {};
     std::array<char, 8> questionFormat = {"%d x %d"};
     std::array<char, 13> questionsLeftFormat = {"%d questions"};
+    std::uint32_t questionsLeft = 0;  // as the label last showed it
     std::uint32_t currentFace = 0;
 
     // The question on view, as its answer log entry will tell it: how long it could be seen and
@@ -212,6 +213,9 @@ struct RunState {
     std::filesystem::path playersRoot;
     std::string playerName;
     std::vector<std::string> playerNames;
+    // The language the player chose ("de", "en", "es", "fr"), "" for the desktop's, as the
+    // platform was last told.
+    std::string language;
 
     // Music: the shuffled songs, where the player is in them, and where the song file goes,
     // settled on first use ("" when there is no safe place).

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "assets/translatable.h"
+
 namespace pv {
 
 namespace {
@@ -28,14 +30,14 @@ constexpr std::uint32_t UpToTwice(std::uint32_t tableSize) {
 }
 
 constexpr std::array<OperationRow, kOperationCount> kRows = {{
-    {Operation::Addition, '+', Command::Add, "+", "+", "plus", "addition", false, Sum, Sum,
-     UpToTwice},
-    {Operation::Subtraction, '-', Command::Subtract, "-", "\u2212", "minus", "subtraction", true,
-     Sum, Difference, UpToTwice},
-    {Operation::Multiplication, 'x', Command::Multiply, "x", "\u00d7", "times", "multiplication",
-     false, Product, Product, UpToSquare},
-    {Operation::Division, 0xF7, Command::Divide, "\xC3\xB7", "\u00f7", "divided by", "division",
-     true, Product, WholeQuotient, UpToTwice},
+    {Operation::Addition, '+', Command::Add, "+", "+", PV_TEXT("Reader", "plus"), "addition", false,
+     Sum, Sum, UpToTwice},
+    {Operation::Subtraction, '-', Command::Subtract, "-", "\u2212", PV_TEXT("Reader", "minus"),
+     "subtraction", true, Sum, Difference, UpToTwice},
+    {Operation::Multiplication, 'x', Command::Multiply, "x", "\u00d7", PV_TEXT("Reader", "times"),
+     "multiplication", false, Product, Product, UpToSquare},
+    {Operation::Division, 0xF7, Command::Divide, "\xC3\xB7", "\u00f7",
+     PV_TEXT("Reader", "divided by"), "division", true, Product, WholeQuotient, UpToTwice},
 }};
 
 // Whether UTF-8 `text` is the one character `byte` stands for in Windows-1252 (which agrees

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "assets/commands.h"
+#include "assets/translatable.h"
 
 namespace pv {
 
@@ -29,6 +30,16 @@ enum HintText : std::uint32_t {
     kHintCount,
 };
 
+// The hints as the game first writes them: the state's copies change case and are stored in
+// English, so a translation is looked up from these.
+constexpr const char* kHintSources[kHintCount] = {
+    PV_TEXT("Hint", "about Pondivar"), PV_TEXT("Hint", "sound on"),
+    PV_TEXT("Hint", "sound off"),      PV_TEXT("Hint", "music on"),
+    PV_TEXT("Hint", "music off"),      PV_TEXT("Hint", "refresh question"),
+    PV_TEXT("Hint", "color"),          PV_TEXT("Hint", "high scores"),
+    PV_TEXT("Hint", "exit Pondivar"),  PV_TEXT("Hint", "memory game"),
+};
+
 struct PictureButton {
     std::uint32_t x;
     std::uint32_t y;
@@ -45,15 +56,15 @@ constexpr std::size_t kToolCount = 7;
 constexpr std::size_t kHotspotCount = kFaceButtonCount + kToolCount;
 
 constexpr std::array<PictureButton, kHotspotCount> kPictureButtons = {{
-    {80, 5, Command::LeftFace, kHintAbout, "Left face"},
-    {126, 5, Command::RightFace, kHintAbout, "Right face"},
-    {10, 160, Command::SoundToggle, kHintSoundOn, "Sound on or off"},
-    {10, 205, Command::MusicToggle, kHintMusicOn, "Music on or off"},
-    {56, 205, Command::Refresh, kHintRefresh, "New question"},
-    {103, 205, Command::Colour, kHintColour, "Colours"},
-    {150, 205, Command::ViewScores, kHintScores, "High scores"},
-    {196, 205, Command::ExitTool, kHintExit, "Exit"},
-    {196, 160, Command::MemoryGame, kHintMemory, "Memory game"},
+    {80, 5, Command::LeftFace, kHintAbout, PV_TEXT("Reader", "Left face")},
+    {126, 5, Command::RightFace, kHintAbout, PV_TEXT("Reader", "Right face")},
+    {10, 160, Command::SoundToggle, kHintSoundOn, PV_TEXT("Reader", "Sound on or off")},
+    {10, 205, Command::MusicToggle, kHintMusicOn, PV_TEXT("Reader", "Music on or off")},
+    {56, 205, Command::Refresh, kHintRefresh, PV_TEXT("Reader", "New question")},
+    {103, 205, Command::Colour, kHintColour, PV_TEXT("Reader", "Colours")},
+    {150, 205, Command::ViewScores, kHintScores, PV_TEXT("Reader", "High scores")},
+    {196, 205, Command::ExitTool, kHintExit, PV_TEXT("Reader", "Exit")},
+    {196, 160, Command::MemoryGame, kHintMemory, PV_TEXT("Reader", "Memory game")},
 }};
 
 // The tool of toolButtons[i] is kPictureButtons[kFaceButtonCount + i].

@@ -136,6 +136,41 @@ BOOL Platform::InsertMenuW(HMENU menu, UINT before, UINT flags, UINT id, const w
     return TRUE;
 }
 
+namespace {
+
+std::vector<MenuItem>* PopupItems(std::vector<MenuItem>& items, UINT id) {
+    for (MenuItem& item : items) {
+        if (!item.popup) continue;
+        if (item.id == id) return &item.items;
+        if (std::vector<MenuItem>* found = PopupItems(item.items, id)) return found;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+BOOL Platform::AppendMenuW(HMENU menu, UINT popup, UINT flags, UINT id, const wchar_t* text) {
+    auto it = menus_.find(menu);
+    if (it == menus_.end()) return FALSE;
+    std::vector<MenuItem>& bar = it->second.bar;
+    std::vector<MenuItem>* items = nullptr;
+    if ((flags & MF_BYPOSITION) != 0) {
+        if (popup < bar.size() && bar[popup].popup) items = &bar[popup].items;
+    } else {
+        items = PopupItems(bar, popup);
+    }
+    if (items == nullptr) return FALSE;
+    MenuItem item;
+    item.separator = (flags & MF_SEPARATOR) != 0;
+    item.popup = (flags & MF_POPUP) != 0;
+    item.id = item.separator ? 0 : id;
+    item.checked = (flags & MF_CHECKED) != 0;
+    item.text = WideToUtf8(text != nullptr ? text : L"");
+    item.textIsUtf8 = true;
+    items->push_back(std::move(item));
+    return TRUE;
+}
+
 BOOL Platform::DeleteMenu(HMENU menu, UINT id, UINT flags) {
     auto it = menus_.find(menu);
     if (it == menus_.end() || (flags & MF_BYPOSITION) != 0) return FALSE;

@@ -180,6 +180,10 @@ class Platform {
     DWORD EnableMenuItem(HMENU menu, UINT idOrPosition, UINT enable);
     // MF_BYCOMMAND only: the new item goes before the item `before` in its pop-up.
     BOOL InsertMenuW(HMENU menu, UINT before, UINT flags, UINT id, const wchar_t* text);
+    // Adds an item at the end of a pop-up: with MF_BYPOSITION the bar's pop-up at that place,
+    // else the pop-up item appended with that id. With MF_POPUP the new item is itself an empty
+    // pop-up, known by `id`, for the items appended to it in turn.
+    BOOL AppendMenuW(HMENU menu, UINT popup, UINT flags, UINT id, const wchar_t* text);
     BOOL DeleteMenu(HMENU menu, UINT id, UINT flags);
     // Shows the window's menu again after items came or went, once for all of them.
     BOOL DrawMenuBar(HWND window);
@@ -215,6 +219,16 @@ class Platform {
     DWORD SizeofResource(HMODULE module, HANDLE found);
     HANDLE LoadResource(HMODULE module, HANDLE found);
     const void* LockResource(HANDLE loaded);
+
+    // Language: the translation of a text a person sees or hears, as UTF-8, looked up by its
+    // context and English source; by default the source itself (platform/translate.h).
+    virtual std::string Translate(const char* context, const char* text);
+    // A text with %n in the form for n, %n replaced by n; by default the English, `one` for 1.
+    virtual std::string TranslatePlural(const char* context, const char* text, const char* one,
+                                        long n);
+    // Speak the language "de", "en", "es" or "fr" from now on; "" for the desktop's. True when
+    // that changes the texts, which the game then sets again. By default nothing changes.
+    virtual bool SetLanguage(const std::string& code);
 
     // Sound
     virtual BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) = 0;

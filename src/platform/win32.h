@@ -202,6 +202,7 @@ constexpr UINT MF_CHECKED = 0x0008;
 constexpr UINT MF_BYPOSITION = 0x0400;
 constexpr UINT MF_STRING = 0x0000;
 constexpr UINT MF_SEPARATOR = 0x0800;
+constexpr UINT MF_POPUP = 0x0010;
 
 // Message boxes
 constexpr UINT USER_DEFAULT_SCREEN_DPI = 96;

@@ -5,6 +5,7 @@
 
 #include <utility>
 
+#include "assets/translatable.h"
 #include "platform/text.h"
 #include "players/unicode_text.h"
 
@@ -71,20 +72,22 @@ std::string CharactersProblem(const std::u32string& text) {
     // A leading '-' would read as an option on a command line, and as the start of a formula
     // where a spreadsheet opens a report.
     if (text.front() == '.' || text.front() == ' ' || text.front() == '-') {
-        return "A name cannot start with a dot, a space or '-'.";
+        return PV_TEXT("Players", "A name cannot start with a dot, a space or '-'.");
     }
     // "Anna " would be a second Anna that nobody can tell from the first.
-    if (text.back() == ' ') return "A name cannot end with a space.";
+    if (text.back() == ' ') return PV_TEXT("Players", "A name cannot end with a space.");
     char32_t before = 0;
     for (char32_t c : text) {
-        if (Invisible(c)) return "A name cannot hold characters that show nothing.";
+        if (Invisible(c))
+            return PV_TEXT("Players", "A name cannot hold characters that show nothing.");
         // An accent or a vowel sign belongs to the letter before it.
         bool attached =
             unicode::IsMark(c) && (unicode::IsLetter(before) || unicode::IsMark(before));
         if (!Allowed(c) && !attached) {
             return unicode::IsMark(c)
-                       ? "An accent or other mark must follow a letter."
-                       : "A name may hold only letters, digits, spaces, '-', '_' and '.'.";
+                       ? PV_TEXT("Players", "An accent or other mark must follow a letter.")
+                       : PV_TEXT("Players",
+                                 "A name may hold only letters, digits, spaces, '-', '_' and '.'.");
         }
         before = c;
     }
@@ -96,9 +99,10 @@ std::string CharactersProblem(const std::u32string& text) {
 std::string PlayerNameProblem(std::string_view name) {
     bool valid = true;
     std::u32string text = Normal(name, &valid);
-    if (!valid) return "A name must be written in UTF-8 text.";
-    if (text.empty()) return "A name needs at least one character.";
-    if (text.size() > kLongestPlayerName) return "A name has at most 24 characters.";
+    if (!valid) return PV_TEXT("Players", "A name must be written in UTF-8 text.");
+    if (text.empty()) return PV_TEXT("Players", "A name needs at least one character.");
+    if (text.size() > kLongestPlayerName)
+        return PV_TEXT("Players", "A name has at most 24 characters.");
     return CharactersProblem(text);
 }
 

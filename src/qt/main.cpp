@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "app/console.h"
 #include "app/who_plays.h"
+#include "qt/language/help_text.h"
 #include "qt/run_game.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,10 @@ int main(int argc, char** argv) {
     if (data.empty()) data = std::filesystem::current_path(error);
     // Before the game, and so its platform, exists: the system's own files.
     pv::FileSystem& files = pv::RealFileSystem();
+    if (line.error.empty() && !line.checkOnly && line.task == pv::CommandLine::Task::Help) {
+        std::cout << pv::qt::HelpText();
+        return 0;
+    }
     if (std::optional<int> answered =
             pv::AnswerOnConsole(files, line, data, std::cout, std::cerr)) {
         return *answered;

@@ -14,6 +14,7 @@ QtPlatform::QtPlatform()
           if (musicNotify_ != 0) PostMessageA(musicNotify_, MM_MCINOTIFY, code, 1);
       })) {
     InstallAccessibility();
+    UseDesktopLanguage();
 }
 
 QtPlatform::~QtPlatform() {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "qt/language/translators.h"
 #include "qt/paint/zoom.h"
 #include "qt/sound/audio.h"
 #include "qt/window/widgets.h"
@@ -47,6 +48,12 @@ class QtPlatform : public QObject, public Platform {
     int ZoomFactor() const { return zoom_.Factor(); }
     BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;
     DWORD mciSendStringA(const char* command, char* result, UINT resultSize, HWND notify) override;
+    std::string Translate(const char* context, const char* text) override;
+    std::string TranslatePlural(const char* context, const char* text, const char* one,
+                                long n) override;
+    bool SetLanguage(const std::string& code) override;
+    // The language spoken now: "de", "en", "es" or "fr".
+    const QString& Language() const { return translators_.Language(); }
 
     // The widget that stands for a window, or nullptr.
     QWidget* Widget(HWND window) const;
@@ -56,6 +63,8 @@ class QtPlatform : public QObject, public Platform {
 
     // Called once, when the main window is first shown.
     std::function<void()> onFirstShown;
+    // Called after the game changed its language, for the windows the game does not keep.
+    std::function<void()> onLanguageChanged;
 
   protected:
     int RunMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) override;
@@ -75,6 +84,9 @@ class QtPlatform : public QObject, public Platform {
     void CreateWidget(const Window& w);
     QWidget* CreateControl(const Window& w, QWidget* parent);
     void BuildMenuBar(HMENU menu);
+    void UseDesktopLanguage();
+    QString MenuText(const MenuItem& item) const;
+    void ReflectItems(const std::vector<MenuItem>& items, bool open);
     void MenuItemsChanged();
     void ZoomDialog(QWidget* dialog) const;
     QAction* AddMenuCommand(QWidget* owner, const MenuItem& item);
@@ -99,6 +111,8 @@ class QtPlatform : public QObject, public Platform {
     bool HoldAudio(std::function<void()> request);
     void ReleaseAudio();
 
+    Translators translators_;
+    std::string desktopLanguage_;
     MainWidget* main_ = nullptr;
     HWND mainHandle_ = 0;
     QMenuBar* menuBar_ = nullptr;

@@ -45,6 +45,7 @@ int RunGame(int argc, char** argv, const std::function<void(QtPlatform&)>& onFir
     QtPlatform& platform = *made;
     if (onFirstShown) platform.onFirstShown = [&]() { onFirstShown(platform); };
     QtProgressView progress(platform);
+    platform.onLanguageChanged = [&progress]() { progress.Close(); };
     auto game = std::make_unique<Game>(platform);
     game->progressView = &progress;
     game->dataFolder = StartingDirectory();

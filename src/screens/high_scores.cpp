@@ -5,6 +5,7 @@
 #include "assets/catalogue.h"
 #include "audio/sound.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "random/random.h"
 #include "screens/screens.h"
 
@@ -74,6 +75,12 @@ void ShowScreenControls(Game& g, Visibility show) {
 
 }  // namespace
 
+void ShowYourScore(Game& g) {
+    std::string line = FillIn(Tr(g.platform, "Scores", PV_TEXT("Scores", "%1 IS YOUR SCORE")),
+                              std::to_string(g.score));
+    g.platform.SetWindowTextA(g.yourScoreLabel, line.c_str());
+}
+
 void OpenScores(Game& g) {
     Platform& p = g.platform;
     PlaySoundEffect(g, Sound::Click);
@@ -91,9 +98,7 @@ void OpenScores(Game& g) {
     FillVisibleList(g);
     TrimStore(g);
 
-    char yours[64];
-    wsprintfA(yours, "%d %s", g.score, "IS YOUR SCORE");
-    p.SetWindowTextA(g.yourScoreLabel, yours);
+    ShowYourScore(g);
     ShowScreenControls(g, Visibility::Shown);
     p.SetFocus(g.nameEdit);
     g.scoresOpen = 1;

@@ -7,5 +7,7 @@ namespace pv {
 
 void OpenScores(Game& g);
 void CloseScores(Game& g);
+// The score just made, on the line under the list, in the player's language.
+void ShowYourScore(Game& g);
 
 }  // namespace pv

@@ -2,6 +2,17 @@
 
 namespace pv::testing {
 
+std::string RecordingPlatform::Translate(const char* context, const char* text) {
+    std::string english = Platform::Translate(context, text);
+    return marked ? "<" + english + ">" : english;
+}
+
+std::string RecordingPlatform::TranslatePlural(const char* context, const char* text,
+                                               const char* one, long n) {
+    std::string english = Platform::TranslatePlural(context, text, one, n);
+    return marked ? "<" + english + ">" : english;
+}
+
 int RecordingPlatform::GetSystemMetrics(int index) {
     if (index == SM_CXSCREEN) return screenWidth;
     if (index == SM_CYSCREEN) return screenHeight;

@@ -36,6 +36,15 @@ class RecordingPlatform : public Platform {
     BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) override;
     DWORD mciSendStringA(const char* command, char* result, UINT resultSize, HWND notify) override;
     void SetZoom(int factor) override { zooms.push_back(factor); }
+    // A pseudo-language while `marked` is set: every text comes back between '<' and '>', so a
+    // test sees which texts went through the translation.
+    std::string Translate(const char* context, const char* text) override;
+    std::string TranslatePlural(const char* context, const char* text, const char* one,
+                                long n) override;
+    bool SetLanguage(const std::string& code) override {
+        languages.push_back(code);
+        return true;
+    }
     // A control's click, as the real controls send it.
     using Platform::SendNotification;
 
@@ -60,6 +69,8 @@ class RecordingPlatform : public Platform {
     std::vector<UINT> timersStarted;
     std::vector<UINT> timerIntervals;
     std::vector<int> zooms;  // every factor the game set, in order
+    bool marked = false;
+    std::vector<std::string> languages;  // every language the game asked for, in order
 
   protected:
     int RunMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) override;

@@ -61,13 +61,15 @@ def spoken(name):
 
 
 def source(names):
-    rows = ''.join('    "%s",  // %d\n' % (spoken(n).replace('"', '\\"'), i) for i, n in names)
+    rows = ''.join('    PV_TEXT("Pictures", "%s"),  // %d\n' % (spoken(n).replace('"', '\\"'), i) for i, n in names)
     return (
         '// What each picture shows, in words for a screen reader. Generated from\n'
         '// tools/pictures/pictures.txt by tools/pictures/make_picture_names.py: edit those.\n'
         '#include "assets/catalogue.h"\n'
         '\n'
         '#include <iterator>\n'
+        '\n'
+        '#include "assets/translatable.h"\n'
         '\n'
         'namespace pv {\n'
         '\n'

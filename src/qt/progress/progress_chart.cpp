@@ -1,7 +1,9 @@
 #include "qt/progress/progress_chart.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QHelpEvent>
+#include <QLocale>
 #include <QPainter>
 #include <QToolTip>
 
@@ -10,6 +12,7 @@
 #include <iterator>
 #include <utility>
 
+#include "qt/language/translators.h"
 #include "qt/progress/progress_legend.h"
 
 namespace pv::qt {
@@ -82,11 +85,17 @@ bool ProgressChart::Empty() const {
 
 QString ProgressChart::TipFor(std::size_t i) const {
     const DayBar& bar = days_[i];
-    QString tip = DateOf(bar.day).toString(QStringLiteral("dddd d MMMM yyyy"));
-    if (bar.answered == 0) return tip + QStringLiteral("\nNo questions answered");
-    tip += QStringLiteral("\n%1 answered").arg(bar.answered);
-    tip += QStringLiteral("\n%1 right the first time (%2%)")
-               .arg(bar.rightFirstTime)
+    // Through the language's own day and month names, which QDate::toString never writes.
+    QString tip = QLocale().toString(DateOf(bar.day),
+                                     QCoreApplication::translate("Progress", "dddd d MMMM yyyy"));
+    if (bar.answered == 0)
+        return tip + QLatin1Char('\n') +
+               QCoreApplication::translate("Progress", "No questions answered");
+    tip += QLatin1Char('\n') + Plural("Progress", QT_TRANSLATE_N_NOOP("Progress", "%n answered"),
+                                      "%n answered", static_cast<int>(bar.answered));
+    tip += QLatin1Char('\n') +
+           Plural("Progress", QT_TRANSLATE_N_NOOP("Progress", "%n right the first time (%1%)"),
+                  "%n right the first time (%1%)", static_cast<int>(bar.rightFirstTime))
                .arg(PercentRight(bar));
     return tip;
 }
@@ -119,8 +128,9 @@ void ProgressChart::paintEvent(QPaintEvent* /*event*/) {
     }
     if (Empty()) {
         painter.setPen(kQuietText);
-        painter.drawText(scale.area, Qt::AlignCenter,
-                         QStringLiteral("No questions answered in these two weeks"));
+        painter.drawText(
+            scale.area, Qt::AlignCenter,
+            QCoreApplication::translate("Progress", "No questions answered in these two weeks"));
     }
 }
 
@@ -130,14 +140,15 @@ void ProgressChart::PaintKey(QPainter& painter) const {
     painter.setFont(bold);
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetrics metrics(font());
-    painter.drawText(QPointF(0, metrics.ascent()),
-                     QStringLiteral("Questions answered each day, the last two weeks"));
+    painter.drawText(
+        QPointF(0, metrics.ascent()),
+        QCoreApplication::translate("Progress", "Questions answered each day, the last two weeks"));
     painter.setFont(font());
     // The key sits at the right, over the newest days, which a parent reads first.
     const int swatch = metrics.height() - 4;
     const std::pair<QColor, QString> keys[] = {
-        {kRightFirstTime, QStringLiteral("Right the first time")},
-        {kMissedAtFirst, QStringLiteral("Missed at first")}};
+        {kRightFirstTime, QCoreApplication::translate("Progress", "Right the first time")},
+        {kMissedAtFirst, QCoreApplication::translate("Progress", "Missed at first")}};
     qreal x = width();
     for (auto it = std::rbegin(keys); it != std::rend(keys); ++it) {
         x -= metrics.horizontalAdvance(it->second);
@@ -195,9 +206,13 @@ void ProgressChart::PaintDayLabel(QPainter& painter, const Scale& scale, std::si
     painter.setPen(today ? palette().color(QPalette::WindowText) : kQuietText);
     const QRectF slot = DaySlot(scale, i);
     const QRectF below(slot.left(), scale.area.bottom() + 4, slot.width(), height());
-    const QString day = today ? QStringLiteral("Today") : date.toString(QStringLiteral("ddd"));
+    const QLocale shown;
+    const QString day = today
+                            ? QCoreApplication::translate("Progress", "Today")
+                            : shown.toString(date, QCoreApplication::translate("Progress", "ddd"));
     painter.drawText(below, Qt::AlignHCenter | Qt::AlignTop,
-                     day + QLatin1Char('\n') + date.toString(QStringLiteral("d MMM")));
+                     day + QLatin1Char('\n') +
+                         shown.toString(date, QCoreApplication::translate("Progress", "d MMM")));
     painter.setFont(font());
 }
 

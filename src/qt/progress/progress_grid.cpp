@@ -1,6 +1,8 @@
 #include "qt/progress/progress_grid.h"
 
+#include <QCoreApplication>
 #include <QHelpEvent>
+#include <QLocale>
 #include <QPainter>
 #include <QToolTip>
 
@@ -8,6 +10,7 @@
 #include <cmath>
 
 #include "game/operations.h"
+#include "qt/language/translators.h"
 #include "qt/progress/progress_legend.h"
 
 namespace pv::qt {
@@ -21,10 +24,6 @@ constexpr int kSmallestQuestionPixels = 9;  // a question has a sign to make out
 
 // A grey gap between tiles reads as a grid without ruling lines.
 constexpr qreal kGap = 1;
-
-QString Plural(std::uint32_t n, const char* one, const char* many) {
-    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
-}
 
 // The pixel size, at most `most`, at which text in `font` fits `room` wide.
 int FittingPixels(QFont font, const QString& text, qreal room, int most) {
@@ -73,14 +72,21 @@ QString ProgressGrid::TipFor(std::uint32_t a, std::uint32_t b) const {
     const FactCell& cell = model_.grid[a][b];
     QString tip = QString::fromStdString(QuestionText(model_.operation, cell.left, cell.right)) +
                   QStringLiteral(" = ") + QString::number(cell.answer);
-    if (cell.asked == 0) return tip + QStringLiteral("\nNever asked");
+    if (cell.asked == 0)
+        return tip + QLatin1Char('\n') + QCoreApplication::translate("Progress", "Never asked");
     tip += QStringLiteral("  (") + StateName(cell.state).toLower() + QLatin1Char(')');
-    tip += QStringLiteral("\nAsked: ") + Plural(cell.asked, "time", "times");
-    tip += QStringLiteral("\nRight the first time: ") + QString::number(cell.rightFirstTime);
-    tip += QStringLiteral("\nWrong clicks: ") + QString::number(cell.wrongClicks);
-    tip += QStringLiteral("\nMedian time to first click: ") +
-           QString::number(cell.medianMs / 1000.0, 'f', 1) + QStringLiteral(" s");
-    tip += QStringLiteral("\nLast asked: ") + QString::fromStdString(DayText(cell.lastDay));
+    tip +=
+        QLatin1Char('\n') + Plural("Progress", QT_TRANSLATE_N_NOOP("Progress", "Asked: %n times"),
+                                   "Asked: %n time", static_cast<int>(cell.asked));
+    tip += QLatin1Char('\n') + QCoreApplication::translate("Progress", "Right the first time: %1")
+                                   .arg(cell.rightFirstTime);
+    tip += QLatin1Char('\n') +
+           QCoreApplication::translate("Progress", "Wrong clicks: %1").arg(cell.wrongClicks);
+    tip += QLatin1Char('\n') +
+           QCoreApplication::translate("Progress", "Median time to first click: %1 s")
+               .arg(QLocale().toString(cell.medianMs / 1000.0, 'f', 1));
+    tip += QLatin1Char('\n') + QCoreApplication::translate("Progress", "Last asked: %1")
+                                   .arg(QString::fromStdString(DayText(cell.lastDay)));
     return tip;
 }
 

@@ -1,5 +1,6 @@
 #include "qt/progress/progress_legend.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QStringList>
 
@@ -20,11 +21,16 @@ struct StateLook {
 };
 
 constexpr std::array<StateLook, 5> kStates = {{
-    {FactCell::NeverAsked, 0xe4e4e4, "Never asked", "not asked yet"},
-    {FactCell::OftenMissed, 0xe57373, "Often missed", "missed more than one time in three"},
-    {FactCell::SometimesMissed, 0xffb74d, "Sometimes missed", "missed now and then"},
-    {FactCell::Learning, 0xe6ee9c, "Learning", "right so far, on one or two days"},
-    {FactCell::Known, 0x81c784, "Known", "right first time on three days"},
+    {FactCell::NeverAsked, 0xe4e4e4, QT_TRANSLATE_NOOP("Progress", "Never asked"),
+     QT_TRANSLATE_NOOP("Progress", "not asked yet")},
+    {FactCell::OftenMissed, 0xe57373, QT_TRANSLATE_NOOP("Progress", "Often missed"),
+     QT_TRANSLATE_NOOP("Progress", "missed more than one time in three")},
+    {FactCell::SometimesMissed, 0xffb74d, QT_TRANSLATE_NOOP("Progress", "Sometimes missed"),
+     QT_TRANSLATE_NOOP("Progress", "missed now and then")},
+    {FactCell::Learning, 0xe6ee9c, QT_TRANSLATE_NOOP("Progress", "Learning"),
+     QT_TRANSLATE_NOOP("Progress", "right so far, on one or two days")},
+    {FactCell::Known, 0x81c784, QT_TRANSLATE_NOOP("Progress", "Known"),
+     QT_TRANSLATE_NOOP("Progress", "right first time on three days")},
 }};
 
 constexpr int kGap = 20;  // between one state and the next
@@ -40,7 +46,7 @@ QColor StateColour(FactCell::State state) {
 }
 
 QString StateName(FactCell::State state) {
-    return QString::fromUtf8(LookOf(state).name);
+    return QCoreApplication::translate("Progress", LookOf(state).name);
 }
 
 ProgressLegend::ProgressLegend(QWidget* parent) : QWidget(parent) {
@@ -50,8 +56,8 @@ ProgressLegend::ProgressLegend(QWidget* parent) : QWidget(parent) {
     // The names say enough at a glance; what makes a fact known is there for the asking.
     QStringList lines;
     for (const StateLook& look : kStates) {
-        lines << QString::fromUtf8(look.name) + QStringLiteral(": ") +
-                     QString::fromUtf8(look.explanation);
+        lines << QCoreApplication::translate("Progress", look.name) + QStringLiteral(": ") +
+                     QCoreApplication::translate("Progress", look.explanation);
     }
     setToolTip(lines.join(QLatin1Char('\n')));
 }

@@ -1,11 +1,13 @@
 #include "qt/progress/progress_window.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -22,6 +24,7 @@
 #include "progress/progress_model.h"
 #include "progress/report.h"
 #include "progress/today.h"
+#include "qt/language/translators.h"
 #include "qt/progress/progress_chart.h"
 #include "qt/progress/progress_grid.h"
 #include "qt/progress/progress_legend.h"
@@ -31,10 +34,17 @@ namespace pv::qt {
 
 namespace {
 
-QString Capitalised(const char* word) {
-    QString text = QString::fromLatin1(word);
-    if (!text.isEmpty()) text[0] = text[0].toUpper();
-    return text;
+// The operations' names stay English in the report; the tabs name them in the player's language.
+QString TabName(Operation operation) {
+    const char* names[] = {
+        QT_TRANSLATE_NOOP("Progress", "Addition"), QT_TRANSLATE_NOOP("Progress", "Subtraction"),
+        QT_TRANSLATE_NOOP("Progress", "Multiplication"), QT_TRANSLATE_NOOP("Progress", "Division")};
+    return QCoreApplication::translate("Progress", names[static_cast<std::size_t>(operation)]);
+}
+
+// English keeps the operation's name in the sentence; the other languages leave it to the tab.
+bool InEnglish() {
+    return QLocale().language() == QLocale::English;
 }
 
 QLabel* Heading(const QString& text) {
@@ -82,14 +92,15 @@ QLayout* ProgressWindow::MakeTopRow() {
     auto* row = new QHBoxLayout;
     operations_ = new QTabBar;
     // The tabs' indexes are the operations' values: the table's rows follow them.
-    for (const OperationRow& row : AllOperations()) operations_->addTab(Capitalised(row.name));
+    for (const OperationRow& row : AllOperations()) operations_->addTab(TabName(row.operation));
     QObject::connect(operations_, &QTabBar::currentChanged, this, [this](int index) {
         if (index >= 0) ShowOperation(AllOperations()[static_cast<std::size_t>(index)].operation);
     });
     row->addWidget(operations_);
     row->addStretch(1);
-    auto* save = new QPushButton(QStringLiteral("Save as CSV..."));
-    save->setToolTip(QStringLiteral("Every fact this player was asked, for a spreadsheet"));
+    auto* save = new QPushButton(QCoreApplication::translate("Progress", "Save as CSV..."));
+    save->setToolTip(QCoreApplication::translate(
+        "Progress", "Every fact this player was asked, for a spreadsheet"));
     QObject::connect(save, &QPushButton::clicked, this, [this]() { AskAndSave(); });
     row->addWidget(save);
     return row;
@@ -107,10 +118,11 @@ QLayout* ProgressWindow::MakeMiddle() {
     side->addSpacing(4);
     side->addWidget(new ProgressLegend);
     side->addSpacing(8);
-    side->addWidget(Heading(QStringLiteral("Most often missed")));
+    side->addWidget(Heading(QCoreApplication::translate("Progress", "Most often missed")));
     missed_ = new QTreeWidget;
-    missed_->setHeaderLabels(
-        {QStringLiteral("Question"), QStringLiteral("Missed"), QStringLiteral("Last asked")});
+    missed_->setHeaderLabels({QCoreApplication::translate("Progress", "Question"),
+                              QCoreApplication::translate("Progress", "Missed"),
+                              QCoreApplication::translate("Progress", "Last asked")});
     missed_->setRootIsDecorated(false);
     missed_->setSelectionMode(QAbstractItemView::NoSelection);
     missed_->setFocusPolicy(Qt::NoFocus);
@@ -129,10 +141,10 @@ void ProgressWindow::Load(const std::string& player, const std::filesystem::path
     // Told once a run: opening the window again finds the same file.
     if (!reading.complaint.empty()) SayOnce(reading.complaint);
     today_ = Today(platform_);
-    setWindowTitle(
-        player.empty()
-            ? QStringLiteral("Progress - Pondivar")
-            : QStringLiteral("Progress of %1 - Pondivar").arg(QString::fromStdString(player)));
+    setWindowTitle(player.empty()
+                       ? QCoreApplication::translate("Progress", "Progress - Pondivar")
+                       : QCoreApplication::translate("Progress", "Progress of %1 - Pondivar")
+                             .arg(QString::fromStdString(player)));
     const Operation start = MostAnswered(answers_);
     {
         const QSignalBlocker quiet(operations_);  // shown once below, not twice
@@ -162,7 +174,19 @@ void ProgressWindow::ShowSummary(const ProgressModel& model) {
     }
     const QString name = QString::fromLatin1(OperationName(model.operation));
     if (asked == 0) {
-        summary_->setText(QStringLiteral("No %1 questions answered yet.").arg(name));
+        summary_->setText(
+            InEnglish() ? QStringLiteral("No %1 questions answered yet.").arg(name)
+                        : QCoreApplication::translate("Progress", "No questions answered yet."));
+        return;
+    }
+    if (!InEnglish()) {
+        const char* sentence = QT_TRANSLATE_N_NOOP(
+            "Progress",
+            "%n questions answered, %1% right the first time. %2 of the %3 facts known.");
+        summary_->setText(Plural("Progress", sentence, sentence, static_cast<int>(asked))
+                              .arg(right * 100 / asked)
+                              .arg(known)
+                              .arg(model.tableSize * model.tableSize));
         return;
     }
     summary_->setText(
@@ -180,12 +204,14 @@ void ProgressWindow::ShowMostMissed(const ProgressModel& model) {
         auto* item = new QTreeWidgetItem(missed_);
         item->setText(0, QuestionWithAnswer(model.operation, cell));
         item->setData(0, Qt::DecorationRole, StateColour(cell.state));
-        item->setText(
-            1, QStringLiteral("%1 of %2").arg(cell.asked - cell.rightFirstTime).arg(cell.asked));
+        item->setText(1, QCoreApplication::translate("Progress", "%1 of %2")
+                             .arg(cell.asked - cell.rightFirstTime)
+                             .arg(cell.asked));
         item->setText(2, QString::fromStdString(DayText(cell.lastDay)));
     }
     if (model.mostMissed.empty()) {
-        auto* item = new QTreeWidgetItem(missed_, {QStringLiteral("Nothing missed yet")});
+        auto* item = new QTreeWidgetItem(
+            missed_, {QCoreApplication::translate("Progress", "Nothing missed yet")});
         item->setFirstColumnSpanned(true);
         item->setDisabled(true);
     }
@@ -200,15 +226,20 @@ bool ProgressWindow::SaveReport(const std::filesystem::path& path) const {
 }
 
 void ProgressWindow::AskAndSave() {
-    const QString name = player_.empty() ? QStringLiteral("progress.csv")
-                                         : QString::fromStdString(player_ + "-progress.csv");
+    const QString name = player_.empty()
+                             ? QCoreApplication::translate("Progress", "progress.csv")
+                             : QCoreApplication::translate("Progress", "%1-progress.csv")
+                                   .arg(QString::fromStdString(player_));
     const QString chosen = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save progress as CSV"), QDir::home().filePath(name),
-        QStringLiteral("CSV files (*.csv);;All files (*)"));
+        this, QCoreApplication::translate("Progress", "Save progress as CSV"),
+        QDir::home().filePath(name),
+        QCoreApplication::translate("Progress", "CSV files (*.csv);;All files (*)"));
     if (chosen.isEmpty()) return;
     if (!SaveReport(QFile::encodeName(chosen).toStdString())) {
-        QMessageBox::warning(this, QStringLiteral("Pondivar"),
-                             QStringLiteral("The progress could not be saved as %1.").arg(chosen));
+        QMessageBox::warning(
+            this, QStringLiteral("Pondivar"),
+            QCoreApplication::translate("Progress", "The progress could not be saved as %1.")
+                .arg(chosen));
     }
 }
 

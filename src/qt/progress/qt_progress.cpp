@@ -18,6 +18,10 @@ void QtProgressView::ShowProgress(const std::string& player, const std::filesyst
     window_->activateWindow();
 }
 
+void QtProgressView::Close() {
+    if (window_ != nullptr) window_->close();
+}
+
 ProgressWindow* QtProgressView::Window() const {
     return window_;
 }

@@ -18,6 +18,8 @@ class QtProgressView : public ProgressView {
     QtProgressView& operator=(const QtProgressView&) = delete;
 
     void ShowProgress(const std::string& player, const std::filesystem::path& folder) override;
+    // Closes the window, whose texts are of the language it opened in.
+    void Close();
     // The progress window while it is open, or nullptr.
     ProgressWindow* Window() const;
 

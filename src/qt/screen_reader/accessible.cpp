@@ -1,6 +1,7 @@
 #include "qt/screen_reader/accessible.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -138,7 +139,7 @@ void DescribeForReaders(QWidget* widget, const Window& control) {
     TagControl(widget, control.id);
     widget->setProperty(kShownTag, control.visible);
     if (qobject_cast<QListWidget*>(widget) != nullptr) {
-        widget->setAccessibleName(QStringLiteral("high scores"));
+        widget->setAccessibleName(QCoreApplication::translate("Scores", "high scores"));
     } else if (qobject_cast<QTextEdit*>(widget) != nullptr) {
         NamePanel(widget, control);
     } else if (IsLabel(widget) || qobject_cast<QScrollBar*>(widget) ||

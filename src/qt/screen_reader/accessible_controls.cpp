@@ -1,11 +1,13 @@
 #include "qt/screen_reader/accessible_controls.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QVariant>
 
 #include "assets/commands.h"
 #include "controls/controls.h"
 #include "game/tools.h"
+#include "qt/language/translators.h"
 #include "qt/screen_reader/spoken.h"
 #include "qt/window/widgets.h"
 
@@ -32,8 +34,9 @@ QString PictureName(const QWidget* picture) {
     if (const PictureButton* button = HotspotButton(picture)) {
         // The left face also carries the verdict on the last answer.
         QString said = TaggedText(picture);
-        QString name = QString::fromUtf8(button->name);
-        return said.isEmpty() ? name : name + QStringLiteral(": ") + said;
+        QString name = QCoreApplication::translate("Reader", button->name);
+        return said.isEmpty() ? name
+                              : QCoreApplication::translate("Reader", "%1: %2").arg(name, said);
     }
     if (IsCard(id)) {
         QString place = CardPlace(static_cast<int>(id - Command::FirstCard));
@@ -41,7 +44,7 @@ QString PictureName(const QWidget* picture) {
         if (KindOf(shown) != ResourceKind::Picture) return place;
         return place + QStringLiteral(", ") + PictureWords(shown);
     }
-    if (id == Command::CloseAbout) return QStringLiteral("About picture");
+    if (id == Command::CloseAbout) return QCoreApplication::translate("Reader", "About picture");
     return PictureWords(TaggedPicture(picture));
 }
 
@@ -50,8 +53,13 @@ QString PictureDescription(const QWidget* picture) {
     UINT shown = TaggedPicture(picture);
     if (id == Command::LeftFace || id == Command::RightFace) return PictureWords(shown);
     if (IsCard(id) && KindOf(shown) != ResourceKind::Picture) return PictureWords(shown);
-    if (id == Command::CloseAbout) return QStringLiteral("closes the about panel");
+    if (id == Command::CloseAbout)
+        return QCoreApplication::translate("Reader", "closes the about panel");
     return {};
+}
+
+QString MovesWords(int moves) {
+    return Plural("Reader", QT_TRANSLATE_N_NOOP("Reader", "%n moves"), "%n move", moves);
 }
 
 QString ButtonName(const QAbstractButton* button) {
@@ -61,11 +69,10 @@ QString ButtonName(const QAbstractButton* button) {
     // The hint flashes between cases; a reader should not hear it shouted.
     if (id == kLabelId) return shown.toLower();
     if (id >= Command::FirstAnswer && id <= Command::LastAnswer && shown.isEmpty()) {
-        return QStringLiteral("tried already");
+        return QCoreApplication::translate("Reader", "tried already");
     }
     if (id == Command::LeaveMemoryGame && IsNumber(shown)) {
-        return shown +
-               (shown == QStringLiteral("1") ? QStringLiteral(" move") : QStringLiteral(" moves"));
+        return MovesWords(shown.toInt());
     }
     return shown;
 }
@@ -146,7 +153,7 @@ QString ButtonAccessible::text(QAccessible::Text t) const {
     if (!isValid() || !widget()->accessibleName().isEmpty()) return QAccessibleWidget::text(t);
     if (t == QAccessible::Name) return ButtonName(static_cast<QAbstractButton*>(widget()));
     if (t == QAccessible::Description && TaggedControl(widget()) == Command::LeaveMemoryGame) {
-        return QStringLiteral("leaves the memory game");
+        return QCoreApplication::translate("Reader", "leaves the memory game");
     }
     return QAccessibleWidget::text(t);
 }

@@ -1,5 +1,6 @@
 #include "qt/screen_reader/spoken.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "controls/controls.h"
@@ -11,7 +12,8 @@ namespace {
 
 QString OperationWords(const QString& sign) {
     for (const OperationRow& row : AllOperations()) {
-        if (sign == QString::fromUtf8(row.questionSign)) return QString::fromUtf8(row.spokenWords);
+        if (sign == QString::fromUtf8(row.questionSign))
+            return QCoreApplication::translate("Reader", row.spokenWords);
     }
     return {};
 }
@@ -20,15 +22,15 @@ QString OperationWords(const QString& sign) {
 QString FaceWords(ResourceId face) {
     switch ((face - Face::Neutral) % kLowColourFace + Face::Neutral) {
         case Face::WrongAgain:
-            return QStringLiteral("disappointed face");
+            return QCoreApplication::translate("Reader", "disappointed face");
         case Face::NewQuestion:
-            return QStringLiteral("smiling face");
+            return QCoreApplication::translate("Reader", "smiling face");
         case Face::Right:
-            return QStringLiteral("grinning face");
+            return QCoreApplication::translate("Reader", "grinning face");
         case Face::Wrong:
-            return QStringLiteral("sad face");
+            return QCoreApplication::translate("Reader", "sad face");
         default:
-            return QStringLiteral("waiting face");
+            return QCoreApplication::translate("Reader", "waiting face");
     }
 }
 
@@ -43,7 +45,7 @@ QString QuestionInWords(const QString& shown) {
 }
 
 QString CardPlace(int card) {
-    return QStringLiteral("row %1, card %2")
+    return QCoreApplication::translate("Reader", "row %1, card %2")
         .arg(card / kCardColumns + 1)
         .arg(card % kCardColumns + 1);
 }
@@ -51,11 +53,11 @@ QString CardPlace(int card) {
 QString PictureWords(ResourceId picture) {
     switch (KindOf(picture)) {
         case ResourceKind::Picture:
-            return QString::fromUtf8(PictureName(picture));
+            return QCoreApplication::translate("Pictures", PictureName(picture));
         case ResourceKind::Face:
             return FaceWords(picture);
         case ResourceKind::CardBack:
-            return QStringLiteral("face down");
+            return QCoreApplication::translate("Reader", "face down");
         default:
             return {};
     }

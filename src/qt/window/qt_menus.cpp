@@ -2,12 +2,14 @@
 #include "qt/qt_platform.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "assets/catalogue.h"
+#include "assets/commands.h"
 #include "qt/window/qt_text.h"
 
 namespace pv::qt {
@@ -18,9 +20,15 @@ QAction* QtPlatform::MenuAction(UINT id) {
     return it != actions_.end() ? it->second : nullptr;
 }
 
+// The model keeps the English; the players' names are no texts of the game.
+QString QtPlatform::MenuText(const MenuItem& item) const {
+    QString english = item.textIsUtf8 ? QString::fromStdString(item.text) : ToQString(item.text);
+    if (item.id >= Command::FirstPlayer && item.id <= Command::LastPlayer) return english;
+    return QCoreApplication::translate("Menu", english.toUtf8().constData());
+}
+
 QAction* QtPlatform::AddMenuCommand(QWidget* owner, const MenuItem& item) {
-    auto* action = new QAction(
-        item.textIsUtf8 ? QString::fromStdString(item.text) : ToQString(item.text), owner);
+    auto* action = new QAction(MenuText(item), owner);
     owner->addAction(action);
     UINT id = item.id;
     if (const char* keys = AcceleratorOf(id)) action->setShortcut(QKeySequence(keys));
@@ -42,6 +50,10 @@ void QtPlatform::FillPopup(QMenu* popup, const MenuItem& top) {
     for (const MenuItem& item : top.items) {
         if (item.separator) {
             popup->addSeparator();
+        } else if (item.popup) {
+            QMenu* inner = popup->addMenu(MenuText(item));
+            inner->installEventFilter(&heldKeys_);
+            FillPopup(inner, item);
         } else {
             AddMenuCommand(popup, item);
         }
@@ -57,10 +69,16 @@ void QtPlatform::MenuItemsChanged() {
     for (std::size_t i = 0; i < menu->bar.size() && i < static_cast<std::size_t>(bar.size()); ++i) {
         QMenu* popup = bar[static_cast<int>(i)]->menu();
         if (popup == nullptr) continue;
+        for (QMenu* inner : popup->findChildren<QMenu*>()) {
+            for (QAction* old : inner->actions()) {
+                std::erase_if(actions_, [old](const auto& entry) { return entry.second == old; });
+            }
+        }
         for (QAction* old : popup->actions()) {
             std::erase_if(actions_, [old](const auto& entry) { return entry.second == old; });
         }
         qDeleteAll(popup->actions());
+        qDeleteAll(popup->findChildren<QMenu*>(Qt::FindDirectChildrenOnly));
         FillPopup(popup, menu->bar[i]);
     }
     ReflectMenu(shownMenu_);
@@ -76,7 +94,7 @@ void QtPlatform::BuildMenuBar(HMENU handle) {
     shownMenu_ = handle;
     for (const MenuItem& top : menu->bar) {
         if (top.popup) {
-            QMenu* popup = menuBar_->addMenu(ToQString(top.text));
+            QMenu* popup = menuBar_->addMenu(MenuText(top));
             popup->installEventFilter(&heldKeys_);
             FillPopup(popup, top);
         } else {
@@ -100,16 +118,24 @@ void QtPlatform::ReflectMenu(HMENU handle) {
         // are its items, for a screen reader that reaches them without opening it.
         bool open = !top.disabled && !top.grayed;
         bar[static_cast<int>(i)]->setEnabled(open);
-        for (const MenuItem& item : top.items) {
-            auto found = actions_.find(item.id);
-            if (QAction* action = found != actions_.end() ? found->second : nullptr;
-                action != nullptr && !item.separator) {
-                action->setEnabled(open && !item.grayed && !item.disabled);
-                // A box beside checked items only, as the game's menus were drawn: an item
-                // whose check moved on (the zoom) shows nothing, like those never checked.
-                action->setCheckable(item.checked);
-                action->setChecked(item.checked);
-            }
+        ReflectItems(top.items, open);
+    }
+}
+
+void QtPlatform::ReflectItems(const std::vector<MenuItem>& items, bool open) {
+    for (const MenuItem& item : items) {
+        if (item.popup) {
+            ReflectItems(item.items, open);
+            continue;
+        }
+        auto found = actions_.find(item.id);
+        if (QAction* action = found != actions_.end() ? found->second : nullptr;
+            action != nullptr && !item.separator) {
+            action->setEnabled(open && !item.grayed && !item.disabled);
+            // A box beside checked items only, as the game's menus were drawn: an item
+            // whose check moved on (the zoom) shows nothing, like those never checked.
+            action->setCheckable(item.checked);
+            action->setChecked(item.checked);
         }
     }
 }

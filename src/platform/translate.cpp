@@ -1,0 +1,114 @@
+#include "platform/translate.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/text.h"
+
+namespace pv {
+
+namespace {
+
+std::string ToCp1252(const std::string& utf8) {
+    std::wstring wide = Utf8ToWide(utf8);
+    return EncodeCp1252(std::u32string(wide.begin(), wide.end()));
+}
+
+// The conversion letters of a wsprintfA format, in order; "%%" takes none.
+std::vector<char> Conversions(const char* format) {
+    std::vector<char> found;
+    for (const char* c = format; *c != '\0'; ++c) {
+        if (*c != '%') continue;
+        ++c;
+        while (*c != '\0' && std::string_view("-0123456789.lh").find(*c) != std::string_view::npos)
+            ++c;
+        if (*c == '\0') {
+            found.push_back('\0');  // a dangling '%' matches nothing
+            break;
+        }
+        if (*c != '%') found.push_back(*c);
+    }
+    return found;
+}
+
+}  // namespace
+
+std::string Platform::Translate(const char* /*context*/, const char* text) {
+    return text;
+}
+
+std::string Platform::TranslatePlural(const char* /*context*/, const char* text, const char* one,
+                                      long n) {
+    return FillIn(n == 1 ? one : text, std::to_string(n), "%n");
+}
+
+bool Platform::SetLanguage(const std::string& /*code*/) {
+    return false;
+}
+
+std::string FillIn(std::string text, const std::string& value, const char* mark) {
+    std::string_view m(mark);
+    for (std::size_t at = text.find(m); at != std::string::npos;
+         at = text.find(m, at + value.size()))
+        text.replace(at, m.size(), value);
+    return text;
+}
+
+std::string Tr(Platform& p, const char* context, const char* text) {
+    return ToCp1252(p.Translate(context, text));
+}
+
+std::string TrFormat(Platform& p, const char* context, const char* format) {
+    std::string shown = Tr(p, context, format);
+    return SameConversions(shown.c_str(), format) ? shown : std::string(format);
+}
+
+std::string TrPlural(Platform& p, const char* context, const char* text, const char* one, long n) {
+    return ToCp1252(p.TranslatePlural(context, text, one, n));
+}
+
+bool SameConversions(const char* a, const char* b) {
+    return Conversions(a) == Conversions(b);
+}
+
+namespace {
+
+// "de_AT.UTF-8@euro" and "de-AT" speak "de".
+std::string LanguageOf(const std::string& locale) {
+    std::string language = locale.substr(0, locale.find_first_of("_-.@"));
+    for (char& c : language) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return KnownLanguage(language);
+}
+
+}  // namespace
+
+std::string DesktopLanguage(const std::function<const char*(const char*)>& variable) {
+    auto read = [&variable](const char* name) {
+        const char* value = variable(name);
+        return std::string(value != nullptr ? value : "");
+    };
+    std::string list = read("LANGUAGE");
+    if (list.empty()) {
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+            list = read(name);
+            if (!list.empty()) break;
+        }
+        // One locale only: a list would be LANGUAGE's.
+        list = list.substr(0, list.find(':'));
+    }
+    for (std::size_t start = 0; start <= list.size();) {
+        std::size_t end = std::min(list.find(':', start), list.size());
+        std::string found = LanguageOf(list.substr(start, end - start));
+        if (!found.empty()) return found;
+        start = end + 1;
+    }
+    return "en";
+}
+
+std::string KnownLanguage(const std::string& code) {
+    for (const char* known : kLanguages)
+        if (code == known) return code;
+    return "";
+}
+
+}  // namespace pv

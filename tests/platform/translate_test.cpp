@@ -1,0 +1,76 @@
+// The seam the game's texts are translated through: the desktop's language, formats a catalogue
+// could break, and plural forms without any catalogue.
+#include "platform/translate.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "support/recording_platform.h"
+
+namespace pv::testing {
+namespace {
+
+std::string FromEnvironment(const std::map<std::string, std::string>& set) {
+    return DesktopLanguage([&set](const char* name) -> const char* {
+        auto it = set.find(name);
+        return it != set.end() ? it->second.c_str() : nullptr;
+    });
+}
+
+TEST(DesktopLanguage, LanguageOverLcAllOverLcMessagesOverLang) {
+    EXPECT_EQ(FromEnvironment({{"LANG", "de_DE.UTF-8"}}), "de");
+    EXPECT_EQ(FromEnvironment({{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}}), "fr");
+    EXPECT_EQ(FromEnvironment({{"LC_MESSAGES", "fr_FR"}, {"LC_ALL", "es_ES.UTF-8"}}), "es");
+    EXPECT_EQ(FromEnvironment({{"LC_ALL", "es_ES"}, {"LANGUAGE", "de_AT:fr"}}), "de");
+    // LANGUAGE is a list by preference: the first the game speaks wins, even over a C locale.
+    EXPECT_EQ(FromEnvironment({{"LANGUAGE", "nl:sv:fr_CA:de"}}), "fr");
+    EXPECT_EQ(FromEnvironment({{"LC_ALL", "C"}, {"LANGUAGE", "es"}}), "es");
+    // Set but empty is not set.
+    EXPECT_EQ(FromEnvironment({{"LANGUAGE", ""}, {"LC_ALL", ""}, {"LANG", "fr_BE@euro"}}), "fr");
+    EXPECT_EQ(FromEnvironment({{"LANG", "DE_ch"}}), "de");
+}
+
+TEST(DesktopLanguage, EnglishWhenTheSessionSpeaksNoneOfTheGames) {
+    EXPECT_EQ(FromEnvironment({}), "en");
+    EXPECT_EQ(FromEnvironment({{"LANG", "C"}}), "en");
+    EXPECT_EQ(FromEnvironment({{"LANG", "POSIX"}, {"LC_MESSAGES", "nl_NL"}}), "en");
+    EXPECT_EQ(FromEnvironment({{"LANGUAGE", "nl:sv"}, {"LANG", "de_DE"}}), "en");
+    EXPECT_EQ(FromEnvironment({{"LANG", "deutsch"}}), "en");
+    EXPECT_EQ(KnownLanguage("de"), "de");
+    for (const char* unknown : {"", "DE", "de_DE", "x", "german"})
+        EXPECT_EQ(KnownLanguage(unknown), "") << unknown;
+}
+
+// A catalogue given as a table; anything else is English.
+class TablePlatform : public RecordingPlatform {
+  public:
+    std::map<std::string, std::string> table;
+    std::string Translate(const char* /*context*/, const char* text) override {
+        auto it = table.find(text);
+        return it != table.end() ? it->second : text;
+    }
+};
+
+TEST(TranslatedFormats, OnlyATranslationWithTheSameConversionsReachesTheFormatter) {
+    TablePlatform p;
+    p.table = {{"level %d", "Stufe %d"}, {"%d green", "%-3d gr\xC3\xBCn %%"},
+               {"%d red", "%s rot"},     {"score %d", "%d Punkte %d"},
+               {"%d blue", "%d blau %"}, {"%d x %d", "%d"}};
+    EXPECT_EQ(TrFormat(p, "Drill", "level %d"), "Stufe %d");
+    EXPECT_EQ(TrFormat(p, "Colour", "%d green"), "%-3d gr\xFCn %%") << "Windows-1252 bytes";
+    for (const char* broken : {"%d red", "score %d", "%d blue", "%d x %d"})
+        EXPECT_EQ(TrFormat(p, "Colour", broken), broken);
+}
+
+TEST(TranslatedPlurals, WithoutACatalogueTheEnglishOfToday) {
+    RecordingPlatform p;
+    EXPECT_EQ(TrPlural(p, "Drill", "%n questions", "%n question", 1), "1 question");
+    EXPECT_EQ(TrPlural(p, "Drill", "%n questions", "%n question", 2), "2 questions");
+    EXPECT_EQ(TrPlural(p, "Drill", "%n questions", "%n question", 0), "0 questions");
+    EXPECT_EQ(FillIn("%1 of %1", "7"), "7 of 7");
+}
+
+}  // namespace
+}  // namespace pv::testing

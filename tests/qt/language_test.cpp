@@ -1,0 +1,107 @@
+// The catalogues built into the program: the forms each language counts with, a catalogue that
+// cannot be read, and a change of language while the game runs.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/main_window.h"
+#include "assets/commands.h"
+#include "game/game.h"
+#include "qt/language/translators.h"
+#include "qt/qt_platform.h"
+
+namespace pv::qt {
+namespace {
+
+QString Questions(int n) {
+    return Plural("Drill", "%n questions", "%n question", n);
+}
+
+TEST(Catalogues, EachLanguageCountsInItsOwnForms) {
+    Translators translators;
+    translators.Use(QStringLiteral("de"));
+    EXPECT_EQ(Questions(1), QStringLiteral("1 Aufgabe"));
+    EXPECT_EQ(Questions(2), QStringLiteral("2 Aufgaben"));
+    translators.Use(QStringLiteral("fr"));
+    EXPECT_EQ(Questions(0), QStringLiteral("0 question")) << "nought is singular in French";
+    EXPECT_EQ(Questions(1), QStringLiteral("1 question"));
+    EXPECT_EQ(Questions(2), QStringLiteral("2 questions"));
+    translators.Use(QStringLiteral("en"));
+    EXPECT_EQ(Questions(0), QStringLiteral("0 questions"));
+    EXPECT_EQ(Questions(1), QStringLiteral("1 question"));
+    EXPECT_EQ(QCoreApplication::translate("Menu", "&Drill"), QStringLiteral("&Drill"));
+}
+
+TEST(Catalogues, OneThatCannotBeReadLeavesTheEnglish) {
+    QTemporaryDir folder;
+    QFile damaged(folder.filePath(QStringLiteral("pondivar_de.qm")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("\x3c\xb8\x64\x18\xca\xef\x9c\x95\xcd\x21\x1c\xbf\x60\xa1\xbd\xdd garbage");
+    damaged.close();
+    Translators translators(folder.path());
+    for (const char* language : {"de", "xx", ""}) {
+        translators.Use(QString::fromLatin1(language));
+        EXPECT_EQ(QCoreApplication::translate("Menu", "&Drill"), QStringLiteral("&Drill"))
+            << language;
+        EXPECT_EQ(Questions(1), QStringLiteral("1 question")) << language;
+    }
+}
+
+class SwitchedLanguage : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        game.instance = platform.GetModuleHandleA(nullptr);
+        CreateMainWindow(game);
+        Pick(0);  // runs the start-up command, which shows the window
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(platform.Main()));
+    }
+    void TearDown() override {
+        if (platform.Find(game.mainWindow) != nullptr) platform.DestroyWindow(game.mainWindow);
+    }
+    void Pick(UINT command) {
+        if (command != 0) platform.SendMessageA(game.mainWindow, WM_COMMAND, command, 0);
+        QCoreApplication::processEvents();
+        MSG message;
+        while (platform.PeekMessageA(&message)) platform.DispatchMessageA(&message);
+    }
+    QString Bar(int i) { return platform.MenuBar()->actions().at(i)->text(); }
+    QString Shown(HWND control) {
+        return static_cast<QPushButton*>(platform.Widget(control))->text();
+    }
+
+    QtPlatform platform;
+    Game game{platform};
+};
+
+TEST_F(SwitchedLanguage, MenusAndLabelsChangeAtOnceAndBack) {
+    EXPECT_EQ(platform.Language(), QStringLiteral("en")) << "the tests' desktop speaks English";
+    EXPECT_EQ(Bar(0), QStringLiteral("&Drill"));
+    Pick(Command::FirstLanguage);
+    EXPECT_EQ(platform.Language(), QStringLiteral("de"));
+    EXPECT_EQ(Bar(0), QStringLiteral("&Rechnen"));
+    EXPECT_EQ(Shown(game.byeButton), QStringLiteral("Ende"));
+    EXPECT_EQ(Shown(game.scoreHeader), QStringLiteral("PUNKTE"));
+    QMenu* languages = platform.MenuBar()->actions().at(1)->menu()->actions().last()->menu();
+    ASSERT_NE(languages, nullptr);
+    EXPECT_EQ(languages->title(), QStringLiteral("&Sprache"));
+    ASSERT_EQ(languages->actions().size(), 5);
+    EXPECT_TRUE(languages->actions().at(1)->isChecked()) << "Deutsch";
+    EXPECT_EQ(languages->actions().at(4)->text(), QStringLiteral("Fran\u00e7ais"));
+    EXPECT_EQ(platform.Find(game.mainWindow)->text.rfind("Pondivar", 0), 0u);
+    EXPECT_EQ(platform.Widget(game.scoreList)->accessibleName(), QStringLiteral("Bestenliste"));
+
+    Pick(Command::DesktopLanguage);
+    EXPECT_EQ(Bar(0), QStringLiteral("&Drill"));
+    EXPECT_EQ(Shown(game.byeButton), QStringLiteral("bye"));
+    EXPECT_EQ(Shown(game.scoreHeader), QStringLiteral("SCORE"));
+}
+
+}  // namespace
+}  // namespace pv::qt
