@@ -24,6 +24,30 @@ entry=$root/usr/share/applications/org.pondivar.Pondivar.desktop
 out=$(desktop-file-validate --no-hints "$entry" 2>&1) && [ -z "$out" ] || fail "$out"
 out=$(appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml 2>&1) || fail "$out"
 ! grep -E '^(E|W):' <<<"$out" || fail "appstreamcli warns"
+# The menu and software centres show these texts in German, French and Spanish too: an English
+# text edited or added without them would show English to those desktops.
+for key in GenericName Comment Keywords; do
+  for lang in de es fr; do
+    grep -q "^$key\[$lang\]=." "$entry" || fail "the desktop entry has no ${key}[${lang}]"
+  done
+done
+out=$(/usr/bin/python3 - "$root"/usr/share/metainfo/*.metainfo.xml <<'EOF'
+import sys, xml.etree.ElementTree as ET
+LANG = '{http://www.w3.org/XML/1998/namespace}lang'
+def walk(node):
+    if node.get('translate') == 'no':
+        return
+    kids = list(node)
+    for i, kid in enumerate(kids):
+        texts = ('summary', 'developer_name', 'caption', 'p', 'li')
+        if kid.tag in texts and LANG not in kid.attrib:
+            after = [k.get(LANG) for k in kids[i + 1:i + 4] if k.tag == kid.tag]
+            if sorted(filter(None, after)) != ['de', 'es', 'fr']:
+                print(kid.tag, ' '.join(''.join(kid.itertext()).split()[:6]))
+        walk(kid)
+walk(ET.parse(sys.argv[1]).getroot())
+EOF
+) && [ -z "$out" ] || fail "untranslated in the metainfo: $out"
 icon=$(sed -n 's/^Icon=//p' "$entry")
 for size in 32x32 48x48 64x64 128x128 256x256; do
   [ -f "$root/usr/share/icons/hicolor/$size/apps/$icon.png" ] || fail "no $size icon $icon"
