@@ -1,0 +1,102 @@
+#!/usr/bin/env python3
+"""Faults the catalogue checker must find, and none it must not; the pseudo-language keeps
+what the game needs. Run: python3 tools/translations/test_translations.py"""
+
+import tempfile
+import unittest
+import xml.etree.ElementTree as ElementTree
+from pathlib import Path
+
+import check_catalogues
+import make_pseudo
+
+
+def message(context, source, *texts, numerus=False):
+    forms = ''.join(f'<numerusform>{t}</numerusform>' for t in texts)
+    body, kind = (forms, ' numerus="yes"') if numerus else (texts[0], '')
+    return (f'<context><name>{context}</name><message{kind}>'
+            f'<source>{source}</source><translation>{body}</translation></message></context>')
+
+
+class Catalogues(unittest.TestCase):
+    def setUp(self):
+        self.folder = tempfile.TemporaryDirectory()
+        self.addCleanup(self.folder.cleanup)
+
+    def write(self, language, *contexts, raw=None):
+        path = Path(self.folder.name) / f'pondivar_{language}.ts'
+        path.write_text(raw or f'<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n'
+                        f'<TS version="2.1" language="{language}" sourcelanguage="en">'
+                        + ''.join(contexts) + '</TS>', encoding='utf-8')
+        return path
+
+    def faults(self, language, *contexts, raw=None):
+        return check_catalogues.check_catalogue(self.write(language, *contexts, raw=raw))
+
+    def test_printf_conversions_must_match_in_order(self):
+        for text, good in [('Stufe %d', True), ('Stufe %s', False), ('Stufe %d %d', False),
+                           ('Stufe', False), ('%d%% Stufe', True)]:
+            self.assertEqual(self.faults('de_DE', message('Drill', 'level %d', text)) == [], good,
+                             text)
+        self.assertTrue(self.faults('fr', message('Drill', '%d x %d', '%d x %s')))
+        # A percent sign in a Qt text is no conversion: "% g" is German spacing, not %g.
+        self.assertEqual(self.faults('de', message('Progress', '%1% right', '%1 % gleich')), [])
+
+    def test_qt_markers_must_all_stay(self):
+        self.assertEqual(self.faults('de', message('Progress', '%1 of %2', '%2 von %1')), [])
+        self.assertTrue(self.faults('de', message('Progress', '%1 of %2', '%1 von')))
+        self.assertTrue(self.faults('es', message('Reader', '%n moves', '%n jugada', 'jugadas',
+                                                  numerus=True)))
+
+    def test_plural_forms_per_language(self):
+        two = message('Drill', '%n questions', '%n q', '%n qs', numerus=True)
+        three = message('Drill', '%n questions', '%n q', '%n qs', '%n qss', numerus=True)
+        self.assertEqual(self.faults('fr_FR', two), [])
+        self.assertTrue(self.faults('de_DE', three))
+        self.assertTrue(self.faults('xx', two))  # no rule known: lrelease would guess
+
+    def test_empty_texts(self):
+        self.assertTrue(self.faults('es_ES', message('Hint', 'color', '')))
+        # English shows its sources, but "1 questions" is a fault.
+        self.assertEqual(self.faults('en', message('Hint', 'color', '')), [])
+        self.assertTrue(self.faults('en', message('Drill', '%n questions', '%n question', '',
+                                                  numerus=True)))
+
+    def test_menu_mnemonics(self):
+        drill = [message('Menu', '&amp;Add', '&amp;Plus'), message('Menu', '&amp;Exit', 'B&amp;eenden')]
+        self.assertEqual(self.faults('de', *drill), [])
+        clash = message('Menu', 'Memory &amp;Game', '&amp;paare suchen')
+        self.assertIn('mnemonic "p"', ' '.join(self.faults('de', *drill, clash)))
+        # The same letter in two pop-ups is no clash; an item that lost its letter is a fault.
+        self.assertEqual(self.faults('de', *drill, message('Menu', '&amp;Options', '&amp;Pause')), [])
+        self.assertTrue(self.faults('de', message('Menu', '&amp;Add', 'Plus &amp;&amp; mehr')))
+        self.assertTrue(self.faults('de', message('Menu', '&amp;Pause', '&amp;Pause')))
+
+    def test_texts_the_core_draws_are_windows_1252(self):
+        self.assertEqual(self.faults('fr', message('Drill', 'Right!', 'Juste\u00a0!')), [])
+        self.assertTrue(self.faults('fr', message('Drill', 'Right!', 'Juste\u202f!')))
+        self.assertEqual(self.faults('fr', message('Progress', 'Known', 'Acquis\u202f!')), [])
+        self.assertTrue(self.faults('de', message('Hint', 'exit', 'schließen')))
+
+    def test_unreadable_files(self):
+        self.assertTrue(self.faults('de', raw='<TS language="de"><context></TS>'))
+        self.assertTrue(self.faults('de', raw='<?xml version="1.0"?><html/>'))
+
+
+class Pseudo(unittest.TestCase):
+    def test_longer_and_marked_with_everything_kept(self):
+        self.assertEqual(make_pseudo.pseudo('sound on'), '[!! sound on~~~~ !!]')
+        self.assertEqual(make_pseudo.pseudo('P&rogress...'), '[!! P&rogress...~~~~~ !!]')
+        self.assertEqual(make_pseudo.pseudo('A (*.csv);;B (*)'), '[!! A~ !!] (*.csv);;[!! B~ !!] (*)')
+        english = Path(__file__).resolve().parents[2] / 'translations' / 'pondivar_en.ts'
+        with tempfile.TemporaryDirectory() as folder:
+            output = Path(folder) / 'pondivar_xx.ts'
+            make_pseudo.main([str(output)])
+            self.assertEqual(check_catalogues.check_catalogue(output), [])
+            texts = [m.find('translation') for m in ElementTree.parse(output).iter('message')]
+        self.assertTrue(texts)
+        self.assertTrue(all(t.get('type') is None for t in texts))
+
+
+if __name__ == '__main__':
+    unittest.main()
