@@ -24,15 +24,16 @@ from pathlib import Path
 # Forms lrelease expects per language: all of them tell one from many, French counts 0 as one.
 PLURAL_FORMS = {'en': 2, 'de': 2, 'es': 2, 'fr': 2}
 
-# The pop-ups of the menu bar by their English items. "&Language" is not placed yet: it is
-# checked against the bar and the Options pop-up, either of which may take it.
+# The pop-ups of the menu bar by their English items. The languages' own names in the Language
+# pop-up carry no mnemonic and are never translated.
 MENUS = {
-    'bar': ['&Drill', '&Options', '&Help', '&Language'],
+    'bar': ['&Drill', '&Options', '&Help'],
     'Drill': ['&Add', '&Subtract', '&Multiply', '&Divide', 'Memory &Game', '&View Scores',
               'P&rogress...', 'New &Player...', '&Exit'],
     'Options': ['&Sound Effects', '&Background Music', 'Zoom &1x', 'Zoom &2x', 'Zoom &3x',
                 'Zoom &4x', 'Save &Window Position', '&High Color Pictures', '&Random Colors',
                 '&Practice Missed Facts', '&Include Tables 11 to 17', '&Language'],
+    'Language': ['&Desktop Language'],
 }
 
 # Contexts whose texts the core keeps as Windows-1252 bytes.
