@@ -20,7 +20,13 @@ void Translators::Use(const QString& language) {
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(&qtbase_);
     }
-    if (game_.load(QStringLiteral("pondivar_") + language, folder_)) {
+    // PONDIVAR_CATALOGUE=/path/file.qm puts a trial catalogue in place of every language's, so a
+    // translator sees it in the window without rebuilding the game.
+    const QString trial = qEnvironmentVariable("PONDIVAR_CATALOGUE");
+    const bool loaded = trial.isEmpty()
+                            ? game_.load(QStringLiteral("pondivar_") + language, folder_)
+                            : game_.load(trial);
+    if (loaded) {
         QCoreApplication::installTranslator(&game_);
     }
     // Dates and numbers the Qt side writes follow the language too.
