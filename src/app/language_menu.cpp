@@ -42,10 +42,15 @@ void AddLanguageItems(Game& g) {
     p.DrawMenuBar(g.mainWindow);
 }
 
+// No value is the desktop's language; a value the game does not speak (typed by hand, or kept by
+// a later version with more languages) is English, the language every text is written in.
 std::string KeptLanguage(const Game& g) {
     if (g.playersRoot.empty()) return g.language;
-    return KnownLanguage(
-        KeyValueFile::Read(g.platform.Files(), PlayerSettings(g.dataFolder)).Get(kLanguageKey));
+    std::string kept =
+        KeyValueFile::Read(g.platform.Files(), PlayerSettings(g.dataFolder)).Get(kLanguageKey);
+    if (kept.empty()) return "";
+    std::string known = KnownLanguage(kept);
+    return known.empty() ? "en" : known;
 }
 
 }  // namespace

@@ -58,13 +58,14 @@ TEST_F(Language, EachPlayerKeepsTheirsAndASwitchSpeaksIt) {
     EXPECT_EQ(platform.languages, (std::vector<std::string>{"de", "", "fr", "de", "fr", ""}));
 }
 
-TEST_F(Language, AValueTheGameDoesNotSpeakIsTheDesktops) {
+TEST_F(Language, AValueTheGameDoesNotSpeakIsEnglish) {
     fs::create_directories(PlayerFolder(Root(), "Anna"));
     KeyValueFile::Update(RealFileSystem(), PlayerSettings(PlayerFolder(Root(), "Anna")), "language",
                          "../de");
     StartAs("Anna");
-    EXPECT_EQ(Checked(), 0);
-    EXPECT_TRUE(platform.languages.empty());
+    EXPECT_EQ(Checked(), 2) << "English";
+    EXPECT_EQ(platform.languages, (std::vector<std::string>{"en"}));
+    EXPECT_EQ(Kept("Anna"), "../de") << "kept as it is until the player picks one";
 }
 
 TEST_F(Language, AChoiceSetsEveryTextOfTheScreensAgain) {
