@@ -23,40 +23,13 @@
 #include "app/main_window.h"
 #include "game/game.h"
 #include "qt/qt_platform.h"
+#include "real_game.h"
 
 namespace pv::qt {
 namespace {
 
-class RealScreens : public ::testing::Test {
+class RealScreens : public RealGame {
   protected:
-    void SetUp() override {
-        // The game reads and writes its settings file in the current directory.
-        ASSERT_TRUE(directory.isValid());
-        previous = QDir::currentPath();
-        QDir::setCurrent(directory.path());
-        game.dataFolder = directory.path().toStdString();
-        game.instance = platform.GetModuleHandleA(nullptr);
-        CreateMainWindow(game);
-        RunQueued();
-        ASSERT_NE(platform.Main(), nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(platform.Main()));
-    }
-
-    void TearDown() override {
-        if (platform.Find(game.mainWindow) != nullptr) platform.DestroyWindow(game.mainWindow);
-        QDir::setCurrent(previous);
-    }
-
-    void RunQueued() {
-        QCoreApplication::processEvents();
-        MSG message;
-        while (platform.PeekMessageA(&message)) platform.DispatchMessageA(&message);
-    }
-    void Post(WPARAM command) {
-        platform.PostMessageA(game.mainWindow, WM_COMMAND, command, 0);
-        RunQueued();
-    }
-
     QWidget* WidgetOf(HWND control) { return platform.Widget(control); }
     QWindow* Window() { return platform.Main()->windowHandle(); }
     QPoint At(QWidget* widget, QPoint local) { return widget->mapTo(platform.Main(), local); }
@@ -66,11 +39,6 @@ class RealScreens : public ::testing::Test {
         RunQueued();
     }
     void Click(QWidget* widget) { Click(widget, widget->rect().center()); }
-
-    QTemporaryDir directory;
-    QString previous;
-    QtPlatform platform;
-    Game game{platform};
 };
 
 TEST_F(RealScreens, CardsClickedThroughTheWindowPlayAGameToItsEnd) {

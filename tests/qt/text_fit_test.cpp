@@ -25,6 +25,7 @@
 #include "game/tools.h"
 #include "platform/translate.h"
 #include "qt/qt_platform.h"
+#include "real_game.h"
 
 namespace pv::qt {
 namespace {
@@ -82,31 +83,8 @@ QStringList MenuBarOverflows(QMenuBar* bar) {
     return found;
 }
 
-class TextsFit : public ::testing::Test {
+class TextsFit : public RealGame {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(directory.isValid());
-        previous = QDir::currentPath();
-        QDir::setCurrent(directory.path());
-        game.dataFolder = directory.path().toStdString();
-        game.instance = platform.GetModuleHandleA(nullptr);
-        CreateMainWindow(game);
-        RunQueued();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(platform.Main()));
-    }
-    void TearDown() override {
-        if (platform.Find(game.mainWindow) != nullptr) platform.DestroyWindow(game.mainWindow);
-        QDir::setCurrent(previous);
-    }
-    void RunQueued() {
-        QCoreApplication::processEvents();
-        MSG message;
-        while (platform.PeekMessageA(&message)) platform.DispatchMessageA(&message);
-    }
-    void Post(WPARAM command) {
-        platform.PostMessageA(game.mainWindow, WM_COMMAND, command, 0);
-        RunQueued();
-    }
     void Expect(const char* language, const char* screen, const QStringList& overflows) {
         for (const QString& overflow : overflows) {
             ADD_FAILURE() << language << ", " << screen << ": " << overflow.toStdString();
@@ -138,11 +116,6 @@ class TextsFit : public ::testing::Test {
         Post(Command::NewPlayer);
         return found;
     }
-
-    QTemporaryDir directory;
-    QString previous;
-    QtPlatform platform;
-    Game game{platform};
 };
 
 TEST_F(TextsFit, EveryScreenInEveryLanguage) {
