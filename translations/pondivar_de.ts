@@ -160,6 +160,15 @@
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <location filename="../src/qt/language/translators.cpp" line="+59"/>
+        <source>English</source>
+        <extracomment>The language of this catalogue, named in its own words for the Language menu (&quot;Deutsch&quot;, &quot;Français&quot;).</extracomment>
+        <translation>Deutsch</translation>
+    </message>
+</context>
+<context>
     <name>Memory</name>
     <message>
         <location filename="../src/app/create_controls.cpp" line="+69"/>
@@ -285,27 +294,7 @@
         <translation>Zoom &amp;4x</translation>
     </message>
     <message>
-        <location filename="../src/app/language_menu.cpp" line="+25"/>
-        <source>Deutsch</source>
-        <translation>Deutsch</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>English</source>
-        <translation>English</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Español</source>
-        <translation>Español</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Français</source>
-        <translation>Français</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/app/language_menu.cpp" line="+46"/>
         <source>&amp;Language</source>
         <translation>&amp;Sprache</translation>
     </message>

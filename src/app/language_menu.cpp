@@ -1,7 +1,7 @@
 #include "app/language_menu.h"
 
-#include <iterator>
 #include <string>
+#include <vector>
 
 #include "app/main_window.h"
 #include "app/shown_texts.h"
@@ -17,15 +17,27 @@ namespace pv {
 namespace {
 
 constexpr const char* kLanguageKey = "language";
-constexpr std::size_t kLanguageCount = std::size(kLanguages);
-static_assert(Command::LastLanguage - Command::FirstLanguage + 1 == kLanguageCount);
+constexpr std::size_t kMostLanguages = Command::LastLanguage - Command::FirstLanguage + 1;
 
-// Each language is named in its own words, whatever the game speaks.
-constexpr const char* kLanguageNames[kLanguageCount] = {
-    PV_TEXT("Menu", "Deutsch"), PV_TEXT("Menu", "English"), PV_TEXT("Menu", "Español"),
-    PV_TEXT("Menu", "Français")};
+// The languages the menu offers: as many as it has commands for.
+std::vector<std::string> OfferedLanguages(Game& g) {
+    std::vector<std::string> languages = g.platform.Languages();
+    if (languages.size() > kMostLanguages) languages.resize(kMostLanguages);
+    return languages;
+}
 
-// A pop-up of their own at the foot of the Options menu, set off by a separator.
+// The language an item stands for: "" for the desktop's.
+std::string LanguageOfItem(Game& g, UINT item) {
+    if (item == Command::DesktopLanguage) return "";
+    return OfferedLanguages(g).at(item - Command::FirstLanguage);
+}
+
+UINT LastLanguageItem(Game& g) {
+    return Command::DesktopLanguage + static_cast<UINT>(OfferedLanguages(g).size());
+}
+
+// A pop-up of their own at the foot of the Options menu, set off by a separator; each language
+// named in its own words, whatever the game speaks.
 void AddLanguageItems(Game& g) {
     Platform& p = g.platform;
     if (p.FindMenuItem(g.menu, Command::DesktopLanguage) != nullptr) return;
@@ -34,22 +46,22 @@ void AddLanguageItems(Game& g) {
                   Utf8ToWide(PV_TEXT("Menu", "&Language")).c_str());
     p.AppendMenuW(g.menu, Command::LanguageMenu, MF_STRING, Command::DesktopLanguage,
                   Utf8ToWide(PV_TEXT("Menu", "&Desktop Language")).c_str());
-    for (std::size_t i = 0; i < kLanguageCount; ++i) {
-        p.AppendMenuW(g.menu, Command::LanguageMenu, MF_STRING,
-                      static_cast<UINT>(Command::FirstLanguage + i),
-                      Utf8ToWide(kLanguageNames[i]).c_str());
+    UINT item = Command::FirstLanguage;
+    for (const std::string& code : OfferedLanguages(g)) {
+        p.AppendMenuW(g.menu, Command::LanguageMenu, MF_STRING, item++,
+                      Utf8ToWide(p.LanguageName(code)).c_str());
     }
     p.DrawMenuBar(g.mainWindow);
 }
 
 // No value is the desktop's language; a value the game does not speak (typed by hand, or kept by
 // a later version with more languages) is English, the language every text is written in.
-std::string KeptLanguage(const Game& g) {
+std::string KeptLanguage(Game& g) {
     if (g.playersRoot.empty()) return g.language;
     std::string kept =
         KeyValueFile::Read(g.platform.Files(), PlayerSettings(g.dataFolder)).Get(kLanguageKey);
     if (kept.empty()) return "";
-    std::string known = KnownLanguage(kept);
+    std::string known = KnownLanguage(kept, OfferedLanguages(g));
     return known.empty() ? "en" : known;
 }
 
@@ -61,17 +73,15 @@ void LoadLanguage(Game& g) {
 }
 
 void MarkLanguageItems(Game& g) {
-    for (UINT item = Command::DesktopLanguage; item <= Command::LastLanguage; ++item) {
-        std::string code =
-            item == Command::DesktopLanguage ? "" : kLanguages[item - Command::FirstLanguage];
-        g.platform.CheckMenuItem(g.menu, item, code == g.language ? MF_CHECKED : MF_UNCHECKED);
+    for (UINT item = Command::DesktopLanguage; item <= LastLanguageItem(g); ++item) {
+        bool spoken = LanguageOfItem(g, item) == g.language;
+        g.platform.CheckMenuItem(g.menu, item, spoken ? MF_CHECKED : MF_UNCHECKED);
     }
 }
 
 bool OnLanguageCommand(Game& g, WPARAM command) {
-    if (command < Command::DesktopLanguage || command > Command::LastLanguage) return false;
-    std::string code =
-        command == Command::DesktopLanguage ? "" : kLanguages[command - Command::FirstLanguage];
+    if (command < Command::DesktopLanguage || command > LastLanguageItem(g)) return false;
+    std::string code = LanguageOfItem(g, static_cast<UINT>(command));
     SpeakLanguage(g, code);
     MarkLanguageItems(g);
     FileSystem& files = g.platform.Files();

@@ -46,9 +46,9 @@ enum : std::uint32_t {
     FirstZoom = 3410,  // 3410..3413: the window at 1x..4x its size, in the Options menu
     LastZoom = 3413,
     LanguageMenu = 3419,     // the pop-up of the languages, in the Options menu
-    DesktopLanguage = 3420,  // the desktop's language, then 3421..3424: kLanguages in order
-    FirstLanguage = 3421,
-    LastLanguage = 3424,
+    DesktopLanguage = 3420,  // the desktop's language, then 3421..3484: the languages the
+    FirstLanguage = 3421,    // game has catalogues for, in the platform's order
+    LastLanguage = 3484,
 };
 }  // namespace Command
 

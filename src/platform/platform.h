@@ -226,9 +226,14 @@ class Platform {
     // A text with %n in the form for n, %n replaced by n; by default the English, `one` for 1.
     virtual std::string TranslatePlural(const char* context, const char* text, const char* one,
                                         long n);
-    // Speak the language "de", "en", "es" or "fr" from now on; "" for the desktop's. True when
-    // that changes the texts, which the game then sets again. By default nothing changes.
+    // Speak one of Languages() from now on; "" for the desktop's. True when that changes the
+    // texts, which the game then sets again. By default nothing changes.
     virtual bool SetLanguage(const std::string& code);
+    // The languages the game has catalogues for, English among them, by code in a steady order
+    // ("de", "en", "pt_BR"); by default English alone.
+    virtual std::vector<std::string> Languages();
+    // A language named in its own words ("Deutsch"), for the menu that offers it.
+    virtual std::string LanguageName(const std::string& code);
 
     // Sound
     virtual BOOL PlaySoundA(UINT resource, HMODULE module, DWORD flags) = 0;

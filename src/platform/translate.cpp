@@ -46,6 +46,14 @@ bool Platform::SetLanguage(const std::string& /*code*/) {
     return false;
 }
 
+std::vector<std::string> Platform::Languages() {
+    return {"en"};
+}
+
+std::string Platform::LanguageName(const std::string& code) {
+    return code == "en" ? "English" : code;
+}
+
 std::string FillIn(std::string text, const std::string& value, const char* mark) {
     std::string_view m(mark);
     for (std::size_t at = text.find(m); at != std::string::npos;
@@ -73,16 +81,38 @@ bool SameConversions(const char* a, const char* b) {
 
 namespace {
 
-// "de_AT.UTF-8@euro" and "de-AT" speak "de".
-std::string LanguageOf(const std::string& locale) {
-    std::string language = locale.substr(0, locale.find_first_of("_-.@"));
-    for (char& c : language) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return KnownLanguage(language);
+bool IsLower(char c) {
+    return c >= 'a' && c <= 'z';
+}
+bool IsUpper(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+char ToLower(char c) {
+    return IsUpper(c) ? static_cast<char>(c - 'A' + 'a') : c;
+}
+char ToUpper(char c) {
+    return IsLower(c) ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// "de_AT.UTF-8@euro" and "de-AT" speak "de_AT" if the game has it, else "de".
+std::string LanguageOf(const std::string& locale, const std::vector<std::string>& spoken) {
+    std::string name = locale.substr(0, locale.find_first_of(".@"));
+    std::size_t split = name.find_first_of("_-");
+    std::string language = name.substr(0, split);
+    for (char& c : language) c = ToLower(c);
+    if (split != std::string::npos) {
+        std::string territory = name.substr(split + 1);
+        for (char& c : territory) c = ToUpper(c);
+        std::string found = KnownLanguage(language + "_" + territory, spoken);
+        if (!found.empty()) return found;
+    }
+    return KnownLanguage(language, spoken);
 }
 
 }  // namespace
 
-std::string DesktopLanguage(const std::function<const char*(const char*)>& variable) {
+std::string DesktopLanguage(const std::function<const char*(const char*)>& variable,
+                            const std::vector<std::string>& spoken) {
     auto read = [&variable](const char* name) {
         const char* value = variable(name);
         return std::string(value != nullptr ? value : "");
@@ -98,17 +128,28 @@ std::string DesktopLanguage(const std::function<const char*(const char*)>& varia
     }
     for (std::size_t start = 0; start <= list.size();) {
         std::size_t end = std::min(list.find(':', start), list.size());
-        std::string found = LanguageOf(list.substr(start, end - start));
+        std::string found = LanguageOf(list.substr(start, end - start), spoken);
         if (!found.empty()) return found;
         start = end + 1;
     }
     return "en";
 }
 
-std::string KnownLanguage(const std::string& code) {
-    for (const char* known : kLanguages)
+std::string KnownLanguage(const std::string& code, const std::vector<std::string>& spoken) {
+    if (code.empty()) return "";
+    for (const std::string& known : spoken)
         if (code == known) return code;
     return "";
+}
+
+bool IsLanguageCode(const std::string& code) {
+    std::size_t letters = 0;
+    while (letters < code.size() && IsLower(code[letters])) ++letters;
+    if (letters < 2 || letters > 3) return false;
+    if (letters == code.size()) return true;
+    std::string_view territory = std::string_view(code).substr(letters + 1);
+    return code[letters] == '_' && territory.size() == 2 && IsUpper(territory[0]) &&
+           IsUpper(territory[1]);
 }
 
 }  // namespace pv

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "assets/translatable.h"
 #include "platform/platform.h"
@@ -22,14 +23,16 @@ std::string FillIn(std::string text, const std::string& value, const char* mark 
 // Whether two printf formats take the same arguments in the same order.
 bool SameConversions(const char* a, const char* b);
 
-// The language of the desktop session: the first the game speaks among LANGUAGE's list, else
-// among the one locale LC_ALL, LC_MESSAGES or LANG names, in that order; English when none.
-// `variable` reads the environment (nullptr for a variable not set).
-std::string DesktopLanguage(const std::function<const char*(const char*)>& variable);
+// The language of the desktop session: the first of `spoken` among LANGUAGE's list, else among
+// the one locale LC_ALL, LC_MESSAGES or LANG names, in that order; English when none. A locale
+// speaks its own catalogue ("pt_BR") before its language's ("pt"). `variable` reads the
+// environment (nullptr for a variable not set).
+std::string DesktopLanguage(const std::function<const char*(const char*)>& variable,
+                            const std::vector<std::string>& spoken);
 
-// The languages the game speaks, as kept in a player's settings.
-inline constexpr const char* kLanguages[] = {"de", "en", "es", "fr"};
-// The code of a language the game speaks, or "" for anything else.
-std::string KnownLanguage(const std::string& code);
+// `code` when it is one of `spoken`, else "".
+std::string KnownLanguage(const std::string& code, const std::vector<std::string>& spoken);
+// Whether `code` names a language as a catalogue's file name does: "de", "ast", "pt_BR".
+bool IsLanguageCode(const std::string& code);
 
 }  // namespace pv

@@ -52,6 +52,8 @@ class QtPlatform : public QObject, public Platform {
     std::string TranslatePlural(const char* context, const char* text, const char* one,
                                 long n) override;
     bool SetLanguage(const std::string& code) override;
+    std::vector<std::string> Languages() override { return languages_; }
+    std::string LanguageName(const std::string& code) override;
     // The language spoken now: "de", "en", "es" or "fr".
     const QString& Language() const { return translators_.Language(); }
 
@@ -112,6 +114,7 @@ class QtPlatform : public QObject, public Platform {
     void ReleaseAudio();
 
     Translators translators_;
+    std::vector<std::string> languages_;  // the catalogues built in, read once at start
     std::string desktopLanguage_;
     MainWidget* main_ = nullptr;
     HWND mainHandle_ = 0;

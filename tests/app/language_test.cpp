@@ -18,7 +18,8 @@ class Language : public Players {
     // The one language item checked, as an offset from the desktop's item, or -1.
     int Checked() {
         int found = -1;
-        for (UINT id = Command::DesktopLanguage; id <= Command::LastLanguage; ++id) {
+        for (UINT id = Command::DesktopLanguage; platform.FindMenuItem(game.menu, id) != nullptr;
+             ++id) {
             if (!Item(id).checked) continue;
             EXPECT_EQ(found, -1) << "one check mark only";
             found = static_cast<int>(id - Command::DesktopLanguage);
@@ -46,7 +47,7 @@ TEST_F(Language, EachPlayerKeepsTheirsAndASwitchSpeaksIt) {
     Command(Command::NewPlayer);
     EXPECT_EQ(game.playerName, "Ben");
     EXPECT_EQ(Checked(), 0) << "Ben has chosen nothing yet";
-    Command(Command::LastLanguage);  // Français
+    Command(Command::FirstLanguage + 3);  // Français
     EXPECT_EQ(Checked(), 4);
 
     SwitchTo("Anna");
@@ -78,6 +79,30 @@ TEST_F(Language, AChoiceSetsEveryTextOfTheScreensAgain) {
                          game.yourNameLabel, game.questionsLeftLabel, game.levelLabel}) {
         EXPECT_EQ(Text(control).front(), '<') << Text(control);
     }
+}
+
+// A catalogue the menu was not written for: offered under the platform's name for it, kept, and
+// English again should its catalogue be gone when the player's settings are next read.
+TEST_F(Language, ACatalogueAddedIsOfferedKeptAndMissedQuietly) {
+    platform.spoken = {"de", "en", "es", "fr", "pt_BR"};
+    StartAs("Anna");
+    const MenuItem& languages = BarItem(1).items.back();
+    ASSERT_EQ(languages.items.size(), 6U);
+    EXPECT_EQ(languages.items.back().text, "pt_BR");
+    Command(Command::FirstLanguage + 4);
+    EXPECT_EQ(Kept("Anna"), "pt_BR");
+    EXPECT_EQ(Checked(), 5);
+    Command(Command::FirstLanguage + 5);  // no language has this item
+    EXPECT_EQ(Checked(), 5);
+    EXPECT_EQ(platform.languages, (std::vector<std::string>{"pt_BR"}));
+
+    platform.typedAnswers = {L"Ben"};
+    Command(Command::NewPlayer);
+    platform.spoken = {"de", "en", "es", "fr"};
+    platform.languages.clear();
+    SwitchTo("Anna");
+    EXPECT_EQ(platform.languages, (std::vector<std::string>{"en"}));
+    EXPECT_EQ(Kept("Anna"), "pt_BR");
 }
 
 // Texts shown in another language, yet the settings file holds the English bytes: the hints, and

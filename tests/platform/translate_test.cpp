@@ -6,17 +6,22 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "support/recording_platform.h"
 
 namespace pv::testing {
 namespace {
 
+const std::vector<std::string> kSpoken{"de", "en", "es", "fr", "pt_BR"};
+
 std::string FromEnvironment(const std::map<std::string, std::string>& set) {
-    return DesktopLanguage([&set](const char* name) -> const char* {
-        auto it = set.find(name);
-        return it != set.end() ? it->second.c_str() : nullptr;
-    });
+    return DesktopLanguage(
+        [&set](const char* name) -> const char* {
+            auto it = set.find(name);
+            return it != set.end() ? it->second.c_str() : nullptr;
+        },
+        kSpoken);
 }
 
 TEST(DesktopLanguage, LanguageOverLcAllOverLcMessagesOverLang) {
@@ -38,9 +43,24 @@ TEST(DesktopLanguage, EnglishWhenTheSessionSpeaksNoneOfTheGames) {
     EXPECT_EQ(FromEnvironment({{"LANG", "POSIX"}, {"LC_MESSAGES", "nl_NL"}}), "en");
     EXPECT_EQ(FromEnvironment({{"LANGUAGE", "nl:sv"}, {"LANG", "de_DE"}}), "en");
     EXPECT_EQ(FromEnvironment({{"LANG", "deutsch"}}), "en");
-    EXPECT_EQ(KnownLanguage("de"), "de");
-    for (const char* unknown : {"", "DE", "de_DE", "x", "german"})
-        EXPECT_EQ(KnownLanguage(unknown), "") << unknown;
+    EXPECT_EQ(KnownLanguage("de", kSpoken), "de");
+    for (const char* unknown : {"", "DE", "de_DE", "x", "german", "pt"})
+        EXPECT_EQ(KnownLanguage(unknown, kSpoken), "") << unknown;
+}
+
+// A catalogue for one country is that country's; its language alone is not.
+TEST(DesktopLanguage, ALocaleSpeaksItsCountrysCatalogueFirst) {
+    EXPECT_EQ(FromEnvironment({{"LANG", "pt_BR.UTF-8"}}), "pt_BR");
+    EXPECT_EQ(FromEnvironment({{"LANGUAGE", "pt-br"}}), "pt_BR");
+    EXPECT_EQ(FromEnvironment({{"LANGUAGE", "pt_PT:pt:es"}}), "es");
+    EXPECT_EQ(FromEnvironment({{"LANG", "de_AT@euro"}}), "de");
+}
+
+TEST(LanguageCodes, AreWhatACatalogueFileMayBeNamed) {
+    for (const char* code : {"de", "ast", "pt_BR"}) EXPECT_TRUE(IsLanguageCode(code)) << code;
+    for (const char* code :
+         {"", "d", "deut", "DE", "de_", "pt_br", "pt_BRA", "../de", "de.qm", "pt-BR", "de_DE_x"})
+        EXPECT_FALSE(IsLanguageCode(code)) << code;
 }
 
 // A catalogue given as a table; anything else is English.

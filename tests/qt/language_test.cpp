@@ -54,6 +54,32 @@ TEST(Catalogues, OneThatCannotBeReadLeavesTheEnglish) {
     }
 }
 
+// A language is a catalogue file: its code from the file's name, its name from the catalogue, or
+// from Qt's locale data when the catalogue cannot say.
+TEST(Catalogues, EachFileIsALanguageNamedInItsOwnWords) {
+    EXPECT_EQ(CatalogueLanguages(QStringLiteral(":/i18n")),
+              (std::vector<std::string>{"de", "en", "es", "fr"}));
+    Translators builtIn;
+    EXPECT_EQ(builtIn.NameOf(QStringLiteral("de")), QStringLiteral("Deutsch"));
+    EXPECT_EQ(builtIn.NameOf(QStringLiteral("en")), QStringLiteral("English"));
+    EXPECT_EQ(builtIn.NameOf(QStringLiteral("es")), QStringLiteral("Espa\u00f1ol"));
+    EXPECT_EQ(builtIn.NameOf(QStringLiteral("fr")), QStringLiteral("Fran\u00e7ais"));
+
+    QTemporaryDir folder;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(":/i18n/pondivar_de.qm"),
+                            folder.filePath(QStringLiteral("pondivar_pt_BR.qm"))));
+    for (const char* other : {"pondivar_nl.qm", "pondivar_x.qm", "pondivar_de.ts", "de.qm"}) {
+        QFile file(folder.filePath(QString::fromLatin1(other)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not a catalogue");
+    }
+    Translators dropped(folder.path());
+    EXPECT_EQ(dropped.Spoken(), (std::vector<std::string>{"en", "nl", "pt_BR"}));
+    EXPECT_EQ(dropped.NameOf(QStringLiteral("pt_BR")), QStringLiteral("Deutsch"))
+        << "what the catalogue calls itself";
+    EXPECT_EQ(dropped.NameOf(QStringLiteral("nl")), QStringLiteral("Nederlands"));
+}
+
 class SwitchedLanguage : public ::testing::Test {
   protected:
     void SetUp() override {

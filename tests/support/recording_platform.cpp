@@ -1,5 +1,7 @@
 #include "support/recording_platform.h"
 
+#include <map>
+
 namespace pv::testing {
 
 std::string RecordingPlatform::Translate(const char* context, const char* text) {
@@ -11,6 +13,16 @@ std::string RecordingPlatform::TranslatePlural(const char* context, const char* 
                                                const char* one, long n) {
     std::string english = Platform::TranslatePlural(context, text, one, n);
     return marked ? "<" + english + ">" : english;
+}
+
+std::string RecordingPlatform::LanguageName(const std::string& code) {
+    static const std::map<std::string, std::string> names{{"de", "Deutsch"},
+                                                          {"es", "Espa\xC3\xB1ol"},
+                                                          {"fr",
+                                                           "Fran\xC3\xA7"
+                                                           "ais"}};
+    auto it = names.find(code);
+    return it != names.end() ? it->second : Platform::LanguageName(code);
 }
 
 int RecordingPlatform::GetSystemMetrics(int index) {

@@ -45,6 +45,8 @@ class RecordingPlatform : public Platform {
         languages.push_back(code);
         return true;
     }
+    std::vector<std::string> Languages() override { return spoken; }
+    std::string LanguageName(const std::string& code) override;
     // A control's click, as the real controls send it.
     using Platform::SendNotification;
 
@@ -71,6 +73,7 @@ class RecordingPlatform : public Platform {
     std::vector<int> zooms;  // every factor the game set, in order
     bool marked = false;
     std::vector<std::string> languages;  // every language the game asked for, in order
+    std::vector<std::string> spoken{"de", "en", "es", "fr"};  // the catalogues "built in"
 
   protected:
     int RunMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) override;

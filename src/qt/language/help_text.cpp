@@ -7,6 +7,7 @@
 
 #include "app/command_line.h"
 #include "platform/translate.h"
+#include "qt/language/translators.h"
 
 namespace pv::qt {
 
@@ -14,11 +15,12 @@ std::string HelpText() {
     std::string english = UsageText();
     // No application yet, so nothing is installed: the catalogue is asked directly. The
     // built-in files are there from the program's start.
+    const QString folder = QStringLiteral(":/i18n");
     const std::string language =
-        DesktopLanguage([](const char* name) -> const char* { return std::getenv(name); });
+        DesktopLanguage([](const char* name) -> const char* { return std::getenv(name); },
+                        CatalogueLanguages(folder));
     QTranslator translator;
-    if (!translator.load(QStringLiteral("pondivar_") + QString::fromStdString(language),
-                         QStringLiteral(":/i18n"))) {
+    if (!translator.load(QStringLiteral("pondivar_") + QString::fromStdString(language), folder)) {
         return english;
     }
     QString found = translator.translate("Help", english.c_str());

@@ -35,9 +35,14 @@ bool QtPlatform::SetLanguage(const std::string& code) {
     return true;
 }
 
+std::string QtPlatform::LanguageName(const std::string& code) {
+    return translators_.NameOf(QString::fromStdString(code)).toStdString();
+}
+
 void QtPlatform::UseDesktopLanguage() {
-    desktopLanguage_ =
-        DesktopLanguage([](const char* name) -> const char* { return std::getenv(name); });
+    languages_ = translators_.Spoken();
+    desktopLanguage_ = DesktopLanguage(
+        [](const char* name) -> const char* { return std::getenv(name); }, languages_);
     translators_.Use(QString::fromStdString(desktopLanguage_));
 }
 

@@ -5,9 +5,14 @@
 #include <QString>
 #include <QTranslator>
 
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace pv::qt {
+
+// The languages of the catalogues in `folder` (pondivar_<code>.qm), and English, by code.
+std::vector<std::string> CatalogueLanguages(const QString& folder);
 
 class Translators {
   public:
@@ -17,10 +22,15 @@ class Translators {
     Translators(const Translators&) = delete;
     Translators& operator=(const Translators&) = delete;
 
-    // Puts the catalogues of `language` ("de", "en", "es", "fr") in place of the ones in use.
-    // A catalogue missing or damaged is left out: its texts stay English.
+    // Puts the catalogues of `language` ("de", "pt_BR") in place of the ones in use. A
+    // catalogue missing or damaged is left out: its texts stay English.
     void Use(const QString& language);
     const QString& Language() const { return language_; }
+
+    std::vector<std::string> Spoken() const { return CatalogueLanguages(folder_); }
+    // What a language's catalogue calls it; its name in Qt's locale data when the catalogue
+    // does not say or cannot be read.
+    QString NameOf(const QString& language) const;
 
   private:
     QTranslator qtbase_;
