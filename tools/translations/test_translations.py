@@ -9,6 +9,7 @@ from pathlib import Path
 
 import check_catalogues
 import make_pseudo
+import packaging_texts
 
 
 def message(context, source, *texts, numerus=False, state=None):
@@ -93,6 +94,58 @@ class Catalogues(unittest.TestCase):
     def test_unreadable_files(self):
         self.assertTrue(self.faults('de', raw='<TS language="de"><context></TS>'))
         self.assertTrue(self.faults('de', raw='<?xml version="1.0"?><html/>'))
+
+
+class PackagingTexts(Catalogues):
+    DESKTOP = ['[Desktop Entry]', 'Name=Pondivar', 'GenericName=Drill', 'Keywords=maths;',
+               'X=Drill']
+    METAINFO = ('<component><name>Pondivar</name><summary>Drill</summary><description>\n'
+                '  <p>\n    Two\n    lines\n  </p>\n</description><releases>'
+                '<description translate="no"><p>Two lines</p></description></releases></component>')
+
+    def catalogues(self, *catalogues):
+        return packaging_texts.read_catalogues(self.write(*c) for c in catalogues)
+
+    def test_desktop_entry_takes_each_finished_translation(self):
+        catalogues = self.catalogues(
+            ('fr', message('Desktop entry', 'Drill', 'Calcul'),
+             message('Desktop entry', 'maths;', 'maths;', state='unfinished')),
+            ('de', message('Desktop entry', 'Drill', 'Rechnen'),
+             message('Desktop entry', 'maths;', 'Mathe;'), message('Metainfo', 'Pondivar', 'P')),
+            ('en', message('Desktop entry', 'Drill', '', state='unfinished')))
+        self.assertEqual(packaging_texts.translated_desktop(self.DESKTOP, catalogues),
+                         self.DESKTOP[:3] + ['GenericName[de]=Rechnen', 'GenericName[fr]=Calcul',
+                                             'Keywords=maths;', 'Keywords[de]=Mathe;', 'X=Drill'])
+        broken = self.catalogues(('de', message('Desktop entry', 'Drill', 'Rech-\nnen')))
+        with self.assertRaises(ValueError):
+            packaging_texts.translated_desktop(self.DESKTOP, broken)
+
+    def test_metainfo_takes_each_translation_after_its_english(self):
+        folder = Path(self.folder.name)
+        (folder / 'in.xml').write_text(self.METAINFO, encoding='utf-8')
+        catalogues = [self.write(code, message('Metainfo', 'Two lines', f'{code}\n  \u00a0:'),
+                                 message('Metainfo', 'Drill', f'{code} drill'))
+                      for code in ('es', 'pt_BR', 'de')]
+        self.assertEqual(packaging_texts.main(['metainfo', str(folder / 'in.xml'),
+                                               str(folder / 'out.xml'), *map(str, catalogues)]), 0)
+        root = ElementTree.parse(folder / 'out.xml').getroot()
+        self.assertEqual([(e.tag, e.get(packaging_texts.XML_LANG), e.text) for e in root][:5],
+                         [('name', None, 'Pondivar'), ('summary', None, 'Drill'),
+                          ('summary', 'de', 'de drill'), ('summary', 'es', 'es drill'),
+                          ('summary', 'pt_BR', 'pt_BR drill')])
+        self.assertEqual([p.text for p in root.find('description')],
+                         ['\n    Two\n    lines\n  ', 'de \u00a0:', 'es \u00a0:', 'pt_BR \u00a0:'])
+        self.assertEqual(len(list(root.find('releases').iter('p'))), 1)  # translate="no"
+
+    def test_lupdate_source_lists_the_english_with_notes(self):
+        metainfo = ElementTree.fromstring(self.METAINFO.replace('Drill', 'The "best" \\ drill'))
+        source = packaging_texts.lupdate_source(self.DESKTOP, metainfo)
+        self.assertIn('QT_TRANSLATE_NOOP("Desktop entry", "Drill"),', source)
+        self.assertIn('QT_TRANSLATE_NOOP("Metainfo", "The \\"best\\" \\\\ drill"),', source)
+        self.assertRegex(source, r'//: .*one text.*\n.*"maths;"')
+        self.assertEqual(source.count('QT_TRANSLATE_NOOP'), 4)  # not Name, X, nor release notes
+        with self.assertRaises(ValueError):
+            packaging_texts.lupdate_source([], ElementTree.fromstring('<c><p>a <em>b</em></p></c>'))
 
 
 class Pseudo(unittest.TestCase):
