@@ -41,6 +41,27 @@
     </message>
 </context>
 <context>
+    <name>Desktop entry</name>
+    <message>
+        <location filename="../build/packaging/packaging_texts.cpp" line="+4"/>
+        <source>Arithmetic drill</source>
+        <extracomment>The desktop entry&apos;s GenericName: what kind of program this is, shown beside or instead of its name in menus.</extracomment>
+        <translation>Práctica de cálculo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Practise addition, subtraction, multiplication and division tables</source>
+        <extracomment>The desktop entry&apos;s Comment: the menu&apos;s tooltip for the game.</extracomment>
+        <translation>Practica las tablas de sumar, restar, multiplicar y dividir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>times tables;arithmetic;multiplication;division;maths;addition;subtraction;</source>
+        <extracomment>The desktop entry&apos;s Keywords: the words a menu search finds the game by. Translate the whole list as one text: words for your language, not necessarily as many, each ending in &apos;;&apos;, the last one too.</extracomment>
+        <translation>tablas de multiplicar;cálculo;multiplicación;división;matemáticas;suma;resta;</translation>
+    </message>
+</context>
+<context>
     <name>Drill</name>
     <message numerus="yes">
         <location filename="../src/drill/question.cpp" line="+89"/>
@@ -301,6 +322,93 @@
         <location line="+2"/>
         <source>&amp;Desktop Language</source>
         <translation>Idioma del &amp;escritorio</translation>
+    </message>
+</context>
+<context>
+    <name>Metainfo</name>
+    <message>
+        <location filename="../build/packaging/packaging_texts.cpp" line="+2"/>
+        <source>Practise arithmetic tables with a frog and a memory game</source>
+        <extracomment>The software centre&apos;s one-line summary, under the game&apos;s name.</extracomment>
+        <translation>Practica las tablas con una rana y un juego de parejas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The Pondivar developers</source>
+        <extracomment>Who makes the game, as the software centre names them.</extracomment>
+        <translation>Los desarrolladores de Pondivar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pondivar drills a child in the tables of addition, subtraction, multiplication and division, one question at a time.</source>
+        <extracomment>A paragraph of the software centre&apos;s description of the game.</extracomment>
+        <translation>Pondivar ayuda a un niño a practicar las tablas de sumar, restar, multiplicar y dividir, una pregunta cada vez.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The child picks the right answer out of four buttons. A grinning face and a cheerful sound answer a right click, a sad face blanks a wrong button, and each level finished without a mistake makes the table one row and one column larger, from 2 up to 10, or to 17 for the keen.</source>
+        <extracomment>A paragraph of the software centre&apos;s description of the game.</extracomment>
+        <translation>El niño elige la respuesta correcta entre cuatro botones. Una cara sonriente y un sonido alegre premian un clic correcto, una cara triste vacía un botón equivocado, y cada nivel terminado sin fallos agranda la tabla una fila y una columna, de 2 a 10, o hasta 17 para los más entusiastas.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Each child plays as a player of their own, with their own settings, high scores and record of answers. For a parent or teacher, Progress... in the Drill menu shows each operation&apos;s table as a grid of facts, coloured from never asked through often missed to known, with the ten facts most often missed and a chart of the last two weeks. The same figures can be saved as a CSV file for a spreadsheet, or printed with pondivar --report.</source>
+        <extracomment>A paragraph of the software centre&apos;s description of the game.</extracomment>
+        <translation>Cada niño juega como un jugador propio, con sus propios ajustes, su lista de récords y el registro de sus respuestas. Para padres y docentes, Progreso... del menú Cuentas muestra la tabla de cada operación como una cuadrícula coloreada, desde nunca preguntada hasta dominada, pasando por fallada a menudo, junto con las diez operaciones más falladas y un gráfico de las dos últimas semanas. Los mismos datos se pueden guardar en un archivo CSV para una hoja de cálculo, o mostrar con pondivar --report.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose the operation: addition, subtraction, multiplication or division</source>
+        <extracomment>An item of the software centre&apos;s list of what the game offers.</extracomment>
+        <translation>Elige la operación: suma, resta, multiplicación o división</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Optionally practise missed facts: about one question in three then comes from the facts the child keeps missing</source>
+        <extracomment>An item of the software centre&apos;s list of what the game offers.</extracomment>
+        <translation>Repasar fallos, si se desea: más o menos una de cada tres preguntas sale entonces de las operaciones que el niño suele fallar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Win a memory game on thirty picture cards as a reward</source>
+        <extracomment>An item of the software centre&apos;s list of what the game offers.</extracomment>
+        <translation>Gana como premio un juego de parejas con treinta cartas de dibujos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keep a high-score list, with background music and changing colours</source>
+        <extracomment>An item of the software centre&apos;s list of what the game offers.</extracomment>
+        <translation>Una lista de récords, música de fondo y colores que cambian</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Play with the mouse or the keyboard: the keys 1 to 4 answer, the arrows and Enter play the memory game</source>
+        <extracomment>An item of the software centre&apos;s list of what the game offers.</extracomment>
+        <translation>Juega con el ratón o con el teclado: las teclas 1 a 4 responden, y las flechas e Intro sirven para el juego de parejas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Play with a screen reader: every control has a name, and the questions, answers and turned cards are read aloud</source>
+        <extracomment>An item of the software centre&apos;s list of what the game offers.</extracomment>
+        <translation>Juega con un lector de pantalla: cada control tiene nombre, y las preguntas, las respuestas y las cartas que se dan la vuelta se leen en voz alta</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show the window at one to four times its size</source>
+        <extracomment>An item of the software centre&apos;s list of what the game offers.</extracomment>
+        <translation>Ver la ventana a una, dos, tres o cuatro veces su tamaño</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Play in German, French, Spanish or English: the desktop&apos;s language, or the one chosen in the game</source>
+        <extracomment>An item of the software centre&apos;s list of what the game offers.</extracomment>
+        <translation>Juega en alemán, francés, español o inglés: en el idioma del escritorio o en el que se elija en el juego</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A multiplication question with its four answer buttons</source>
+        <extracomment>The caption of a screenshot in the software centre.</extracomment>
+        <translation>Una multiplicación con sus cuatro botones de respuesta</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,27 @@
     </message>
 </context>
 <context>
+    <name>Desktop entry</name>
+    <message>
+        <location filename="../build/packaging/packaging_texts.cpp" line="+4"/>
+        <source>Arithmetic drill</source>
+        <extracomment>The desktop entry&apos;s GenericName: what kind of program this is, shown beside or instead of its name in menus.</extracomment>
+        <translation>Entraînement au calcul</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Practise addition, subtraction, multiplication and division tables</source>
+        <extracomment>The desktop entry&apos;s Comment: the menu&apos;s tooltip for the game.</extracomment>
+        <translation>S&apos;entraîner aux additions, soustractions, multiplications et divisions</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>times tables;arithmetic;multiplication;division;maths;addition;subtraction;</source>
+        <extracomment>The desktop entry&apos;s Keywords: the words a menu search finds the game by. Translate the whole list as one text: words for your language, not necessarily as many, each ending in &apos;;&apos;, the last one too.</extracomment>
+        <translation>tables de multiplication;calcul;multiplication;division;maths;addition;soustraction;</translation>
+    </message>
+</context>
+<context>
     <name>Drill</name>
     <message numerus="yes">
         <location filename="../src/drill/question.cpp" line="+89"/>
@@ -301,6 +322,93 @@
         <location line="+2"/>
         <source>&amp;Desktop Language</source>
         <translation>Langue du &amp;bureau</translation>
+    </message>
+</context>
+<context>
+    <name>Metainfo</name>
+    <message>
+        <location filename="../build/packaging/packaging_texts.cpp" line="+2"/>
+        <source>Practise arithmetic tables with a frog and a memory game</source>
+        <extracomment>The software centre&apos;s one-line summary, under the game&apos;s name.</extracomment>
+        <translation>S&apos;entraîner au calcul avec une grenouille et un jeu des paires</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The Pondivar developers</source>
+        <extracomment>Who makes the game, as the software centre names them.</extracomment>
+        <translation>Les développeurs de Pondivar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pondivar drills a child in the tables of addition, subtraction, multiplication and division, one question at a time.</source>
+        <extracomment>A paragraph of the software centre&apos;s description of the game.</extracomment>
+        <translation>Pondivar fait réviser à un enfant les tables d&apos;addition, de soustraction, de multiplication et de division, une question à la fois.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The child picks the right answer out of four buttons. A grinning face and a cheerful sound answer a right click, a sad face blanks a wrong button, and each level finished without a mistake makes the table one row and one column larger, from 2 up to 10, or to 17 for the keen.</source>
+        <extracomment>A paragraph of the software centre&apos;s description of the game.</extracomment>
+        <translation>L&apos;enfant choisit la bonne réponse parmi quatre boutons. Un visage rayonnant et un son joyeux saluent un bon clic, un visage triste efface un mauvais bouton, et chaque niveau réussi sans faute agrandit la table d&apos;une ligne et d&apos;une colonne, de 2 jusqu&apos;à 10, ou jusqu&apos;à 17 pour les plus motivés.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Each child plays as a player of their own, with their own settings, high scores and record of answers. For a parent or teacher, Progress... in the Drill menu shows each operation&apos;s table as a grid of facts, coloured from never asked through often missed to known, with the ten facts most often missed and a chart of the last two weeks. The same figures can be saved as a CSV file for a spreadsheet, or printed with pondivar --report.</source>
+        <extracomment>A paragraph of the software centre&apos;s description of the game.</extracomment>
+        <translation>Chaque enfant joue sous son propre nom, avec ses propres réglages, ses meilleurs scores et l&apos;historique de ses réponses. Pour les parents et les enseignants, Progrès... dans le menu Calcul montre la table de chaque opération sous forme de grille colorée, de jamais posé à acquis en passant par souvent raté, avec les dix calculs les plus souvent ratés et un graphique des deux dernières semaines. Les mêmes chiffres peuvent être enregistrés dans un fichier CSV pour un tableur, ou affichés avec pondivar --report.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose the operation: addition, subtraction, multiplication or division</source>
+        <extracomment>An item of the software centre&apos;s list of what the game offers.</extracomment>
+        <translation>Choisir l&apos;opération : addition, soustraction, multiplication ou division</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Optionally practise missed facts: about one question in three then comes from the facts the child keeps missing</source>
+        <extracomment>An item of the software centre&apos;s list of what the game offers.</extracomment>
+        <translation>Revoir les erreurs, si on le souhaite : environ une question sur trois porte alors sur les calculs que l&apos;enfant rate souvent</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Win a memory game on thirty picture cards as a reward</source>
+        <extracomment>An item of the software centre&apos;s list of what the game offers.</extracomment>
+        <translation>Gagner un jeu des paires avec trente cartes illustrées en récompense</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keep a high-score list, with background music and changing colours</source>
+        <extracomment>An item of the software centre&apos;s list of what the game offers.</extracomment>
+        <translation>Un tableau des meilleurs scores, de la musique de fond et des couleurs qui changent</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Play with the mouse or the keyboard: the keys 1 to 4 answer, the arrows and Enter play the memory game</source>
+        <extracomment>An item of the software centre&apos;s list of what the game offers.</extracomment>
+        <translation>Jouer à la souris ou au clavier : les touches 1 à 4 répondent, les flèches et Entrée servent au jeu des paires</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Play with a screen reader: every control has a name, and the questions, answers and turned cards are read aloud</source>
+        <extracomment>An item of the software centre&apos;s list of what the game offers.</extracomment>
+        <translation>Jouer avec un lecteur d&apos;écran : chaque commande a un nom, et les questions, les réponses et les cartes retournées sont lues à voix haute</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show the window at one to four times its size</source>
+        <extracomment>An item of the software centre&apos;s list of what the game offers.</extracomment>
+        <translation>Afficher la fenêtre à une, deux, trois ou quatre fois sa taille</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Play in German, French, Spanish or English: the desktop&apos;s language, or the one chosen in the game</source>
+        <extracomment>An item of the software centre&apos;s list of what the game offers.</extracomment>
+        <translation>Jouer en allemand, en français, en espagnol ou en anglais : dans la langue du bureau ou dans celle choisie dans le jeu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A multiplication question with its four answer buttons</source>
+        <extracomment>The caption of a screenshot in the software centre.</extracomment>
+        <translation>Une multiplication avec ses quatre boutons de réponse</translation>
     </message>
 </context>
 <context>

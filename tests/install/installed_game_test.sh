@@ -24,15 +24,22 @@ entry=$root/usr/share/applications/org.pondivar.Pondivar.desktop
 out=$(desktop-file-validate --no-hints "$entry" 2>&1) && [ -z "$out" ] || fail "$out"
 out=$(appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml 2>&1) || fail "$out"
 ! grep -E '^(E|W):' <<<"$out" || fail "appstreamcli warns"
-# The menu and software centres show these texts in German, French and Spanish too: an English
-# text edited or added without them would show English to those desktops.
+# The menu and software centres show these texts in each language a catalogue is made for
+# (English is their source): an English text edited or added without its translations would
+# show English to those desktops.
+langs=()
+for catalogue in "$here"/../../translations/pondivar_*.ts; do
+  code=${catalogue##*/pondivar_}
+  [ "${code%.ts}" = en ] || langs+=("${code%.ts}")
+done
+[ ${#langs[@]} -gt 0 ] || fail "no catalogues beside the tests"
 for key in GenericName Comment Keywords; do
-  for lang in de es fr; do
+  for lang in "${langs[@]}"; do
     grep -q "^$key\[$lang\]=." "$entry" || fail "the desktop entry has no ${key}[${lang}]"
   done
 done
-out=$(/usr/bin/python3 - "$root"/usr/share/metainfo/*.metainfo.xml <<'EOF'
-import sys, xml.etree.ElementTree as ET
+out=$(/usr/bin/python3 - "$root"/usr/share/metainfo/*.metainfo.xml "${langs[@]}" <<'EOF'
+import itertools, sys, xml.etree.ElementTree as ET
 LANG = '{http://www.w3.org/XML/1998/namespace}lang'
 def walk(node):
     if node.get('translate') == 'no':
@@ -41,8 +48,9 @@ def walk(node):
     for i, kid in enumerate(kids):
         texts = ('summary', 'developer_name', 'caption', 'p', 'li')
         if kid.tag in texts and LANG not in kid.attrib:
-            after = [k.get(LANG) for k in kids[i + 1:i + 4] if k.tag == kid.tag]
-            if sorted(filter(None, after)) != ['de', 'es', 'fr']:
+            after = itertools.takewhile(lambda k: k.tag == kid.tag and LANG in k.attrib,
+                                        kids[i + 1:])
+            if sorted(k.get(LANG) for k in after) != sorted(sys.argv[2:]):
                 print(kid.tag, ' '.join(''.join(kid.itertext()).split()[:6]))
         walk(kid)
 walk(ET.parse(sys.argv[1]).getroot())

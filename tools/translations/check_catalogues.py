@@ -8,21 +8,31 @@ Prints one line per fault and exits 1 when there is any:
 * the file is not well-formed XML, or not a catalogue;
 * a translation has other printf conversions than its source (the core hands the
   translation to wsprintfA with the source's arguments), or other Qt markers (%1, %n);
-* a plural message has the wrong number of forms for the catalogue's language;
+* a plural message has another number of forms than the catalogue's other plural
+  messages, or than lrelease expects for the catalogue's language when this checker knows it;
 * two items of one menu share a mnemonic, or a menu item lost its mnemonic;
 * a text is empty in a language other than English (English shows its sources,
   but needs its plural forms: "1 questions" otherwise);
 * a text the core draws does not fit in Windows-1252 (the core shows '?' for it),
-  or a hint holds a letter its upper case cannot be made of.
+  or a hint holds a letter its upper case cannot be made of;
+* a desktop entry text holds a line break (a desktop file's value is one line), or its
+  Keywords list lost the ';' that ends it.
 """
 
+import collections
 import re
 import sys
 import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
 # Forms lrelease expects per language: all of them tell one from many, French counts 0 as one.
+# A language not listed here is held to its own catalogue's most common number of forms.
 PLURAL_FORMS = {'en': 2, 'de': 2, 'es': 2, 'fr': 2}
+
+# The contexts of the texts that the installed desktop entry and metainfo take their
+# translations from (tools/translations/packaging_texts.py).
+DESKTOP_CONTEXT = 'Desktop entry'
+METAINFO_CONTEXT = 'Metainfo'
 
 # The pop-ups of the menu bar by their English items. The languages' own names in the Language
 # pop-up carry no mnemonic and are never translated.
@@ -45,11 +55,12 @@ MNEMONIC = re.compile(r'&(.)')
 
 
 class Message:
-    def __init__(self, context, source, numerus, texts):
+    def __init__(self, context, source, numerus, texts, finished=True):
         self.context = context
         self.source = source
         self.numerus = numerus
         self.texts = texts  # the translation, or each plural form; '' when untranslated
+        self.finished = finished  # False while the translator has left it "unfinished"
 
     def where(self):
         return f'{self.context} "{self.source}"'
@@ -90,17 +101,34 @@ def read_catalogue(path):
                 texts = [form.text or '' for form in translation.iter('numerusform')]
             else:
                 texts = [translation.text or '']
-            messages.append(Message(name, message.findtext('source', ''), numerus, texts))
+            messages.append(Message(name, message.findtext('source', ''), numerus, texts,
+                                    translation.get('type') != 'unfinished'))
     return root.get('language'), messages
+
+
+def check_plural_forms(messages, language, faults):
+    counts = collections.Counter(len(m.texts) for m in messages if m.numerus)
+    if not counts:
+        return
+    wanted = PLURAL_FORMS.get(language)
+    rule = f'{language} has'
+    if wanted is None:
+        wanted = counts.most_common(1)[0][0]
+        rule = 'most of the catalogue\'s plural messages have'
+    for message in messages:
+        if message.numerus and len(message.texts) != wanted:
+            faults.append(f'{message.where()}: {len(message.texts)} plural forms, {rule} {wanted}')
+
+
+def check_desktop_text(message, text, faults):
+    if '\n' in text or '\r' in text:
+        faults.append(f'{message.where()}: a line break, which a desktop file cannot hold')
+    if message.source.endswith(';') and not text.endswith(';'):
+        faults.append(f'{message.where()}: "{text}" must end in ";", as the list it is')
 
 
 def check_message(message, language, faults):
     english = language == 'en'
-    if message.numerus:
-        wanted = PLURAL_FORMS.get(language)
-        if wanted is not None and len(message.texts) != wanted:
-            faults.append(f'{message.where()}: {len(message.texts)} plural forms, '
-                          f'{language} has {wanted}')
     for text in message.texts:
         if not text:
             if message.numerus or not english:
@@ -121,6 +149,8 @@ def check_message(message, language, faults):
         # The hints flash between cases, and 'ß' has no upper case in Windows-1252.
         if message.context == 'Hint' and 'ß' in text:
             faults.append(f'{message.where()}: "ß" cannot be shown in upper case')
+        if message.context == DESKTOP_CONTEXT:
+            check_desktop_text(message, text, faults)
 
 
 def check_menus(messages, faults):
@@ -151,8 +181,7 @@ def check_catalogue(path):
         return [str(error)]
     base = language.split('_')[0]
     faults = []
-    if base not in PLURAL_FORMS:
-        faults.append(f'no plural rule known for language "{language}"')
+    check_plural_forms(messages, base, faults)
     for message in messages:
         check_message(message, base, faults)
     check_menus(messages, faults)

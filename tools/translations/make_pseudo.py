@@ -33,6 +33,9 @@ def pseudo(text):
             words, _, patterns = part.rpartition(' (')
             parts.append(f'{pseudo(words)} ({patterns}' if words else pseudo(part))
         return ';;'.join(parts)
+    if text.endswith(';'):
+        # The desktop entry's keywords: each one grows, and the list still ends in ';'.
+        return ''.join(pseudo(item) + ';' for item in text[:-1].split(';'))
     return '[!! ' + '\n'.join(longer(line) for line in text.split('\n')) + ' !!]'
 
 

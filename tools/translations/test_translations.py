@@ -9,13 +9,15 @@ from pathlib import Path
 
 import check_catalogues
 import make_pseudo
+import packaging_texts
 
 
-def message(context, source, *texts, numerus=False):
+def message(context, source, *texts, numerus=False, state=None):
     forms = ''.join(f'<numerusform>{t}</numerusform>' for t in texts)
     body, kind = (forms, ' numerus="yes"') if numerus else (texts[0], '')
-    return (f'<context><name>{context}</name><message{kind}>'
-            f'<source>{source}</source><translation>{body}</translation></message></context>')
+    state = f' type="{state}"' if state else ''
+    return (f'<context><name>{context}</name><message{kind}><source>{source}</source>'
+            f'<translation{state}>{body}</translation></message></context>')
 
 
 class Catalogues(unittest.TestCase):
@@ -53,7 +55,11 @@ class Catalogues(unittest.TestCase):
         three = message('Drill', '%n questions', '%n q', '%n qs', '%n qss', numerus=True)
         self.assertEqual(self.faults('fr_FR', two), [])
         self.assertTrue(self.faults('de_DE', three))
-        self.assertTrue(self.faults('xx', two))  # no rule known: lrelease would guess
+        # A language the checker has no rule for is held to its own catalogue's usual count.
+        self.assertEqual(self.faults('xx', three, three.replace('questions', 'moves')), [])
+        self.assertEqual(self.faults('xx', two, two.replace('questions', 'moves'), three),
+                         ['Drill "%n questions": 3 plural forms, most of the catalogue\'s '
+                          'plural messages have 2'])
 
     def test_empty_texts(self):
         self.assertTrue(self.faults('es_ES', message('Hint', 'color', '')))
@@ -78,9 +84,68 @@ class Catalogues(unittest.TestCase):
         self.assertEqual(self.faults('fr', message('Progress', 'Known', 'Acquis\u202f!')), [])
         self.assertTrue(self.faults('de', message('Hint', 'exit', 'schließen')))
 
+    def test_desktop_entry_texts_fit_a_desktop_file(self):
+        keywords = 'times tables;maths;'
+        self.assertEqual(self.faults('de', message('Desktop entry', keywords, 'Einmaleins;Mathe;'),
+                                     message('Metainfo', 'A game', 'Ein\nSpiel')), [])
+        self.assertTrue(self.faults('de', message('Desktop entry', keywords, 'Einmaleins;Mathe')))
+        self.assertTrue(self.faults('de', message('Desktop entry', 'Drill', 'Rechen-\ntrainer')))
+
     def test_unreadable_files(self):
         self.assertTrue(self.faults('de', raw='<TS language="de"><context></TS>'))
         self.assertTrue(self.faults('de', raw='<?xml version="1.0"?><html/>'))
+
+
+class PackagingTexts(Catalogues):
+    DESKTOP = ['[Desktop Entry]', 'Name=Pondivar', 'GenericName=Drill', 'Keywords=maths;',
+               'X=Drill']
+    METAINFO = ('<component><name>Pondivar</name><summary>Drill</summary><description>\n'
+                '  <p>\n    Two\n    lines\n  </p>\n</description><releases>'
+                '<description translate="no"><p>Two lines</p></description></releases></component>')
+
+    def catalogues(self, *catalogues):
+        return packaging_texts.read_catalogues(self.write(*c) for c in catalogues)
+
+    def test_desktop_entry_takes_each_finished_translation(self):
+        catalogues = self.catalogues(
+            ('fr', message('Desktop entry', 'Drill', 'Calcul'),
+             message('Desktop entry', 'maths;', 'maths;', state='unfinished')),
+            ('de', message('Desktop entry', 'Drill', 'Rechnen'),
+             message('Desktop entry', 'maths;', 'Mathe;'), message('Metainfo', 'Pondivar', 'P')),
+            ('en', message('Desktop entry', 'Drill', '', state='unfinished')))
+        self.assertEqual(packaging_texts.translated_desktop(self.DESKTOP, catalogues),
+                         self.DESKTOP[:3] + ['GenericName[de]=Rechnen', 'GenericName[fr]=Calcul',
+                                             'Keywords=maths;', 'Keywords[de]=Mathe;', 'X=Drill'])
+        broken = self.catalogues(('de', message('Desktop entry', 'Drill', 'Rech-\nnen')))
+        with self.assertRaises(ValueError):
+            packaging_texts.translated_desktop(self.DESKTOP, broken)
+
+    def test_metainfo_takes_each_translation_after_its_english(self):
+        folder = Path(self.folder.name)
+        (folder / 'in.xml').write_text(self.METAINFO, encoding='utf-8')
+        catalogues = [self.write(code, message('Metainfo', 'Two lines', f'{code}\n  \u00a0:'),
+                                 message('Metainfo', 'Drill', f'{code} drill'))
+                      for code in ('es', 'pt_BR', 'de')]
+        self.assertEqual(packaging_texts.main(['metainfo', str(folder / 'in.xml'),
+                                               str(folder / 'out.xml'), *map(str, catalogues)]), 0)
+        root = ElementTree.parse(folder / 'out.xml').getroot()
+        self.assertEqual([(e.tag, e.get(packaging_texts.XML_LANG), e.text) for e in root][:5],
+                         [('name', None, 'Pondivar'), ('summary', None, 'Drill'),
+                          ('summary', 'de', 'de drill'), ('summary', 'es', 'es drill'),
+                          ('summary', 'pt_BR', 'pt_BR drill')])
+        self.assertEqual([p.text for p in root.find('description')],
+                         ['\n    Two\n    lines\n  ', 'de \u00a0:', 'es \u00a0:', 'pt_BR \u00a0:'])
+        self.assertEqual(len(list(root.find('releases').iter('p'))), 1)  # translate="no"
+
+    def test_lupdate_source_lists_the_english_with_notes(self):
+        metainfo = ElementTree.fromstring(self.METAINFO.replace('Drill', 'The "best" \\ drill'))
+        source = packaging_texts.lupdate_source(self.DESKTOP, metainfo)
+        self.assertIn('QT_TRANSLATE_NOOP("Desktop entry", "Drill"),', source)
+        self.assertIn('QT_TRANSLATE_NOOP("Metainfo", "The \\"best\\" \\\\ drill"),', source)
+        self.assertRegex(source, r'//: .*one text.*\n.*"maths;"')
+        self.assertEqual(source.count('QT_TRANSLATE_NOOP'), 4)  # not Name, X, nor release notes
+        with self.assertRaises(ValueError):
+            packaging_texts.lupdate_source([], ElementTree.fromstring('<c><p>a <em>b</em></p></c>'))
 
 
 class Pseudo(unittest.TestCase):
@@ -88,6 +153,7 @@ class Pseudo(unittest.TestCase):
         self.assertEqual(make_pseudo.pseudo('sound on'), '[!! sound on~~~~ !!]')
         self.assertEqual(make_pseudo.pseudo('P&rogress...'), '[!! P&rogress...~~~~~ !!]')
         self.assertEqual(make_pseudo.pseudo('A (*.csv);;B (*)'), '[!! A~ !!] (*.csv);;[!! B~ !!] (*)')
+        self.assertEqual(make_pseudo.pseudo('maths;sums;'), '[!! maths~~ !!];[!! sums~~ !!];')
         english = Path(__file__).resolve().parents[2] / 'translations' / 'pondivar_en.ts'
         with tempfile.TemporaryDirectory() as folder:
             output = Path(folder) / 'pondivar_xx.ts'
