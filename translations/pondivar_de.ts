@@ -41,6 +41,44 @@
     </message>
 </context>
 <context>
+    <name>Console</name>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="+65"/>
+        <source>--player needs a name</source>
+        <translation>--player braucht einen Namen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--data-folder needs a folder</source>
+        <translation>--data-folder braucht einen Ordner</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>unknown argument: %1</source>
+        <translation>unbekanntes Argument: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>cannot use that player name: %1</source>
+        <translation>dieser Spielername geht nicht: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/console.cpp" line="+25"/>
+        <source>there is no player called %1</source>
+        <translation>es gibt keinen Spieler namens %1</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the report could not be written whole</source>
+        <translation>der Bericht konnte nicht vollständig geschrieben werden</translation>
+    </message>
+    <message>
+        <location filename="../src/app/who_plays.cpp" line="+20"/>
+        <source>%1; playing without players</source>
+        <translation>%1; es wird ohne Spieler gespielt</translation>
+    </message>
+</context>
+<context>
     <name>Desktop entry</name>
     <message>
         <location filename="../build/packaging/packaging_texts.cpp" line="+4"/>
@@ -100,7 +138,7 @@
 <context>
     <name>Help</name>
     <message>
-        <location filename="../src/app/command_line.cpp" line="+43"/>
+        <location filename="../src/app/command_line.cpp" line="-49"/>
         <source>usage: pondivar [--player NAME] [--report] | --help | --version
 
   --player NAME  play as NAME (made when new); without it, as the player of the
@@ -280,7 +318,7 @@
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/app/players_menu.cpp" line="+104"/>
+        <location filename="../src/app/players_menu.cpp" line="+103"/>
         <source>&amp;Practice Missed Facts</source>
         <translation>F&amp;ehler üben</translation>
     </message>
@@ -2191,6 +2229,26 @@
         <location line="+2"/>
         <source>A name has at most 24 characters.</source>
         <translation>Ein Name hat höchstens 24 Zeichen.</translation>
+    </message>
+    <message>
+        <location filename="../src/players/players.cpp" line="+35"/>
+        <source>cannot make the player&apos;s folder %1: %2</source>
+        <translation>der Ordner des Spielers %1 lässt sich nicht anlegen: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 is a link, not a player&apos;s folder</source>
+        <translation>%1 ist ein Verweis, kein Spielerordner</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>cannot make the player&apos;s folder %1: a file has its name</source>
+        <translation>der Ordner des Spielers %1 lässt sich nicht anlegen: eine Datei hat seinen Namen</translation>
+    </message>
+    <message>
+        <location filename="../src/players/players.h" line="+22"/>
+        <source>Player 1</source>
+        <translation>Spieler 1</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,44 @@
     </message>
 </context>
 <context>
+    <name>Console</name>
+    <message>
+        <location filename="../src/app/command_line.cpp" line="+65"/>
+        <source>--player needs a name</source>
+        <translation>--player necesita un nombre</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--data-folder needs a folder</source>
+        <translation>--data-folder necesita una carpeta</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>unknown argument: %1</source>
+        <translation>argumento desconocido: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>cannot use that player name: %1</source>
+        <translation>ese nombre de jugador no sirve: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/console.cpp" line="+25"/>
+        <source>there is no player called %1</source>
+        <translation>no hay ningún jugador llamado %1</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the report could not be written whole</source>
+        <translation>no se pudo escribir el informe entero</translation>
+    </message>
+    <message>
+        <location filename="../src/app/who_plays.cpp" line="+20"/>
+        <source>%1; playing without players</source>
+        <translation>%1; se juega sin jugadores</translation>
+    </message>
+</context>
+<context>
     <name>Desktop entry</name>
     <message>
         <location filename="../build/packaging/packaging_texts.cpp" line="+4"/>
@@ -100,7 +138,7 @@
 <context>
     <name>Help</name>
     <message>
-        <location filename="../src/app/command_line.cpp" line="+43"/>
+        <location filename="../src/app/command_line.cpp" line="-49"/>
         <source>usage: pondivar [--player NAME] [--report] | --help | --version
 
   --player NAME  play as NAME (made when new); without it, as the player of the
@@ -279,7 +317,7 @@
         <translation>&amp;Ayuda</translation>
     </message>
     <message>
-        <location filename="../src/app/players_menu.cpp" line="+104"/>
+        <location filename="../src/app/players_menu.cpp" line="+103"/>
         <source>&amp;Practice Missed Facts</source>
         <translation>Repasar &amp;fallos</translation>
     </message>
@@ -2190,6 +2228,26 @@
         <location line="+2"/>
         <source>A name has at most 24 characters.</source>
         <translation>Un nombre tiene como máximo 24 caracteres.</translation>
+    </message>
+    <message>
+        <location filename="../src/players/players.cpp" line="+35"/>
+        <source>cannot make the player&apos;s folder %1: %2</source>
+        <translation>no se puede crear la carpeta del jugador %1: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 is a link, not a player&apos;s folder</source>
+        <translation>%1 es un enlace, no una carpeta de jugador</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>cannot make the player&apos;s folder %1: a file has its name</source>
+        <translation>no se puede crear la carpeta del jugador %1: un archivo tiene su nombre</translation>
+    </message>
+    <message>
+        <location filename="../src/players/players.h" line="+22"/>
+        <source>Player 1</source>
+        <translation>Jugador 1</translation>
     </message>
 </context>
 <context>

@@ -10,9 +10,10 @@ namespace pv {
 namespace {
 
 // "--name value" or "--name=value"; moves `i` past what it took. An option after "--name" is
-// a forgotten value, not the value: "--player --report" must not play as "--report".
-bool TakeValue(int argc, char** argv, int& i, std::string_view name, std::string_view what,
-               std::string& value, std::string& error) {
+// a forgotten value, not the value: "--player --report" must not play as "--report". `missing`
+// says what a forgotten value is.
+bool TakeValue(int argc, char** argv, int& i, std::string_view name, const char* missing,
+               std::string& value, Sentence& error) {
     std::string_view arg = argv[i];
     if (arg.size() > name.size() && arg.substr(0, name.size()) == name && arg[name.size()] == '=') {
         value = std::string(arg.substr(name.size() + 1));
@@ -20,7 +21,7 @@ bool TakeValue(int argc, char** argv, int& i, std::string_view name, std::string
     }
     if (arg != name) return false;
     if (i + 1 >= argc || argv[i + 1][0] == '-') {
-        error = std::string(name) + " needs " + std::string(what);
+        error = {"Console", missing, {}};
         return true;
     }
     value = argv[++i];
@@ -61,9 +62,12 @@ CommandLine ParseCommandLine(int argc, char** argv) {
     for (int i = 1; i < argc && line.error.empty(); ++i) {
         std::string_view arg = argv[i];
         std::string folder;
-        if (TakeValue(argc, argv, i, "--player", "a name", line.player, line.error)) {
+        if (TakeValue(argc, argv, i, "--player", PV_TEXT("Console", "--player needs a name"),
+                      line.player, line.error)) {
             playerGiven = true;
-        } else if (TakeValue(argc, argv, i, "--data-folder", "a folder", folder, line.error)) {
+        } else if (TakeValue(argc, argv, i, "--data-folder",
+                             PV_TEXT("Console", "--data-folder needs a folder"), folder,
+                             line.error)) {
             line.dataFolder = folder;
         } else if (arg == "--report") {
             line.task = CommandLine::Task::Report;
@@ -77,12 +81,18 @@ CommandLine ParseCommandLine(int argc, char** argv) {
             line.toolkitArguments.push_back(argv[i]);
             if (TakesValue(arg) && i + 1 < argc) line.toolkitArguments.push_back(argv[++i]);
         } else {
-            line.error = "unknown argument: " + std::string(arg);
+            line.error = {"Console",
+                          PV_TEXT("Console", "unknown argument: %1"),
+                          {Sentence::Value(std::string(arg))}};
         }
     }
     if (line.error.empty() && playerGiven) {
         std::string problem = PlayerNameProblem(line.player);
-        if (!problem.empty()) line.error = "cannot use that player name: " + problem;
+        if (!problem.empty()) {
+            line.error = {"Console",
+                          PV_TEXT("Console", "cannot use that player name: %1"),
+                          {{"Players", problem, {}}}};
+        }
     }
     return line;
 }

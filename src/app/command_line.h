@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/translate.h"
+
 namespace pv {
 
 struct CommandLine {
@@ -13,7 +15,7 @@ struct CommandLine {
     bool checkOnly = false;               // --check: only say whether the arguments are good
     std::string player;                   // --player NAME, as given
     std::filesystem::path dataFolder;     // --data-folder DIR; else the current directory
-    std::string error;                    // one line on what is wrong, when anything is
+    Sentence error;                       // one line on what is wrong, when anything is
     std::vector<char*> toolkitArguments;  // argv[0] and the toolkit's own options (-platform x)
 };
 

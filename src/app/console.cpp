@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/translatable.h"
 #include "players/players.h"
 #include "progress/answer_log.h"
 #include "progress/report.h"
@@ -13,12 +14,17 @@ namespace {
 
 // Every player's answers, or the one player's, as CSV on out.
 int PrintReport(FileSystem& files, const std::filesystem::path& dataFolder,
-                const std::string& player, std::ostream& out, std::ostream& err) {
+                const std::string& player, std::ostream& out, std::ostream& err,
+                const Translation& translate) {
     std::vector<std::string> names = ListPlayers(files, dataFolder);
     if (!player.empty()) {
         std::optional<std::string> found = FindPlayer(files, dataFolder, player);
         if (!found) {
-            err << "pondivar: there is no player called " << player << "\n";
+            Complain(err,
+                     {"Console",
+                      PV_TEXT("Console", "there is no player called %1"),
+                      {Sentence::Value(player)}},
+                     translate);
             return 1;
         }
         names = {*found};
@@ -34,17 +40,22 @@ int PrintReport(FileSystem& files, const std::filesystem::path& dataFolder,
     out.flush();
     if (out) return 0;
     // A full disk or a closed pipe: the report is not whole, which must not pass unsaid.
-    err << "pondivar: the report could not be written whole\n";
+    Complain(err, {"Console", PV_TEXT("Console", "the report could not be written whole"), {}},
+             translate);
     return 1;
 }
 
 }  // namespace
 
+void Complain(std::ostream& err, const Sentence& why, const Translation& translate) {
+    err << "pondivar: " << Say(why, translate) << "\n";
+}
+
 std::optional<int> AnswerOnConsole(FileSystem& files, const CommandLine& line,
                                    const std::filesystem::path& dataFolder, std::ostream& out,
-                                   std::ostream& err) {
+                                   std::ostream& err, const Translation& translate) {
     if (!line.error.empty()) {
-        err << "pondivar: " << line.error << "\n";
+        Complain(err, line.error, translate);
         return 2;
     }
     if (line.checkOnly) return 0;
@@ -56,7 +67,7 @@ std::optional<int> AnswerOnConsole(FileSystem& files, const CommandLine& line,
             out << "Pondivar " << PV_VERSION << "\n";
             return 0;
         case CommandLine::Task::Report:
-            return PrintReport(files, dataFolder, line.player, out, err);
+            return PrintReport(files, dataFolder, line.player, out, err, translate);
         case CommandLine::Task::Play:
             break;
     }

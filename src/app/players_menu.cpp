@@ -41,8 +41,8 @@ void ShowTitle(Game& g) {
 }
 
 // Saves the player's files as closing would, then starts the other's game as a start would: their
-// folder is made again when it was removed while the game ran. Returns why not, or "".
-std::string SwitchPlayer(Game& g, HWND window, const std::string& storedName) {
+// folder is made again when it was removed while the game ran. Returns why not, or nothing.
+Sentence SwitchPlayer(Game& g, HWND window, const std::string& storedName) {
     SettledPlayer player = OpenPlayer(g.platform.Files(), g.playersRoot, storedName);
     if (player.name.empty()) return player.problem;
     SaveSettingsFile(g, window);
@@ -52,7 +52,7 @@ std::string SwitchPlayer(Game& g, HWND window, const std::string& storedName) {
     g.dataFolder = player.folder;
     RememberPlayer(g.platform.Files(), g.playersRoot, player.name);
     LoadAndStart(g, window);
-    return "";
+    return {};
 }
 
 void TogglePractice(Game& g) {
@@ -69,10 +69,9 @@ std::wstring Said(Game& g, const char* context, const char* text) {
     return Utf8ToWide(g.platform.Translate(context, text));
 }
 
-// A name problem is one of the core's own sentences; other problems come with paths and the
-// system's words, and are shown as they are.
-void Refuse(Game& g, const wchar_t* title, const std::string& why) {
-    std::wstring text = Said(g, "Players", why.c_str());
+// In the player's language, with its paths and the system's words as they are.
+void Refuse(Game& g, const wchar_t* title, const Sentence& why) {
+    std::wstring text = Utf8ToWide(Say(why, TranslationOf(g.platform)));
     g.platform.MessageBoxW(g.mainWindow, text.c_str(), title, MB_OK | MB_ICONINFORMATION);
 }
 
@@ -83,7 +82,7 @@ void AddPlayer(Game& g, HWND window) {
     if (!g.platform.AskTextW(window, title.c_str(), prompt.c_str(), typed)) return;
     std::string name = WideToUtf8(typed);
     if (std::string problem = PlayerNameProblem(name); !problem.empty()) {
-        Refuse(g, title.c_str(), problem);
+        Refuse(g, title.c_str(), {"Players", problem, {}});
         return;
     }
     // A name already taken is that player's: spelled so, else in any case, the current player's
@@ -91,7 +90,7 @@ void AddPlayer(Game& g, HWND window) {
     std::optional<std::string> found = FindPlayer(g.platform.Files(), g.playersRoot, name);
     bool exact = found && SameSpelling(*found, name);
     if (found == g.playerName || (!exact && SamePlayerName(name, g.playerName))) return;
-    std::string problem = SwitchPlayer(g, window, found.value_or(NormalPlayerName(name)));
+    Sentence problem = SwitchPlayer(g, window, found.value_or(NormalPlayerName(name)));
     if (!problem.empty()) Refuse(g, title.c_str(), problem);
 }
 
@@ -152,7 +151,7 @@ bool OnPlayerCommand(Game& g, HWND window, WPARAM command) {
     if (command < Command::FirstPlayer || command > Command::LastPlayer) return false;
     std::size_t i = command - Command::FirstPlayer;
     if (i < g.playerNames.size() && g.playerNames[i] != g.playerName) {
-        std::string problem = SwitchPlayer(g, window, g.playerNames[i]);
+        Sentence problem = SwitchPlayer(g, window, g.playerNames[i]);
         if (!problem.empty())
             Refuse(g, Said(g, "Players", PV_TEXT("Players", "Players")).c_str(), problem);
     }

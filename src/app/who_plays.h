@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/file_system.h"
+#include "platform/translate.h"
 
 namespace pv {
 
@@ -18,8 +19,10 @@ struct PlayStart {
     std::optional<int> exitCode;   // the game does not start: what the program exits with
 };
 
-// Says on err why, when the game starts otherwise than asked or not at all.
+// Says on err why, when the game starts otherwise than asked or not at all, in the language of
+// `translate` (English without one), which also names a new first player.
 PlayStart SettleStart(FileSystem& files, const std::filesystem::path& dataFolder,
-                      const std::string& wanted, std::ostream& err);
+                      const std::string& wanted, std::ostream& err,
+                      const Translation& translate = nullptr);
 
 }  // namespace pv

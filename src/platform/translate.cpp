@@ -75,6 +75,27 @@ std::string TrPlural(Platform& p, const char* context, const char* text, const c
     return ToCp1252(p.TranslatePlural(context, text, one, n));
 }
 
+std::string Say(const Sentence& sentence, const Translation& translate) {
+    if (sentence.context == nullptr) return sentence.text;
+    std::string text = translate ? translate(sentence.context, sentence.text.c_str()) : "";
+    if (text.empty()) text = sentence.text;
+    std::string said;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::size_t mark = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : 9;
+        if (text[i] == '%' && mark < sentence.values.size()) {
+            said += Say(sentence.values[mark], translate);
+            ++i;
+        } else {
+            said += text[i];
+        }
+    }
+    return said;
+}
+
+Translation TranslationOf(Platform& p) {
+    return [&p](const char* context, const char* text) { return p.Translate(context, text); };
+}
+
 bool SameConversions(const char* a, const char* b) {
     return Conversions(a) == Conversions(b);
 }

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "assets/translatable.h"
@@ -19,6 +20,25 @@ std::string TrFormat(Platform& p, const char* context, const char* format);
 std::string TrPlural(Platform& p, const char* context, const char* text, const char* one, long n);
 // Every mark ("%1", "%n") in text replaced by value.
 std::string FillIn(std::string text, const std::string& value, const char* mark = "%1");
+
+// A sentence made before it is known who reads it, or in what language: a dialog shows it in the
+// player's, the console in the desktop's. Its %1, %2 ... are values said as they are (a path,
+// the system's words) or sentences of their own.
+struct Sentence {
+    const char* context = nullptr;  // none: `text` is a value, never translated
+    std::string text;               // the English source, or the value
+    std::vector<Sentence> values;
+
+    static Sentence Value(std::string value) { return {nullptr, std::move(value), {}}; }
+    bool empty() const { return text.empty(); }
+};
+// Looks up a text's translation as UTF-8; the English source when there is none.
+using Translation = std::function<std::string(const char* context, const char* text)>;
+// The sentence in the language of `translate` (English without one), values filled in, in one
+// pass: a value holding "%2" stays as it is.
+std::string Say(const Sentence& sentence, const Translation& translate = nullptr);
+// The platform's catalogues, as a Translation.
+Translation TranslationOf(Platform& p);
 
 // Whether two printf formats take the same arguments in the same order.
 bool SameConversions(const char* a, const char* b);

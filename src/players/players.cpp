@@ -22,25 +22,36 @@ namespace {
 constexpr const char* kLastPlayerKey = "player";
 
 // Makes the player's folder, private like the data folder, with every missing level; says why
-// not, or "" once it is there. A link in its place is no player's folder and is never followed:
-// the game writes nothing wherever it points.
-std::string MakeFolder(FileSystem& files, const std::filesystem::path& folder) {
+// not, or nothing once it is there. A link in its place is no player's folder and is never
+// followed: the game writes nothing wherever it points.
+Sentence MakeFolder(FileSystem& files, const std::filesystem::path& folder) {
+    const Sentence path = Sentence::Value(folder.string());
     std::filesystem::path level;
     for (const auto& part : folder) {
         level /= part;
         if (files.mkdir(level.c_str(), 0700) != 0 && errno != EEXIST) {
-            return "cannot make the player's folder " + folder.string() + ": " +
-                   std::error_code(errno, std::generic_category()).message();
+            return {
+                "Players",
+                PV_TEXT("Players", "cannot make the player's folder %1: %2"),
+                {path, Sentence::Value(std::error_code(errno, std::generic_category()).message())}};
         }
     }
     const mode_t type = LinkType(files, folder);
     if (S_ISLNK(type)) {
-        return folder.string() + " is a link, not a player's folder";
+        return {"Players", PV_TEXT("Players", "%1 is a link, not a player's folder"), {path}};
     }
     if (!S_ISDIR(type)) {
-        return "cannot make the player's folder " + folder.string() + ": a file has its name";
+        return {"Players",
+                PV_TEXT("Players", "cannot make the player's folder %1: a file has its name"),
+                {path}};
     }
-    return "";
+    return {};
+}
+
+// A translation that cannot be a player's name is never asked for.
+std::string FirstPlayerName(const Translation& translate) {
+    std::string name = Say({"Players", kFirstPlayerName, {}}, translate);
+    return PlayerNameProblem(name).empty() ? name : kFirstPlayerName;
 }
 
 // Whether a player has settings of their own: the first to play took over the file from before
@@ -120,13 +131,13 @@ std::filesystem::path PlayerFolder(const std::filesystem::path& dataFolder,
 SettledPlayer OpenPlayer(FileSystem& files, const std::filesystem::path& dataFolder,
                          const std::string& storedName) {
     if (std::string problem = PlayerNameProblem(storedName); !problem.empty()) {
-        return {"", {}, problem};
+        return {"", {}, {"Players", problem, {}}};
     }
     std::filesystem::path folder = PlayerFolder(dataFolder, storedName);
-    if (std::string problem = MakeFolder(files, folder); !problem.empty()) {
+    if (Sentence problem = MakeFolder(files, folder); !problem.empty()) {
         return {"", {}, problem};
     }
-    return {storedName, folder, ""};
+    return {storedName, folder, {}};
 }
 
 bool KeepPlayerFolder(FileSystem& files, const std::filesystem::path& dataFolder,
@@ -134,22 +145,25 @@ bool KeepPlayerFolder(FileSystem& files, const std::filesystem::path& dataFolder
     if (dataFolder.empty()) return true;
     if (S_ISDIR(LinkType(files, PlayerFolder(dataFolder, storedName)))) return true;
     SettledPlayer player = OpenPlayer(files, dataFolder, storedName);
-    if (!player.problem.empty()) SayOnce(player.problem + "; the player's files are not saved");
+    if (!player.problem.empty())
+        SayOnce(Say(player.problem) + "; the player's files are not saved");
     return player.problem.empty();
 }
 
 SettledPlayer SettlePlayer(FileSystem& files, const std::filesystem::path& dataFolder,
-                           const std::string& wanted) {
+                           const std::string& wanted, const Translation& translate) {
     SweepPlayersLeftovers(files, dataFolder);
     std::vector<std::string> players = ListPlayers(files, dataFolder);
     std::string name = wanted;
     if (name.empty()) {
         name = KeyValueFile::Read(files, dataFolder / kDataSettingsName).Get(kLastPlayerKey);
         if (!FindPlayer(files, dataFolder, name)) {
-            name = players.empty() ? kFirstPlayerName : players[0];
+            name = !players.empty() ? players[0] : FirstPlayerName(translate);
         }
     }
-    if (std::string problem = PlayerNameProblem(name); !problem.empty()) return {"", {}, problem};
+    if (std::string problem = PlayerNameProblem(name); !problem.empty()) {
+        return {"", {}, {"Players", problem, {}}};
+    }
     SettledPlayer settled = OpenPlayer(
         files, dataFolder, FindPlayer(files, dataFolder, name).value_or(NormalPlayerName(name)));
     if (settled.name.empty()) return settled;

@@ -8,15 +8,18 @@
 #include <string>
 #include <vector>
 
+#include "assets/translatable.h"
 #include "platform/file_system.h"
+#include "platform/translate.h"
 
 namespace pv {
 
 constexpr const char* kPlayersFolder = "players";
 constexpr const char* kDataSettingsName = "pondivar.conf";
 constexpr const char* kPlayerSettingsName = "player.conf";
-// The player that a first start, or the score file of a game from before players, belongs to.
-constexpr const char* kFirstPlayerName = "Player 1";
+// The player that a first start, or the score file of a game from before players, belongs to:
+// named in the desktop's language when the folder is made, since the name is then a folder's.
+constexpr const char* kFirstPlayerName = PV_TEXT("Players", "Player 1");
 
 // The players' names as their folders spell them, sorted without regard to case.
 std::vector<std::string> ListPlayers(FileSystem& files, const std::filesystem::path& dataFolder);
@@ -36,7 +39,7 @@ inline std::filesystem::path PlayerSettings(const std::filesystem::path& playerF
 struct SettledPlayer {
     std::string name;  // as stored; empty when there is none
     std::filesystem::path folder;
-    std::string problem;  // why there is none
+    Sentence problem;  // why there is none
 };
 
 // The player whose folder is `storedName`, the folder made when missing (at a first start, or
@@ -54,8 +57,9 @@ bool KeepPlayerFolder(FileSystem& files, const std::filesystem::path& dataFolder
 // the last run, else the first player there is, else a new first player. A settings file left in
 // the data folder by a game from before players becomes the new first player's. Remembers the
 // choice for the next run. What killed saves left in the players' folders is swept first.
+// A new first player is named in the language of `translate` (English without one).
 SettledPlayer SettlePlayer(FileSystem& files, const std::filesystem::path& dataFolder,
-                           const std::string& wanted);
+                           const std::string& wanted, const Translation& translate = nullptr);
 
 // Remembers `name` as the player of the last run.
 void RememberPlayer(FileSystem& files, const std::filesystem::path& dataFolder,

@@ -5,7 +5,7 @@
 #include "app/command_line.h"
 #include "app/console.h"
 #include "app/who_plays.h"
-#include "qt/language/help_text.h"
+#include "qt/language/console_texts.h"
 #include "qt/run_game.h"
 
 int main(int argc, char** argv) {
@@ -19,13 +19,14 @@ int main(int argc, char** argv) {
         std::cout << pv::qt::HelpText();
         return 0;
     }
+    const pv::Translation said = pv::qt::DesktopCatalogue();
     if (std::optional<int> answered =
-            pv::AnswerOnConsole(files, line, data, std::cout, std::cerr)) {
+            pv::AnswerOnConsole(files, line, data, std::cout, std::cerr, said)) {
         return *answered;
     }
     pv::qt::GameStart start;
     if (!data.empty()) {
-        pv::PlayStart settled = pv::SettleStart(files, data, line.player, std::cerr);
+        pv::PlayStart settled = pv::SettleStart(files, data, line.player, std::cerr, said);
         if (settled.exitCode) return *settled.exitCode;
         start = {settled.playersRoot, settled.player, settled.folder};
     }

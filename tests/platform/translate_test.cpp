@@ -92,5 +92,28 @@ TEST(TranslatedPlurals, WithoutACatalogueTheEnglishOfToday) {
     EXPECT_EQ(FillIn("%1 of %1", "7"), "7 of 7");
 }
 
+// A sentence made where the reader is not known: translated whole, its values as they are.
+TEST(Sentences, AreSaidInTheReadersWordsWithTheirValuesAsTheyAre) {
+    std::map<std::string, std::string> table{
+        {"cannot use that player name: %1", "Name geht nicht: %1"},
+        {"A name cannot end with a space.", "Kein Leerzeichen am Ende."},
+        {"%1 then %2", "%2, davor %1"}};
+    Translation german = [&table](const char* /*context*/, const char* text) {
+        auto it = table.find(text);
+        return it != table.end() ? it->second : std::string();
+    };
+    Sentence name{"Console",
+                  "cannot use that player name: %1",
+                  {{"Players", "A name cannot end with a space.", {}}}};
+    EXPECT_EQ(Say(name), "cannot use that player name: A name cannot end with a space.");
+    EXPECT_EQ(Say(name, german), "Name geht nicht: Kein Leerzeichen am Ende.");
+    Sentence paths{"Players", "%1 then %2", {Sentence::Value("/a%2b"), Sentence::Value("c")}};
+    EXPECT_EQ(Say(paths), "/a%2b then c") << "a value is never filled in again";
+    EXPECT_EQ(Say(paths, german), "c, davor /a%2b");
+    EXPECT_EQ(Say({"Drill", "100% of %3 %", {}}), "100% of %3 %") << "marks without values stay";
+    EXPECT_EQ(Say(Sentence::Value("A name cannot end with a space."), german),
+              "A name cannot end with a space.");
+}
+
 }  // namespace
 }  // namespace pv::testing

@@ -9,10 +9,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/console.h"
 #include "app/who_plays.h"
 #include "players/player_name.h"
 #include "players/players.h"
@@ -73,6 +75,46 @@ TEST_F(PlayerFolders, ALinkIsNoPlayerAndIsNeverWrittenThrough) {
     std::ofstream(Root() / "pondivar.conf") << "player=Eve\n";
     EXPECT_EQ(SettlePlayer(RealFileSystem(), Root(), "").name, "Player 1");
     EXPECT_TRUE(fs::is_empty(Root() / "elsewhere"));
+}
+
+// What the console says goes by the desktop's catalogue, which also names a first player; what
+// it prints for programs does not.
+TEST_F(PlayerFolders, TheConsoleSpeaksTheDesktopsLanguage) {
+    std::map<std::string, std::string> table{
+        {"Player 1", "Spieler 1"},
+        {"unknown argument: %1", "unbekannte Angabe: %1"},
+        {"there is no player called %1", "niemand hei\xC3\x9Ft %1"},
+        {"%1 is a link, not a player's folder", "%1 ist ein Verweis, kein Spielerordner"}};
+    Translation german = [&table](const char* /*context*/, const char* text) {
+        auto it = table.find(text);
+        return it != table.end() ? it->second : std::string();
+    };
+    std::ostringstream err;
+    EXPECT_EQ(SettleStart(RealFileSystem(), Root(), "", err, german).player, "Spieler 1");
+    EXPECT_EQ(SettleStart(RealFileSystem(), Root(), "", err, german).player, "Spieler 1");
+    fs::create_directories(Root() / "elsewhere");
+    fs::create_directory_symlink(Root() / "elsewhere", Folder("Eve"));
+    EXPECT_EQ(SettleStart(RealFileSystem(), Root(), "Eve", err, german).exitCode, 1);
+    EXPECT_EQ(err.str(),
+              "pondivar: " + Folder("Eve").string() + " ist ein Verweis, kein Spielerordner\n");
+
+    auto answer = [&](std::vector<const char*> args) {
+        args.insert(args.begin(), "pondivar");
+        CommandLine line =
+            ParseCommandLine(static_cast<int>(args.size()), const_cast<char**>(args.data()));
+        std::ostringstream out, said;
+        AnswerOnConsole(RealFileSystem(), line, Root(), out, said, german);
+        return out.str() + said.str();
+    };
+    EXPECT_EQ(answer({"--x%1"}), "pondivar: unbekannte Angabe: --x%1\n");
+    EXPECT_EQ(answer({"--report", "--player", "Nobody"}),
+              "pondivar: niemand hei\xC3\x9Ft Nobody\n");
+    EXPECT_EQ(answer({"--report"}).substr(0, 16), "player,operation") << "the CSV's keys";
+
+    // A catalogue whose name for the first player could not be a player's.
+    ScratchDirectory other;
+    table["Player 1"] = "../Spieler";
+    EXPECT_EQ(SettleStart(RealFileSystem(), other.Path(), "", err, german).player, "Player 1");
 }
 
 // A settings file from before players, and the first player with no settings of their own.

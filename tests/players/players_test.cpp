@@ -15,6 +15,7 @@
 
 #include "app/main_window.h"
 #include "assets/commands.h"
+#include "platform/text.h"
 #include "players/key_value_file.h"
 #include "players/player_name.h"
 #include "players/players.h"
@@ -61,7 +62,7 @@ TEST_F(Players, FirstStartTakesOverTheSettingsFileOfBeforePlayers) {
 
     SettledPlayer refused = SettlePlayer(RealFileSystem(), Root(), "../out");
     EXPECT_EQ(refused.name, "");
-    EXPECT_NE(refused.problem, "");
+    EXPECT_FALSE(refused.problem.empty());
     EXPECT_FALSE(fs::exists(Root() / "out"));
     EXPECT_EQ(ListPlayers(RealFileSystem(), Root()).size(), 2u) << "a refused name makes nothing";
 }
@@ -293,8 +294,12 @@ TEST_F(Players, AFolderRemovedWhileTheGameRunsIsMadeAgainOrRefused) {
     fs::remove_all(PlayerFolder(Root(), "Ben"));
     std::ofstream(PlayerFolder(Root(), "Ben")) << "not a folder";
     platform.messages.clear();
+    platform.marked = true;  // in the player's language, the path as it is
     Command(Command::FirstPlayer + 1);
-    EXPECT_EQ(platform.messages.size(), 1u);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(WideToUtf8(platform.messages[0]), "<cannot make the player's folder " +
+                                                    PlayerFolder(Root(), "Ben").string() +
+                                                    ": a file has its name>");
     EXPECT_EQ(game.playerName, "Anna");
 }
 

@@ -25,7 +25,7 @@ class Players : public GameTest {
     // Starts the game as the data folder's start-up does.
     void StartAs(const std::string& wanted) {
         SettledPlayer player = SettlePlayer(RealFileSystem(), Root(), wanted);
-        ASSERT_EQ(player.problem, "");
+        ASSERT_TRUE(player.problem.empty()) << Say(player.problem);
         game.playersRoot = Root();
         game.playerName = player.name;
         Create();
