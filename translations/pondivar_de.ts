@@ -2322,8 +2322,8 @@
         <location line="+4"/>
         <source>%n questions answered, %1% right the first time. %2 of the %3 facts known.</source>
         <translation>
-            <numerusform>%n Aufgabe beantwortet, %1 % gleich richtig. %2 von %3 Aufgaben gekonnt.</numerusform>
-            <numerusform>%n Aufgaben beantwortet, %1 % gleich richtig. %2 von %3 Aufgaben gekonnt.</numerusform>
+            <numerusform>%Ln Aufgabe beantwortet, %1 % gleich richtig. %2 von %3 Aufgaben gekonnt.</numerusform>
+            <numerusform>%Ln Aufgaben beantwortet, %1 % gleich richtig. %2 von %3 Aufgaben gekonnt.</numerusform>
         </translation>
     </message>
     <message>

@@ -2321,8 +2321,8 @@
         <location line="+4"/>
         <source>%n questions answered, %1% right the first time. %2 of the %3 facts known.</source>
         <translation>
-            <numerusform>%n pregunta respondida, %1 % bien a la primera. %2 de %3 operaciones dominadas.</numerusform>
-            <numerusform>%n preguntas respondidas, %1 % bien a la primera. %2 de %3 operaciones dominadas.</numerusform>
+            <numerusform>%Ln pregunta respondida, %1 % bien a la primera. %2 de %3 operaciones dominadas.</numerusform>
+            <numerusform>%Ln preguntas respondidas, %1 % bien a la primera. %2 de %3 operaciones dominadas.</numerusform>
         </translation>
     </message>
     <message>

@@ -2321,8 +2321,8 @@
         <location line="+4"/>
         <source>%n questions answered, %1% right the first time. %2 of the %3 facts known.</source>
         <translation>
-            <numerusform>%n réponse, %1 % justes du premier coup. %2 calculs acquis sur %3.</numerusform>
-            <numerusform>%n réponses, %1 % justes du premier coup. %2 calculs acquis sur %3.</numerusform>
+            <numerusform>%Ln réponse, %1 % justes du premier coup. %2 calculs acquis sur %3.</numerusform>
+            <numerusform>%Ln réponses, %1 % justes du premier coup. %2 calculs acquis sur %3.</numerusform>
         </translation>
     </message>
     <message>

@@ -124,6 +124,24 @@ TEST_F(ProgressWindowTest, OpensOnTheMostAnsweredOperationWithEachFactInItsColou
     EXPECT_EQ(days[kDaysShown - 3].day, DayNumber(2026, 12, 30));
 }
 
+// In another language the dates are written as that language writes them.
+TEST_F(ProgressWindowTest, DatesFollowTheLanguage) {
+    window_->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    platform_.SetLanguage("de");
+    progress_.ShowProgress("Mia", folder_.Path());
+    window_ = progress_.Window();
+    ASSERT_NE(window_, nullptr);
+    EXPECT_EQ(window_->MostMissed()->topLevelItem(0)->text(2), QStringLiteral("01.01.27"));
+    ProgressGrid* grid = window_->Grid();
+    const QPoint centre = grid->CellRect(7, 8).center().toPoint();
+    QHelpEvent hover(QEvent::ToolTip, centre, grid->mapToGlobal(centre));
+    QApplication::sendEvent(grid, &hover);
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("01.01.27")))
+        << QToolTip::text().toStdString();
+    platform_.SetLanguage("en");
+}
+
 TEST_F(ProgressWindowTest, AnotherOperationShowsItsOwnFacts) {
     window_->Operations()->setCurrentIndex(0);
     EXPECT_EQ(window_->ShownOperation(), Operation::Addition);

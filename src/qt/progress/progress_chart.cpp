@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QLocale>
 #include <QPainter>
@@ -13,6 +14,7 @@
 #include <utility>
 
 #include "qt/language/translators.h"
+#include "qt/progress/local_forms.h"
 #include "qt/progress/progress_legend.h"
 
 namespace pv::qt {
@@ -24,10 +26,6 @@ const QColor kMissedAtFirst(0xb7, 0xcf, 0xea);
 const QColor kRule(0xdd, 0xdd, 0xdd);
 constexpr qreal kBarShare = 0.6;  // of a day's slot; the rest keeps the bars apart
 constexpr std::uint32_t kMostRules = 5;
-
-QDate DateOf(std::int32_t day) {
-    return QDate(1970, 1, 1).addDays(day);
-}
 
 // Rounded down, so that a day with a single miss never reads 100%.
 std::uint32_t PercentRight(const DayBar& bar) {
@@ -200,19 +198,23 @@ void ProgressChart::PaintBar(QPainter& painter, const Scale& scale, std::size_t 
 void ProgressChart::PaintDayLabel(QPainter& painter, const Scale& scale, std::size_t i) const {
     const QDate date = DateOf(days_[i].day);
     const bool today = i + 1 == kDaysShown;
-    QFont small = Smaller(font());
-    small.setBold(today);
-    painter.setFont(small);
-    painter.setPen(today ? palette().color(QPalette::WindowText) : kQuietText);
-    const QRectF slot = DaySlot(scale, i);
-    const QRectF below(slot.left(), scale.area.bottom() + 4, slot.width(), height());
     const QLocale shown;
     const QString day = today
                             ? QCoreApplication::translate("Progress", "Today")
                             : shown.toString(date, QCoreApplication::translate("Progress", "ddd"));
-    painter.drawText(below, Qt::AlignHCenter | Qt::AlignTop,
-                     day + QLatin1Char('\n') +
-                         shown.toString(date, QCoreApplication::translate("Progress", "d MMM")));
+    const QString month = shown.toString(date, QCoreApplication::translate("Progress", "d MMM"));
+    const QRectF slot = DaySlot(scale, i);
+    QFont small = Smaller(font());
+    small.setBold(today);
+    // A word wider than its day ("aujourd'hui") is set smaller rather than cut.
+    const QFontMetricsF metrics(small);
+    const qreal widest =
+        std::max(metrics.horizontalAdvance(day), metrics.horizontalAdvance(month));
+    if (widest > slot.width()) small.setPointSizeF(small.pointSizeF() * slot.width() / widest);
+    painter.setFont(small);
+    painter.setPen(today ? palette().color(QPalette::WindowText) : kQuietText);
+    const QRectF below(slot.left(), scale.area.bottom() + 4, slot.width(), height());
+    painter.drawText(below, Qt::AlignHCenter | Qt::AlignTop, day + QLatin1Char('\n') + month);
     painter.setFont(font());
 }
 

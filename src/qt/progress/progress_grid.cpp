@@ -11,6 +11,7 @@
 
 #include "game/operations.h"
 #include "qt/language/translators.h"
+#include "qt/progress/local_forms.h"
 #include "qt/progress/progress_legend.h"
 
 namespace pv::qt {
@@ -85,8 +86,8 @@ QString ProgressGrid::TipFor(std::uint32_t a, std::uint32_t b) const {
     tip += QLatin1Char('\n') +
            QCoreApplication::translate("Progress", "Median time to first click: %1 s")
                .arg(QLocale().toString(cell.medianMs / 1000.0, 'f', 1));
-    tip += QLatin1Char('\n') + QCoreApplication::translate("Progress", "Last asked: %1")
-                                   .arg(QString::fromStdString(DayText(cell.lastDay)));
+    tip += QLatin1Char('\n') +
+           QCoreApplication::translate("Progress", "Last asked: %1").arg(ShownDay(cell.lastDay));
     return tip;
 }
 

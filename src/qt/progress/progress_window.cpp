@@ -25,6 +25,7 @@
 #include "progress/report.h"
 #include "progress/today.h"
 #include "qt/language/translators.h"
+#include "qt/progress/local_forms.h"
 #include "qt/progress/progress_chart.h"
 #include "qt/progress/progress_grid.h"
 #include "qt/progress/progress_legend.h"
@@ -40,11 +41,6 @@ QString TabName(Operation operation) {
         QT_TRANSLATE_NOOP("Progress", "Addition"), QT_TRANSLATE_NOOP("Progress", "Subtraction"),
         QT_TRANSLATE_NOOP("Progress", "Multiplication"), QT_TRANSLATE_NOOP("Progress", "Division")};
     return QCoreApplication::translate("Progress", names[static_cast<std::size_t>(operation)]);
-}
-
-// English keeps the operation's name in the sentence; the other languages leave it to the tab.
-bool InEnglish() {
-    return QLocale().language() == QLocale::English;
 }
 
 QLabel* Heading(const QString& text) {
@@ -207,7 +203,7 @@ void ProgressWindow::ShowMostMissed(const ProgressModel& model) {
         item->setText(1, QCoreApplication::translate("Progress", "%1 of %2")
                              .arg(cell.asked - cell.rightFirstTime)
                              .arg(cell.asked));
-        item->setText(2, QString::fromStdString(DayText(cell.lastDay)));
+        item->setText(2, ShownDay(cell.lastDay));
     }
     if (model.mostMissed.empty()) {
         auto* item = new QTreeWidgetItem(
