@@ -2254,7 +2254,7 @@
 <context>
     <name>Progress</name>
     <message>
-        <location filename="../src/qt/progress/progress_window.cpp" line="+40"/>
+        <location filename="../src/qt/progress/progress_window.cpp" line="+41"/>
         <source>Addition</source>
         <translation>Plus</translation>
     </message>
@@ -2274,7 +2274,7 @@
         <translation>Geteilt</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+55"/>
         <source>Save as CSV...</source>
         <translation>Als CSV speichern...</translation>
     </message>
@@ -2362,7 +2362,7 @@
         <translation>Der Fortschritt konnte nicht als %1 gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../src/qt/progress/progress_grid.cpp" line="+76"/>
+        <location filename="../src/qt/progress/progress_grid.cpp" line="+77"/>
         <location filename="../src/qt/progress/progress_legend.cpp" line="+24"/>
         <source>Never asked</source>
         <translation>Nie gefragt</translation>
@@ -2436,12 +2436,12 @@
         <translation>Mittlere Zeit bis zum ersten Klick: %1 s</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Last asked: %1</source>
         <translation>Zuletzt gefragt: %1</translation>
     </message>
     <message>
-        <location filename="../src/qt/progress/progress_chart.cpp" line="+93"/>
+        <location filename="../src/qt/progress/progress_chart.cpp" line="+91"/>
         <source>No questions answered</source>
         <translation>Keine Aufgaben beantwortet</translation>
     </message>
@@ -2482,22 +2482,28 @@
         <translation>Erst falsch</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+46"/>
+        <source>%1%</source>
+        <extracomment>A day&apos;s share right the first time, above its bar (&quot;87%&quot;).</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Today</source>
         <translation>Heute</translation>
     </message>
     <message>
-        <location line="-121"/>
+        <location line="-116"/>
         <source>dddd d MMMM yyyy</source>
         <translation>dddd, d. MMMM yyyy</translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location line="+117"/>
         <source>ddd</source>
         <translation>ddd</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>d MMM</source>
         <translation>d. MMM</translation>
     </message>

@@ -2242,7 +2242,7 @@
 <context>
     <name>Progress</name>
     <message>
-        <location filename="../src/qt/progress/progress_window.cpp" line="+40"/>
+        <location filename="../src/qt/progress/progress_window.cpp" line="+41"/>
         <source>Addition</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2262,7 +2262,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+55"/>
         <source>Save as CSV...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2350,7 +2350,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/qt/progress/progress_grid.cpp" line="+76"/>
+        <location filename="../src/qt/progress/progress_grid.cpp" line="+77"/>
         <location filename="../src/qt/progress/progress_legend.cpp" line="+24"/>
         <source>Never asked</source>
         <translation type="unfinished"></translation>
@@ -2424,12 +2424,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Last asked: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/qt/progress/progress_chart.cpp" line="+93"/>
+        <location filename="../src/qt/progress/progress_chart.cpp" line="+91"/>
         <source>No questions answered</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2470,22 +2470,28 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+46"/>
+        <source>%1%</source>
+        <extracomment>A day&apos;s share right the first time, above its bar (&quot;87%&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Today</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-121"/>
+        <location line="-116"/>
         <source>dddd d MMMM yyyy</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location line="+117"/>
         <source>ddd</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>d MMM</source>
         <translation type="unfinished"></translation>
     </message>

@@ -2253,7 +2253,7 @@
 <context>
     <name>Progress</name>
     <message>
-        <location filename="../src/qt/progress/progress_window.cpp" line="+40"/>
+        <location filename="../src/qt/progress/progress_window.cpp" line="+41"/>
         <source>Addition</source>
         <translation>Addition</translation>
     </message>
@@ -2273,7 +2273,7 @@
         <translation>Division</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+55"/>
         <source>Save as CSV...</source>
         <translation>Enregistrer en CSV...</translation>
     </message>
@@ -2361,7 +2361,7 @@
         <translation>Impossible d&apos;enregistrer les progrès dans %1.</translation>
     </message>
     <message>
-        <location filename="../src/qt/progress/progress_grid.cpp" line="+76"/>
+        <location filename="../src/qt/progress/progress_grid.cpp" line="+77"/>
         <location filename="../src/qt/progress/progress_legend.cpp" line="+24"/>
         <source>Never asked</source>
         <translation>Jamais posé</translation>
@@ -2435,12 +2435,12 @@
         <translation>Temps médian avant le premier clic : %1 s</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Last asked: %1</source>
         <translation>Dernière fois : %1</translation>
     </message>
     <message>
-        <location filename="../src/qt/progress/progress_chart.cpp" line="+93"/>
+        <location filename="../src/qt/progress/progress_chart.cpp" line="+91"/>
         <source>No questions answered</source>
         <translation>Aucune réponse</translation>
     </message>
@@ -2481,22 +2481,28 @@
         <translation>Raté d&apos;abord</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+46"/>
+        <source>%1%</source>
+        <extracomment>A day&apos;s share right the first time, above its bar (&quot;87%&quot;).</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
-        <location line="-121"/>
+        <location line="-116"/>
         <source>dddd d MMMM yyyy</source>
         <translation>dddd d MMMM yyyy</translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location line="+117"/>
         <source>ddd</source>
         <translation>ddd</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>d MMM</source>
         <translation>d MMM</translation>
     </message>

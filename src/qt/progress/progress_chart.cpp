@@ -191,7 +191,8 @@ void ProgressChart::PaintBar(QPainter& painter, const Scale& scale, std::size_t 
     painter.setPen(kRightFirstTime);
     painter.drawText(QRectF(slot.left(), bottom - whole - above, slot.width(), above),
                      Qt::AlignHCenter | Qt::AlignBottom,
-                     QStringLiteral("%1%").arg(PercentRight(bar)));
+                     //: A day's share right the first time, above its bar ("87%").
+                     QCoreApplication::translate("Progress", "%1%").arg(PercentRight(bar)));
     painter.setFont(font());
 }
 
