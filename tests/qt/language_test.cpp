@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -127,6 +128,22 @@ TEST_F(SwitchedLanguage, MenusAndLabelsChangeAtOnceAndBack) {
     EXPECT_EQ(Bar(0), QStringLiteral("&Drill"));
     EXPECT_EQ(Shown(game.byeButton), QStringLiteral("bye"));
     EXPECT_EQ(Shown(game.scoreHeader), QStringLiteral("SCORE"));
+}
+
+// A language or a zoom picked in the menu builds the bar again: the pop-up whose item ran the
+// pick is still there when the pick returns to it, and goes once the game next waits.
+TEST_F(SwitchedLanguage, APickKeepsItsPopupUntilItReturns) {
+    for (int item : {1, 4}) {  // Deutsch, then Zoom 2x
+        QMenu* options = platform.MenuBar()->actions().at(1)->menu();
+        QPointer<QMenu> popup = item == 1 ? options->actions().last()->menu() : options;
+        ASSERT_NE(popup, nullptr);
+        popup->actions().at(item)->trigger();
+        EXPECT_FALSE(popup.isNull()) << "item " << item;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(popup.isNull()) << "item " << item;
+    }
+    EXPECT_EQ(Bar(0), QStringLiteral("&Rechnen"));
+    EXPECT_EQ(platform.ZoomFactor(), 2);
 }
 
 }  // namespace

@@ -88,7 +88,12 @@ void QtPlatform::BuildMenuBar(HMENU handle) {
     const Menu* menu = FindMenu(handle);
     menuWanted_ = false;
     if (main_ == nullptr || menu == nullptr) return;
-    delete menuBar_;
+    // The old bar may be the one whose item is running this (a language or a zoom picked):
+    // it goes once the pick has returned to it.
+    if (menuBar_ != nullptr) {
+        menuBar_->hide();
+        menuBar_->deleteLater();
+    }
     actions_.clear();
     menuBar_ = new QMenuBar(main_);
     shownMenu_ = handle;
