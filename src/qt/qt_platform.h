@@ -89,7 +89,7 @@ class QtPlatform : public QObject, public Platform {
     enum class Which { Shown, All };
     void MakeControl(const Window& w);
     void MakeWaitingControls(Which which);
-    bool MakeIfWaiting(HWND control);
+    void MakeIfWaiting(HWND control);
     bool LeftToMaking(const Window& control, Change what);
     void TakeTurn(const Window& control, QWidget* widget);
     void FirstFrameDrawn();

@@ -49,12 +49,11 @@ void QtPlatform::MakeWaitingControls(Which which) {
     }
 }
 
-bool QtPlatform::MakeIfWaiting(HWND control) {
+void QtPlatform::MakeIfWaiting(HWND control) {
     auto it = std::find(waiting_.begin(), waiting_.end(), control);
-    if (it == waiting_.end()) return false;
+    if (it == waiting_.end()) return;
     waiting_.erase(it);
     if (const Window* w = Find(control)) MakeControl(*w);
-    return true;
 }
 
 // A change to a waiting control is left to its making, unless it shows the control, gives it
