@@ -57,8 +57,9 @@ class QtPlatform : public QObject, public Platform {
     // The language spoken now: "de", "en", "es" or "fr".
     const QString& Language() const { return translators_.Language(); }
 
-    // The widget that stands for a window, or nullptr.
-    QWidget* Widget(HWND window) const;
+    // The widget that stands for a window, or nullptr. A control still waiting to be made
+    // (qt_waiting.cpp) is made now.
+    QWidget* Widget(HWND window);
     MainWidget* Main() const { return main_; }
     QMenuBar* MenuBar() const { return menuBar_; }
     QAction* MenuAction(UINT id);  // builds a bar still waiting for the window to show
@@ -85,6 +86,15 @@ class QtPlatform : public QObject, public Platform {
     PostFn PosterFrom(HWND source);
     void CreateWidget(const Window& w);
     QWidget* CreateControl(const Window& w, QWidget* parent);
+    QWidget* Made(HWND window) const;  // the widget, without making a waiting control
+    // Controls made before the window first shows wait (qt_waiting.cpp).
+    enum class Which { Shown, All };
+    void MakeControl(const Window& w);
+    void MakeWaitingControls(Which which);
+    void MakeIfWaiting(HWND control);
+    bool LeftToMaking(const Window& control, Change what);
+    void TakeTurn(const Window& control, QWidget* widget);
+    void FirstFrameDrawn();
     void BuildMenuBar(HMENU menu);
     void UseDesktopLanguage();
     QString MenuText(const MenuItem& item) const;
@@ -136,6 +146,8 @@ class QtPlatform : public QObject, public Platform {
     HWND musicNotify_ = 0;
     // What the game asks of the audio as it starts, run once its first frame is drawn.
     std::vector<std::function<void()>> heldAudio_;
+    // Controls not made yet, in the order the game made them.
+    std::vector<HWND> waiting_;
 };
 
 }  // namespace pv::qt

@@ -138,6 +138,13 @@ void DescribeForReaders(QWidget* widget, const Window& control) {
     if (widget == nullptr) return;
     TagControl(widget, control.id);
     widget->setProperty(kShownTag, control.visible);
+    // A picture made after the game gave it its picture or its text.
+    if (dynamic_cast<Picture*>(widget) != nullptr) {
+        if (control.imageType == IMAGE_ICON && control.image != 0) {
+            TagPicture(widget, control.image);
+        }
+        if (!control.text.empty()) TagText(widget, ModelText(control));
+    }
     if (qobject_cast<QListWidget*>(widget) != nullptr) {
         widget->setAccessibleName(QCoreApplication::translate("Scores", "high scores"));
     } else if (qobject_cast<QTextEdit*>(widget) != nullptr) {

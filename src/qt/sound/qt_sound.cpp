@@ -2,7 +2,6 @@
 // built-in songs' bytes.
 #include "qt/qt_platform.h"
 
-#include <QEvent>
 #include <QFile>
 
 #include <string>
@@ -52,15 +51,6 @@ void QtPlatform::ReleaseAudio() {
     std::vector<std::function<void()>> held;
     held.swap(heldAudio_);
     for (auto& request : held) request();
-}
-
-bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == main_ && event->type() == QEvent::Paint) {
-        main_->removeEventFilter(this);
-        // Queued, so it runs once the frame being painted has reached the screen.
-        QMetaObject::invokeMethod(this, &QtPlatform::ReleaseAudio, Qt::QueuedConnection);
-    }
-    return false;
 }
 
 Platform::Bytes QtPlatform::ResourceBytes(UINT resource) {

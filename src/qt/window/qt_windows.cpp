@@ -11,6 +11,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 #include "app/main_window.h"
@@ -84,7 +85,7 @@ void SetInputPassThrough(QWidget* widget, bool enabled) {
 
 }  // namespace
 
-QWidget* QtPlatform::Widget(HWND window) const {
+QWidget* QtPlatform::Made(HWND window) const {
     auto it = widgets_.find(window);
     return it != widgets_.end() ? it->second : nullptr;
 }
@@ -111,18 +112,22 @@ void QtPlatform::Reflect(HWND window, Change what) {
         return;
     }
     const Window* w = Find(window);
-    QWidget* widget = Widget(window);
-    if (w == nullptr || widget == nullptr) return;
+    if (w == nullptr || LeftToMaking(*w, what)) return;
+    QWidget* widget = Made(window);
+    if (widget == nullptr) return;
     switch (what) {
         case Change::Visible:
+            if (window == mainHandle_ && w->visible && !shownOnce_) {
+                MakeWaitingControls(Which::Shown);
+            }
             if (window == mainHandle_ && w->visible && menuWanted_) BuildMenuBar(shownMenu_);
             if (window == mainHandle_ && w->visible && !shownOnce_) main_->installEventFilter(this);
             widget->setVisible(w->visible);
             if (window == mainHandle_ && w->visible && !shownOnce_) {
                 shownOnce_ = true;
-                // Should no frame come (a window that is never exposed), the audio waits no
-                // longer than this.
-                QTimer::singleShot(1000, this, &QtPlatform::ReleaseAudio);
+                // Should no frame come (a window that is never exposed), the audio and the
+                // waiting controls wait no longer than this.
+                QTimer::singleShot(1000, this, &QtPlatform::FirstFrameDrawn);
                 if (onFirstShown) onFirstShown();
             }
             break;
@@ -195,6 +200,15 @@ void QtPlatform::CreateWidget(const Window& w) {
         widgets_[w.handle] = main_;
         return;
     }
+    if (!shownOnce_) {
+        waiting_.push_back(w.handle);
+        return;
+    }
+    MakeControl(w);
+}
+
+// A control's widget, as its model stands: what changed while it waited is all there.
+void QtPlatform::MakeControl(const Window& w) {
     QWidget* parent = w.parent == mainHandle_ ? main_->Client() : Widget(w.parent);
     if (parent == nullptr) return;
     QWidget* widget = CreateControl(w, parent);
@@ -204,8 +218,17 @@ void QtPlatform::CreateWidget(const Window& w) {
     SetInputPassThrough(widget, w.enabled);
     widget->setVisible(w.visible);
     widgets_[w.handle] = widget;
-    if (zoom_.Enlarges()) ShowZoom(w, widget);
+    TakeTurn(w, widget);
+    if (zoom_.Enlarges()) {
+        ShowZoom(w, widget);
+    } else {
+        if (FindObject(w.font) != nullptr) ShowFont(w);
+        if (w.image != 0) ShowImage(w);
+    }
     ShowText(w);  // text panels lay out their text once they are known
+    ShowScroll(w);
+    if (!w.list.Lines().empty()) ShowList(w);
+    if (GetFocus() == w.handle) widget->setFocus(Qt::OtherFocusReason);
     DescribeForReaders(widget, w);
 }
 
@@ -254,6 +277,7 @@ QWidget* QtPlatform::CreateControl(const Window& w, QWidget* parent) {
 }
 
 void QtPlatform::Destroy(HWND window) {
+    waiting_.erase(std::remove(waiting_.begin(), waiting_.end(), window), waiting_.end());
     auto it = widgets_.find(window);
     if (it == widgets_.end()) return;
     QWidget* widget = it->second;
@@ -275,7 +299,7 @@ void QtPlatform::Destroy(HWND window) {
 }
 
 void QtPlatform::ShowText(const Window& w) {
-    QWidget* widget = Widget(w.handle);
+    QWidget* widget = Made(w.handle);
     QString text = w.textIsUtf8 ? QString::fromStdString(w.text) : ToQString(w.text);
     if (w.handle == mainHandle_) {
         main_->setWindowTitle(text);
@@ -295,12 +319,12 @@ void QtPlatform::ShowText(const Window& w) {
 
 void QtPlatform::ShowFont(const Window& w) {
     const GdiObject* object = FindObject(w.font);
-    QWidget* widget = Widget(w.handle);
+    QWidget* widget = Made(w.handle);
     if (object != nullptr && widget != nullptr) widget->setFont(zoom_.ToScreen(FontFor(*object)));
 }
 
 void QtPlatform::ShowImage(const Window& w) {
-    auto* picture = dynamic_cast<Picture*>(Widget(w.handle));
+    auto* picture = dynamic_cast<Picture*>(Made(w.handle));
     if (picture == nullptr) return;
     if (w.imageType == IMAGE_BITMAP) {
         const GdiObject* bitmap = FindObject(w.image);
@@ -318,7 +342,7 @@ void QtPlatform::ShowImage(const Window& w) {
 }
 
 void QtPlatform::ShowScroll(const Window& w) {
-    auto* bar = qobject_cast<QScrollBar*>(Widget(w.handle));
+    auto* bar = qobject_cast<QScrollBar*>(Made(w.handle));
     if (bar == nullptr) return;
     QSignalBlocker quiet(bar);
     bar->setRange(w.scrollMin, w.scrollMax);
@@ -326,7 +350,7 @@ void QtPlatform::ShowScroll(const Window& w) {
 }
 
 void QtPlatform::ShowList(const Window& w) {
-    auto* list = qobject_cast<QListWidget*>(Widget(w.handle));
+    auto* list = qobject_cast<QListWidget*>(Made(w.handle));
     if (list == nullptr) return;
     list->clear();
     for (const std::string& line : w.list.Lines()) list->addItem(ToQString(line));
