@@ -5,7 +5,8 @@ set -euo pipefail
 
 pv_packages=(
   cmake ninja-build g++ pkg-config python3
-  qt6-base-dev qt6-tools-dev qt6-translations-l10n libsdl2-mixer-dev libfluidsynth-dev
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libsdl2-mixer-dev
+  libfluidsynth-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2 timgm6mb-soundfont
   clang libclang-rt-14-dev
