@@ -43,17 +43,17 @@
 <context>
     <name>Console</name>
     <message>
-        <location filename="../src/app/command_line.cpp" line="+65"/>
+        <location filename="../src/app/command_line.h" line="+26"/>
         <source>--player needs a name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/app/command_line.cpp" line="+68"/>
         <source>--data-folder needs a folder</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+22"/>
         <source>unknown argument: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -63,7 +63,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/console.cpp" line="+25"/>
+        <location filename="../src/app/console.cpp" line="+26"/>
         <source>there is no player called %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -75,6 +75,37 @@
     <message>
         <location filename="../src/app/who_plays.cpp" line="+20"/>
         <source>%1; playing without players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/launcher_texts.cpp" line="+17"/>
+        <source>usage: pondivar [--player NAME] [--report] | --help | --version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Settings, high scores and each player&apos;s answers are kept in $XDG_DATA_HOME/pondivar
+(~/.local/share/pondivar when XDG_DATA_HOME is unset), one folder per player.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>cannot find the home folder to keep settings and scores in (HOME is not set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot make the data folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write to the data folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot enter the data folder %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -138,7 +169,7 @@
 <context>
     <name>Help</name>
     <message>
-        <location filename="../src/app/command_line.cpp" line="-49"/>
+        <location filename="../src/app/command_line.cpp" line="-54"/>
         <source>usage: pondivar [--player NAME] [--report] | --help | --version
 
   --player NAME  play as NAME (made when new); without it, as the player of the
@@ -2655,7 +2686,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/qt/screen_reader/accessible.cpp" line="+142"/>
+        <location filename="../src/qt/screen_reader/accessible.cpp" line="+149"/>
         <source>high scores</source>
         <translation type="unfinished"></translation>
     </message>

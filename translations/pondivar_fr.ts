@@ -43,17 +43,17 @@
 <context>
     <name>Console</name>
     <message>
-        <location filename="../src/app/command_line.cpp" line="+65"/>
+        <location filename="../src/app/command_line.h" line="+26"/>
         <source>--player needs a name</source>
         <translation>--player attend un nom</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/app/command_line.cpp" line="+68"/>
         <source>--data-folder needs a folder</source>
         <translation>--data-folder attend un dossier</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+22"/>
         <source>unknown argument: %1</source>
         <translation>argument inconnu : %1</translation>
     </message>
@@ -63,7 +63,7 @@
         <translation>ce nom de joueur ne convient pas : %1</translation>
     </message>
     <message>
-        <location filename="../src/app/console.cpp" line="+25"/>
+        <location filename="../src/app/console.cpp" line="+26"/>
         <source>there is no player called %1</source>
         <translation>aucun joueur ne s&apos;appelle %1</translation>
     </message>
@@ -76,6 +76,38 @@
         <location filename="../src/app/who_plays.cpp" line="+20"/>
         <source>%1; playing without players</source>
         <translation>%1 ; partie sans joueurs</translation>
+    </message>
+    <message>
+        <location filename="../src/app/launcher_texts.cpp" line="+17"/>
+        <source>usage: pondivar [--player NAME] [--report] | --help | --version</source>
+        <translation>utilisation : pondivar [--player NOM] [--report] | --help | --version</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Settings, high scores and each player&apos;s answers are kept in $XDG_DATA_HOME/pondivar
+(~/.local/share/pondivar when XDG_DATA_HOME is unset), one folder per player.</source>
+        <translation>Les réglages, les meilleurs scores et les réponses de chaque joueur sont gardés dans $XDG_DATA_HOME/pondivar
+(~/.local/share/pondivar si XDG_DATA_HOME n&apos;est pas défini), un dossier par joueur.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>cannot find the home folder to keep settings and scores in (HOME is not set)</source>
+        <translation>impossible de trouver le dossier personnel où garder réglages et scores (HOME n&apos;est pas défini)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot make the data folder %1</source>
+        <translation>impossible de créer le dossier de données %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write to the data folder %1</source>
+        <translation>impossible d&apos;écrire dans le dossier de données %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot enter the data folder %1</source>
+        <translation>impossible d&apos;entrer dans le dossier de données %1</translation>
     </message>
 </context>
 <context>
@@ -138,7 +170,7 @@
 <context>
     <name>Help</name>
     <message>
-        <location filename="../src/app/command_line.cpp" line="-49"/>
+        <location filename="../src/app/command_line.cpp" line="-54"/>
         <source>usage: pondivar [--player NAME] [--report] | --help | --version
 
   --player NAME  play as NAME (made when new); without it, as the player of the
@@ -2484,7 +2516,7 @@
         <location line="+46"/>
         <source>%1%</source>
         <extracomment>A day&apos;s share right the first time, above its bar (&quot;87%&quot;).</extracomment>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2666,7 +2698,7 @@
         <translation>TON SCORE : %1</translation>
     </message>
     <message>
-        <location filename="../src/qt/screen_reader/accessible.cpp" line="+142"/>
+        <location filename="../src/qt/screen_reader/accessible.cpp" line="+149"/>
         <source>high scores</source>
         <translation>meilleurs scores</translation>
     </message>

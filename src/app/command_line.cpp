@@ -62,13 +62,18 @@ CommandLine ParseCommandLine(int argc, char** argv) {
     for (int i = 1; i < argc && line.error.empty(); ++i) {
         std::string_view arg = argv[i];
         std::string folder;
-        if (TakeValue(argc, argv, i, "--player", PV_TEXT("Console", "--player needs a name"),
-                      line.player, line.error)) {
+        if (TakeValue(argc, argv, i, "--player", kPlayerNeedsAName, line.player, line.error)) {
             playerGiven = true;
         } else if (TakeValue(argc, argv, i, "--data-folder",
                              PV_TEXT("Console", "--data-folder needs a folder"), folder,
                              line.error)) {
             line.dataFolder = folder;
+        } else if (arg == "--launcher-text" && i + 1 < argc) {
+            // The installed launcher's own lines, in the desktop's language: the rest is for it.
+            line.task = CommandLine::Task::LauncherText;
+            line.launcherText = argv[++i];
+            if (i + 1 < argc) line.launcherValue = argv[++i];
+            break;
         } else if (arg == "--report") {
             line.task = CommandLine::Task::Report;
         } else if (arg == "--check") {

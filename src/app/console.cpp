@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/launcher_texts.h"
 #include "assets/translatable.h"
 #include "players/players.h"
 #include "progress/answer_log.h"
@@ -68,6 +69,13 @@ std::optional<int> AnswerOnConsole(FileSystem& files, const CommandLine& line,
             return 0;
         case CommandLine::Task::Report:
             return PrintReport(files, dataFolder, line.player, out, err, translate);
+        case CommandLine::Task::LauncherText:
+            if (std::optional<Sentence> text =
+                    LauncherText(line.launcherText, line.launcherValue)) {
+                out << Say(*text, translate) << "\n";
+                return 0;
+            }
+            return 2;
         case CommandLine::Task::Play:
             break;
     }

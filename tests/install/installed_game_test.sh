@@ -79,6 +79,14 @@ XDG_DATA_HOME=$tmp/names "$launcher" --report --player Nobody >"$tmp/out" 2>"$tm
 [ "$rc/$(wc -l <"$tmp/err")/$(wc -c <"$tmp/out")" = 1/1/0 ] || fail "unknown player: $rc"
 [ ! -e "$tmp/names" ] || fail "the report made the data folder"
 
+# The launcher's own lines come in the desktop's language, from the program's catalogues.
+LANGUAGE=de "$launcher" --frobnicate 2>"$tmp/err" && fail "--frobnicate was taken"
+grep -q '^Aufruf: pondivar' "$tmp/err" || fail "a German refusal: $(cat "$tmp/err")"
+LANGUAGE=fr "$launcher" --player 2>"$tmp/err" && fail "a forgotten name was taken"
+[ "$(cat "$tmp/err")" = "pondivar: --player attend un nom" ] || fail "French: $(cat "$tmp/err")"
+LANGUAGE=es "$launcher" --help | grep -q '^Los ajustes' || fail "the Spanish help's last lines"
+"$launcher" --help | grep -q '^Settings, high scores' || fail "the English help's last lines"
+
 # A link in players/ is no player: the program refuses to play through it, and the launcher
 # passes its exit status on.
 mkdir -p "$tmp/links/pondivar/players" "$tmp/elsewhere"

@@ -14,6 +14,7 @@ cat >"$tmp/root/usr/$3" <<'EOF'
 #!/bin/sh
 case $1 in
   --check) exit 0 ;;
+  --launcher-text) echo "[$2]${3:+ $3}"; exit 0 ;;
   --help) echo "usage: pondivar (stand-in)"; exit 0 ;;
 esac
 pwd
@@ -35,16 +36,18 @@ launch() {
 launch -- --version
 [ "$rc/$out" = "0/Pondivar $4" ] || fail "--version: $rc, $out"
 launch -- --help
-[ "$rc" = 0 ] && grep -q '^usage: pondivar' <<<"$out" || fail "--help: $rc, $out"
+[ "$rc/$out" = "0/usage: pondivar (stand-in)
+
+[where-kept]" ] || fail "--help: $rc, $out"
 for args in --frobnicate "--help --version" -x; do
   # shellcheck disable=SC2086 # split on purpose
   launch -- $args
-  [ "$rc/$out/$(wc -l <<<"$err")" = 2//1 ] && grep -q '^usage:' <<<"$err" || fail "$args: $rc, $err"
+  [ "$rc/$out/$err" = "2//[usage]" ] || fail "$args: $rc, $err"
 done
 for args in "--player --report" "--report --player" "--player -x"; do
   # shellcheck disable=SC2086 # split on purpose
   launch -- $args
-  [ "$rc/$out/$err" = "2//pondivar: --player needs a name" ] || fail "$args: $rc, $out, $err"
+  [ "$rc/$out/$err" = "2//pondivar: [need-name]" ] || fail "$args: $rc, $out, $err"
 done
 [ ! -e "$h/.local" ] || fail "an option or a refusal made the data folder"
 

@@ -110,6 +110,11 @@ TEST_F(PlayerFolders, TheConsoleSpeaksTheDesktopsLanguage) {
     EXPECT_EQ(answer({"--report", "--player", "Nobody"}),
               "pondivar: niemand hei\xC3\x9Ft Nobody\n");
     EXPECT_EQ(answer({"--report"}).substr(0, 16), "player,operation") << "the CSV's keys";
+    // The launcher's lines, asked by name, with the folder as it is.
+    table["cannot make the data folder %1"] = "Datenordner %1 geht nicht";
+    EXPECT_EQ(answer({"--launcher-text", "cannot-make", "/d%1"}), "Datenordner /d%1 geht nicht\n");
+    EXPECT_EQ(answer({"--launcher-text", "usage"}).substr(0, 7), "usage: ");
+    EXPECT_EQ(answer({"--launcher-text", "no-such-line"}), "");
 
     // A catalogue whose name for the first player could not be a player's.
     ScratchDirectory other;
