@@ -26,14 +26,11 @@ std::vector<std::string> OfferedLanguages(Game& g) {
     return languages;
 }
 
-// The language an item stands for: "" for the desktop's.
-std::string LanguageOfItem(Game& g, UINT item) {
-    if (item == Command::DesktopLanguage) return "";
-    return OfferedLanguages(g).at(item - Command::FirstLanguage);
-}
-
-UINT LastLanguageItem(Game& g) {
-    return Command::DesktopLanguage + static_cast<UINT>(OfferedLanguages(g).size());
+// What each item of the pop-up stands for, from DesktopLanguage on: "" for the desktop's.
+std::vector<std::string> ItemLanguages(Game& g) {
+    std::vector<std::string> items = OfferedLanguages(g);
+    items.insert(items.begin(), "");
+    return items;
 }
 
 // A pop-up of their own at the foot of the Options menu, set off by a separator; each language
@@ -73,15 +70,18 @@ void LoadLanguage(Game& g) {
 }
 
 void MarkLanguageItems(Game& g) {
-    for (UINT item = Command::DesktopLanguage; item <= LastLanguageItem(g); ++item) {
-        bool spoken = LanguageOfItem(g, item) == g.language;
-        g.platform.CheckMenuItem(g.menu, item, spoken ? MF_CHECKED : MF_UNCHECKED);
+    const std::vector<std::string> items = ItemLanguages(g);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        g.platform.CheckMenuItem(g.menu, static_cast<UINT>(Command::DesktopLanguage + i),
+                                 items[i] == g.language ? MF_CHECKED : MF_UNCHECKED);
     }
 }
 
 bool OnLanguageCommand(Game& g, WPARAM command) {
-    if (command < Command::DesktopLanguage || command > LastLanguageItem(g)) return false;
-    std::string code = LanguageOfItem(g, static_cast<UINT>(command));
+    const std::vector<std::string> items = ItemLanguages(g);
+    if (command < Command::DesktopLanguage || command - Command::DesktopLanguage >= items.size())
+        return false;
+    const std::string code = items[command - Command::DesktopLanguage];
     SpeakLanguage(g, code);
     MarkLanguageItems(g);
     FileSystem& files = g.platform.Files();

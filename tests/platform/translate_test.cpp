@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "support/recording_platform.h"
+#include "support/table_translation.h"
 
 namespace pv::testing {
 namespace {
@@ -98,10 +99,7 @@ TEST(Sentences, AreSaidInTheReadersWordsWithTheirValuesAsTheyAre) {
         {"cannot use that player name: %1", "Name geht nicht: %1"},
         {"A name cannot end with a space.", "Kein Leerzeichen am Ende."},
         {"%1 then %2", "%2, davor %1"}};
-    Translation german = [&table](const char* /*context*/, const char* text) {
-        auto it = table.find(text);
-        return it != table.end() ? it->second : std::string();
-    };
+    Translation german = TableTranslation(table);
     Sentence name{"Console",
                   "cannot use that player name: %1",
                   {{"Players", "A name cannot end with a space.", {}}}};

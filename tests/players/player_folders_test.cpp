@@ -21,6 +21,7 @@
 #include "support/faulty_file_system.h"
 #include "support/file_bytes.h"
 #include "support/scratch_dir.h"
+#include "support/table_translation.h"
 
 namespace pv::testing {
 namespace {
@@ -85,10 +86,7 @@ TEST_F(PlayerFolders, TheConsoleSpeaksTheDesktopsLanguage) {
         {"unknown argument: %1", "unbekannte Angabe: %1"},
         {"there is no player called %1", "niemand hei\xC3\x9Ft %1"},
         {"%1 is a link, not a player's folder", "%1 ist ein Verweis, kein Spielerordner"}};
-    Translation german = [&table](const char* /*context*/, const char* text) {
-        auto it = table.find(text);
-        return it != table.end() ? it->second : std::string();
-    };
+    Translation german = TableTranslation(table);
     std::ostringstream err;
     EXPECT_EQ(SettleStart(RealFileSystem(), Root(), "", err, german).player, "Spieler 1");
     EXPECT_EQ(SettleStart(RealFileSystem(), Root(), "", err, german).player, "Spieler 1");
